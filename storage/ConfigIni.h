@@ -1,0 +1,47 @@
+#pragma once
+
+#include "storage/SettingsBlock.h"
+
+#include <QString>
+
+#include <array>
+
+constexpr int MaxLanguages = 10;
+constexpr int BatteryFullDefault = 4200;
+
+struct LanguageList
+{
+    qint32 count = 0;
+    std::array<QString, MaxLanguages> names{};
+    std::array<QString, MaxLanguages> files{};
+};
+
+QString configIniPath();     // configDirPath() + "/Config.ini"
+QString langConfigIniPath(); // configDirPath() + "/LangConfig.ini"
+
+void saveCurrentProfileId(int index);
+void saveProfileNames(const SettingsBlock &block);
+void saveAllSettings(const SettingsBlock &block);
+int readConfigDiff();
+void writeConfigDiff(int value);
+void writeLangId(int index);
+int readLangId();
+void readFontList(LanguageList &list);
+// The language count clamped to 0..10, for callers that index the lists.
+int usableLanguageCount(const LanguageList &list);
+void writeCurrentProductName(const QString &name);
+QString readCurrentProductName();
+int countMacros();
+int readMouseSensor();
+int readMouseLedMode();
+void writeMouseName(const QString &name, const QString &iniPath);
+QString readMouseName(const QString &iniPath);
+void writeBattery(int percent);
+int readBattery();
+int readBatteryFull();
+QString readConfigModel();
+// "FONT_LIST/FONT_<lang>" and "FONT_LIST/FONT_SIZE_<lang>".
+QString readFontFamily(int languageIndex);
+int readFontSize(int languageIndex);
+// Path of a macro or gun file: configDirPath() + "/MacroDB/" + name + ".MSMACRO".
+QString macroFilePath(const QString &name);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "storage/SettingsBlock.h"
+
+#include <QString>
+
+// configDirPath() + "/Profile/" + name + ".prof"; empty when the name is empty or
+// could leave the Profile folder ("/", "\", "..").
+QString profileFilePath(const QString &name);
+// The same rule for the per-model tree: configDirPath() + "/" + product + "/Profile/".
+QString modelProfileFilePath(const QString &productName, const QString &name);
+bool isSafeProfileName(const QString &name);
+
+// fileName empty: Config.ini, section "PROFILE_<index>"; else that file, section "PROFILE".
+void saveProfile(int index, const ProfileRecord &record, const QString &fileName);
+void loadProfile(int index, ProfileRecord &record, const QString &fileName);
+
+void saveProfileFile(const ProfileRecord &record, const QString &name);
+void loadProfileFile(ProfileRecord &record, const QString &name);
+void saveProfileDpi(const QString &name, int stage);
+void writeDefaultProfileFile();

@@ -1,0 +1,4 @@
+#pragma once
+
+int sensorDpiFromRaw(int raw, int sensor);
+bool isNearValue(int a, int b);

@@ -1,0 +1,60 @@
+#include "tests/common/TestAppFolder.h"
+
+#include "storage/AppFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+TestAppFolder::TestAppFolder()
+{
+    QDir root(m_dir.path());
+    root.mkpath(QStringLiteral("Configs/Profile"));
+    root.mkpath(QStringLiteral("Configs/MacroDB"));
+    setAppDirPathForTests(m_dir.path());
+}
+
+TestAppFolder::~TestAppFolder()
+{
+    setAppDirPathForTests(QString());
+}
+
+QString TestAppFolder::path() const
+{
+    return m_dir.path();
+}
+
+QString TestAppFolder::configDir() const
+{
+    return m_dir.path() + QStringLiteral("/Configs");
+}
+
+QString TestAppFolder::sourceDataDir()
+{
+    return QStringLiteral(MOUSECFG_SOURCE_DIR "/data");
+}
+
+void TestAppFolder::copySeedData(bool withDescriptor)
+{
+    const QString src = sourceDataDir();
+    QFile::copy(src + "/Configs/Config.ini", configDir() + "/Config.ini");
+    QFile::copy(src + "/Configs/LangConfig.ini", configDir() + "/LangConfig.ini");
+    QFile(configDir() + "/Config.ini").setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    QFile(configDir() + "/LangConfig.ini").setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    if (withDescriptor)
+        QFile::copy(src + "/DefaultProfile.bin", path() + "/DefaultProfile.bin");
+}
+
+void TestAppFolder::removeDescriptor()
+{
+    QFile::remove(path() + "/DefaultProfile.bin");
+}
+
+void TestAppFolder::writeFile(const QString &relativePath, const QByteArray &content)
+{
+    const QString full = path() + "/" + relativePath;
+    QDir().mkpath(QFileInfo(full).absolutePath());
+    QFile file(full);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(content);
+}
