@@ -1,0 +1,7 @@
+#pragma once
+
+// The protocol's fixed pauses. Tests swap in a function that only counts.
+void sleepMs(int ms);
+using SleepFunction = void (*)(int ms);
+// nullptr restores the real sleep.
+void setSleepFunctionForTests(SleepFunction function);
