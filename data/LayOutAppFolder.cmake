@@ -1,4 +1,5 @@
 # cmake -DSRC=<data dir> -DDST=<application folder> -P LayOutAppFolder.cmake
+file(MAKE_DIRECTORY ${DST})
 foreach(f DefaultProfile.bin)
   if(EXISTS ${SRC}/${f})
     file(COPY_FILE ${SRC}/${f} ${DST}/${f} ONLY_IF_DIFFERENT)

@@ -1,5 +1,7 @@
 #include "storage/SettingsBlock.h"
 
+#include "storage/ModelDescriptor.h"
+
 SettingsBlock workingSettings;
 SettingsBlock lastWrittenSettings;
 
@@ -23,10 +25,76 @@ const ProfileRecord &currentRecord(const SettingsBlock &block)
     return block.profiles[safeProfileIndex(block.currentProfile)];
 }
 
-// TODO(storage): factory defaults
+namespace {
+void builtInDefaults(ProfileRecord &r)
+{
+    r.pollrate = 1;
+    r.dpi = 1;
+    r.LedMode = DefaultLedMode;
+    static const quint32 raw[DpiStageCount] = {8, 12, 16, 24, 50, 75, 0, 0};
+    for (int i = 0; i < DpiStageCount; ++i)
+        r.stages[i].xy = r.stages[i].x = r.stages[i].y = raw[i];
+    static const qint32 fun[7] = {1, 2, 3, 4, 5, 4, 5};
+    for (int n = 0; n < 7; ++n)
+        r.buttons[n].Fun = fun[n];
+    for (LedModeRecord &effect : r.ledModes) {
+        effect.color = QColor(255, 0, 0);
+        effect.bright = 3;
+        effect.breath = 3;
+    }
+    r.ledModes[4].breath = 2;
+    r.ledModes[9].breath = 4;
+    r.ledModes[10].color = QColor(0, 255, 0);
+    r.ledModes[10].breath = 5;
+    r.ledModes[12].breath = 1;
+}
+
+void descriptorDefaults(ProfileRecord &r, const ModelDescriptor &d)
+{
+    r.pollrate = quint8(d.pollrate);
+    r.dpi = d.dpi;
+    r.LedMode = quint8(safeLedMode(d.LedMode));
+    for (int i = 0; i < DpiStageCount; ++i)
+        r.stages[i].xy = r.stages[i].x = r.stages[i].y = quint32(d.xy[i]);
+    for (int n = 0; n < int(d.buttons.size()); ++n)
+        r.buttons[n].Fun = d.buttons[n].Fun;
+    for (int m = 0; m < LedModeCount; ++m) {
+        r.ledModes[m].color = d.effects[m].color;
+        r.ledModes[m].bright = d.effects[m].bright;
+        r.ledModes[m].breath = d.effects[m].breath;
+    }
+}
+}
+
+// The factory profile: the model descriptor's values when it is installed, else
+// the built-in ones.
 void resetProfileToDefaults(ProfileRecord &record)
 {
     record = ProfileRecord();
+    record.mousespeed = 10;
+    record.dbclickspeed = 5;
+    record.scrollispage = 0;
+    record.scrollspeed = 1;
+    record.accelenable = 1;
+    record.acee = 1;
+    ModelDescriptor descriptor;
+    if (loadModelDefaults(descriptor) == -1)
+        builtInDefaults(record);
+    else
+        descriptorDefaults(record, descriptor);
+    record.LedMoveOFF = 0;
+    record.LedSleepTime = 1;
+    for (DpiStage &stage : record.stages) {
+        stage.used = 1;
+        stage.link = 1;
+    }
+    for (LedModeRecord &effect : record.ledModes) {
+        effect.h = 360;
+        effect.s = 0;
+        effect.v = 0;
+    }
+    record.buttons[40].Fun = 52;
+    record.buttons[41].Fun = 53;
 }
 
 void initSettingsBlock(SettingsBlock &block)

@@ -11,3 +11,5 @@ void writeThemeColorId(int index);
 // The theme colour every widget draws with: the palette entry of "Config/GColorID".
 QColor themeColor();
 QString menuStyleSheet();
+// The same text; the colour does not change it.
+QString menuStyleSheet(const QColor &color);

@@ -1,0 +1,109 @@
+#include "storage/ChangeDetection.h"
+
+#include "storage/AppFolder.h"
+#include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
+
+namespace {
+const QString kWriteSign = QStringLiteral("Setting/WriteSign");
+
+bool generalDiffers(const SettingsBlock &w, const SettingsBlock &l)
+{
+    for (int i = 0; i < ProfileCount; ++i) {
+        if (w.profiles[i].scrollspeed != l.profiles[i].scrollspeed
+            || w.profiles[i].pollrate != l.profiles[i].pollrate)
+            return true;
+    }
+    if (w.LiftHigh != l.LiftHigh || w.currentProfile != l.currentProfile)
+        return true;
+    const ProfileRecord &a = currentRecord(w);
+    const ProfileRecord &b = currentRecord(l);
+    return a.dpi != b.dpi || a.LedMode != b.LedMode || a.LedMoveOFF != b.LedMoveOFF
+           || a.LedSleepTime != b.LedSleepTime;
+}
+
+bool stagesDiffer(const SettingsBlock &w, const SettingsBlock &l)
+{
+    for (int i = 0; i < ProfileCount; ++i) {
+        for (int s = 0; s < DpiStageCount; ++s) {
+            const DpiStage &a = w.profiles[i].stages[s];
+            const DpiStage &b = l.profiles[i].stages[s];
+            if (a.used != b.used || a.x != b.x || a.y != b.y)
+                return true;
+        }
+    }
+    return false;
+}
+
+bool usesMacroFile(int fun)
+{
+    return fun == FunMacro || fun == FunGunFile;
+}
+
+// A set change mark counts once: it is reset when found.
+bool takeWriteSign(const QString &macroName)
+{
+    const QString path = macroFilePath(macroName);
+    if (path.isEmpty() || !fileExists(path))
+        return false;
+    IniFile ini(path);
+    if (ini.number(kWriteSign) == 0)
+        return false;
+    ini.setValue(kWriteSign, 0);
+    return true;
+}
+
+bool slotDiffers(const ButtonSlot &a, const ButtonSlot &b)
+{
+    if (a.ID != b.ID || a.Fun != b.Fun || a.LoopNumber != b.LoopNumber || a.KeyNumber != b.KeyNumber
+        || a.Res1 != b.Res1 || a.Res2 != b.Res2 || a.Res3 != b.Res3 || a.Res4 != b.Res4)
+        return true;
+    if (usesMacroFile(a.Fun) && a.macroname != b.macroname)
+        return true;
+    if (a.KeyInfo != b.KeyInfo)
+        return true;
+    return usesMacroFile(a.Fun) && takeWriteSign(a.macroname);
+}
+
+bool buttonsDiffer(const SettingsBlock &w, const SettingsBlock &l)
+{
+    for (int i = 0; i < ProfileCount; ++i) {
+        for (int n = 0; n < ButtonSlotCount; ++n) {
+            if (slotDiffers(w.profiles[i].buttons[n], l.profiles[i].buttons[n]))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool lightingDiffers(const SettingsBlock &w, const SettingsBlock &l)
+{
+    for (int i = 0; i < ProfileCount; ++i) {
+        const ProfileRecord &a = w.profiles[i];
+        const ProfileRecord &b = l.profiles[i];
+        if (a.LedMode != b.LedMode)
+            return true;
+        const int m = safeLedMode(a.LedMode);
+        const LedModeRecord &x = a.ledModes[m];
+        const LedModeRecord &y = b.ledModes[m];
+        if (x.color != y.color || x.h != y.h || x.s != y.s || x.v != y.v || x.bright != y.bright
+            || x.breath != y.breath)
+            return true;
+    }
+    return false;
+}
+}
+
+int detectSettingsChanges(const SettingsBlock &working, const SettingsBlock &lastWritten)
+{
+    int mask = 0;
+    if (generalDiffers(working, lastWritten))
+        mask |= ChangeGeneral;
+    if (stagesDiffer(working, lastWritten))
+        mask |= ChangeDpi;
+    if (buttonsDiffer(working, lastWritten))
+        mask |= ChangeButtons;
+    if (lightingDiffers(working, lastWritten))
+        mask |= ChangeLighting;
+    return mask;
+}

@@ -1,0 +1,42 @@
+#include "storage/ConfigExport.h"
+
+#include "storage/IniFile.h"
+#include "storage/ProfileKeys.h"
+
+namespace {
+QString exportSection(int index)
+{
+    return QStringLiteral("PROFILE_") + QString::number(index);
+}
+}
+
+// Keys of the file that the export does not write stay in it.
+void exportProfiles(const SettingsBlock &block, const QString &fileName)
+{
+    {
+        IniFile ini(fileName);
+        writeBlockHeader(ini, block);
+    }
+    for (int i = 0; i < ProfileCount; ++i)
+        exportProfileSection(i, block.profiles[i], fileName);
+}
+
+void exportProfileSection(int index, const ProfileRecord &record, const QString &fileName)
+{
+    IniFile ini(fileName);
+    writeProfileKeys(ini, exportSection(index), record, LedSwitchKeys::Skipped);
+}
+
+// Every stored field is replaced, missing keys giving 0, empty text or an invalid
+// colour; LedMoveOFF and LedSleepTime keep their values.
+void importProfiles(SettingsBlock &block, const QString &fileName)
+{
+    readBlockHeader(IniFile(fileName), block);
+    for (int i = 0; i < ProfileCount; ++i)
+        importProfileSection(i, block.profiles[i], fileName);
+}
+
+void importProfileSection(int index, ProfileRecord &record, const QString &fileName)
+{
+    readProfileKeys(IniFile(fileName), exportSection(index), record, LedSwitchKeys::Skipped);
+}

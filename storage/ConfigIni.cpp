@@ -1,0 +1,181 @@
+#include "storage/ConfigIni.h"
+
+#include "storage/AppFolder.h"
+#include "storage/IniFile.h"
+#include "storage/ProfileFiles.h"
+#include "storage/ProfileKeys.h"
+
+#include <climits>
+
+namespace {
+const QString kProfileId = QStringLiteral("Config/ProfileID");
+const QString kCount = QStringLiteral("Config/Count");
+
+int readConfigInt(const QString &key)
+{
+    return int(IniFile(configIniPath()).number(key));
+}
+
+void writeConfigValue(const QString &key, const QVariant &value)
+{
+    IniFile(configIniPath()).setValue(key, value);
+}
+}
+
+QString configIniPath()
+{
+    return configDirPath() + QStringLiteral("/Config.ini");
+}
+
+QString langConfigIniPath()
+{
+    return configDirPath() + QStringLiteral("/LangConfig.ini");
+}
+
+void saveCurrentProfileId(int index)
+{
+    writeConfigValue(kProfileId, index);
+}
+
+void saveProfileNames(const SettingsBlock &block)
+{
+    IniFile ini(configIniPath());
+    ini.setValue(kProfileId, uint(block.currentProfile));
+    ini.setValue(kCount, uint(block.Count));
+    for (int i = 0; i < ProfileCount; ++i)
+        ini.setValue(profileNameKey(i), block.names[i]);
+}
+
+// All five names and the file of every named slot, so edits in any slot survive.
+void saveAllSettings(const SettingsBlock &block)
+{
+    {
+        IniFile ini(configIniPath());
+        writeBlockHeader(ini, block);
+    }
+    for (int i = 0; i < ProfileCount; ++i) {
+        if (!block.names[i].isEmpty())
+            saveProfileFile(block.profiles[i], block.names[i]);
+    }
+}
+
+int readConfigDiff()
+{
+    return readConfigInt(QStringLiteral("Config/Diff"));
+}
+
+void writeConfigDiff(int value)
+{
+    writeConfigValue(QStringLiteral("Config/Diff"), value);
+}
+
+void writeLangId(int index)
+{
+    IniFile(langConfigIniPath()).setValue(QStringLiteral("Config/LangID"), index);
+}
+
+int readLangId()
+{
+    return int(IniFile(langConfigIniPath()).number(QStringLiteral("Config/LangID")));
+}
+
+void readFontList(LanguageList &list)
+{
+    IniFile ini(configIniPath());
+    list.count = qint32(ini.number(QStringLiteral("FONT_LIST/LANGNUM")));
+    for (int n = 0; n < MaxLanguages; ++n) {
+        list.names[n] = ini.text(QStringLiteral("FONT_LIST/LangName_%1").arg(n));
+        list.files[n] = ini.text(QStringLiteral("FONT_LIST/LangFile_%1").arg(n));
+    }
+}
+
+int usableLanguageCount(const LanguageList &list)
+{
+    return qBound(0, int(list.count), MaxLanguages);
+}
+
+void writeCurrentProductName(const QString &name)
+{
+    writeConfigValue(QStringLiteral("Config/CurrentProductName"), name);
+}
+
+QString readCurrentProductName()
+{
+    return IniFile(configIniPath()).text(QStringLiteral("Config/CurrentProductName"));
+}
+
+int countMacros()
+{
+    IniFile ini(configIniPath());
+    int used = 0;
+    for (int i = 0; i < 50; ++i) {
+        if (!ini.text(QStringLiteral("MACRO_LIST/%1").arg(i)).isEmpty())
+            ++used;
+    }
+    return used;
+}
+
+int readMouseSensor()
+{
+    return readConfigInt(QStringLiteral("MouseSenSor/1"));
+}
+
+int readMouseLedMode()
+{
+    const QString product = readCurrentProductName();
+    return readConfigInt(QStringLiteral("MouseLEDMode/") + product);
+}
+
+void writeMouseName(const QString &name, const QString &iniPath)
+{
+    IniFile(iniPath).setValue(QStringLiteral("MouseName/Name"), name);
+}
+
+QString readMouseName(const QString &iniPath)
+{
+    return IniFile(iniPath).text(QStringLiteral("MouseName/Name"));
+}
+
+void writeBattery(int percent)
+{
+    writeConfigValue(QStringLiteral("Config/Battery"), percent);
+}
+
+int readBattery()
+{
+    return readConfigInt(QStringLiteral("Config/Battery"));
+}
+
+// A value that is missing, not a number or not positive would pin the battery at
+// 100 %: it counts as missing.
+int readBatteryFull()
+{
+    const QVariant v = IniFile(configIniPath()).value(QStringLiteral("Config/BatteryFull"));
+    bool ok = false;
+    const qint64 mv = v.toLongLong(&ok);
+    return (ok && mv > 0 && mv <= INT_MAX) ? int(mv) : BatteryFullDefault;
+}
+
+QString readConfigModel()
+{
+    return IniFile(configIniPath()).text(QStringLiteral("Config/Model"));
+}
+
+QString readFontFamily(int languageIndex)
+{
+    return IniFile(configIniPath()).text(QStringLiteral("FONT_LIST/FONT_%1").arg(languageIndex));
+}
+
+int readFontSize(int languageIndex)
+{
+    const qint64 size =
+        IniFile(configIniPath()).number(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(languageIndex));
+    return (size >= 0 && size <= INT_MAX) ? int(size) : 0;
+}
+
+QString macroFilePath(const QString &name)
+{
+    if (!isSafeProfileName(name))
+        return QString();
+    return configDirPath() + QStringLiteral("/MacroDB/") + name + QStringLiteral(".MSMACRO");
+}

@@ -1,0 +1,129 @@
+#include "storage/ProfileFiles.h"
+
+#include "storage/AppFolder.h"
+#include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
+#include "storage/ProfileKeys.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kProfileSuffix = QStringLiteral(".prof");
+const QString kDefaultProfileName = QStringLiteral("DefaultProfile");
+
+// Empty file name: Config.ini with section "PROFILE_<index>"; else that file, "PROFILE".
+QString sectionFor(int index, const QString &fileName)
+{
+    return fileName.isEmpty() ? QStringLiteral("PROFILE_") + QString::number(index)
+                              : QStringLiteral("PROFILE");
+}
+
+QString iniPathFor(const QString &fileName)
+{
+    return fileName.isEmpty() ? configIniPath() : fileName;
+}
+
+QString cleanDir(const QString &path)
+{
+    return QDir::cleanPath(QFileInfo(path).absolutePath());
+}
+
+// The same file name in the other profile tree, when the path lies in one of the two.
+QString otherTreePath(const QString &path)
+{
+    const QString modelFile = modelProfileFilePath(readCurrentProductName(), kDefaultProfileName);
+    if (modelFile.isEmpty())
+        return QString();
+    const QString mainDir = cleanDir(profileFilePath(kDefaultProfileName));
+    const QString modelDir = cleanDir(modelFile);
+    const QString dir = cleanDir(path);
+    const QString file = QLatin1Char('/') + QFileInfo(path).fileName();
+    if (mainDir == modelDir)
+        return QString();
+    if (dir == mainDir)
+        return modelDir + file;
+    if (dir == modelDir)
+        return mainDir + file;
+    return QString();
+}
+}
+
+bool isSafeProfileName(const QString &name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+           && !name.contains(QLatin1String("..")) && !name.contains(QChar(0));
+}
+
+QString profileFilePath(const QString &name)
+{
+    if (!isSafeProfileName(name))
+        return QString();
+    return configDirPath() + QStringLiteral("/Profile/") + name + kProfileSuffix;
+}
+
+QString modelProfileFilePath(const QString &productName, const QString &name)
+{
+    const bool safeProduct = productName.isEmpty() || isSafeProfileName(productName);
+    if (!safeProduct || !isSafeProfileName(name))
+        return QString();
+    return configDirPath() + QLatin1Char('/') + productName + QStringLiteral("/Profile/") + name
+           + kProfileSuffix;
+}
+
+void saveProfile(int index, const ProfileRecord &record, const QString &fileName)
+{
+    IniFile ini(iniPathFor(fileName));
+    writeProfileKeys(ini, sectionFor(index, fileName), record, LedSwitchKeys::Stored);
+}
+
+// A profile file missing from one tree is read from the other one before the
+// missing-key values apply.
+void loadProfile(int index, ProfileRecord &record, const QString &fileName)
+{
+    QString path = iniPathFor(fileName);
+    if (!fileName.isEmpty() && !fileExists(path)) {
+        const QString other = otherTreePath(path);
+        if (!other.isEmpty() && fileExists(other))
+            path = other;
+    }
+    readProfileKeys(IniFile(path), sectionFor(index, fileName), record, LedSwitchKeys::Stored);
+}
+
+void saveProfileFile(const ProfileRecord &record, const QString &name)
+{
+    const QString path = profileFilePath(name);
+    if (!path.isEmpty())
+        saveProfile(0, record, path);
+}
+
+// An unusable name reads like a missing file.
+void loadProfileFile(ProfileRecord &record, const QString &name)
+{
+    const QString path = profileFilePath(name);
+    if (path.isEmpty()) {
+        record = ProfileRecord();
+        record.LedMoveOFF = 255;
+        record.LedSleepTime = 1;
+        return;
+    }
+    loadProfile(0, record, path);
+}
+
+void saveProfileDpi(const QString &name, int stage)
+{
+    const QString path = profileFilePath(name);
+    if (!path.isEmpty())
+        IniFile(path).setValue(QStringLiteral("PROFILE/dpi"), stage);
+}
+
+// Both profile trees get the factory profile.
+void writeDefaultProfileFile()
+{
+    ProfileRecord record;
+    resetProfileToDefaults(record);
+    saveProfile(0, record, profileFilePath(kDefaultProfileName));
+    const QString modelPath = modelProfileFilePath(readCurrentProductName(), kDefaultProfileName);
+    if (!modelPath.isEmpty() && cleanDir(modelPath) != cleanDir(profileFilePath(kDefaultProfileName)))
+        saveProfile(0, record, modelPath);
+}

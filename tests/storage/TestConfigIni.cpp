@@ -1,0 +1,179 @@
+#include "storage/AppFolder.h"
+#include "storage/ConfigIni.h"
+#include "tests/common/TestAppFolder.h"
+#include "tests/common/TestMain.h"
+
+#include <QSettings>
+#include <QTest>
+
+class TestConfigIni : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pathsLieInTheConfigurationDirectory()
+    {
+        TestAppFolder folder;
+        QCOMPARE(configDirPath(), folder.path() + "/Configs");
+        QCOMPARE(configIniPath(), folder.path() + "/Configs/Config.ini");
+        QCOMPARE(langConfigIniPath(), folder.path() + "/Configs/LangConfig.ini");
+        QCOMPARE(macroFilePath("Rapid 1"), folder.path() + "/Configs/MacroDB/Rapid 1.MSMACRO");
+    }
+
+    void unsafeMacroNamesGiveNoPath()
+    {
+        TestAppFolder folder;
+        for (const char *name : {"", "../Config", "a/b", "a\\b", ".."})
+            QVERIFY2(macroFilePath(QString::fromLatin1(name)).isEmpty(), name);
+    }
+
+    void missingFileGivesEveryDefault()
+    {
+        TestAppFolder folder;
+        QCOMPARE(readConfigDiff(), 0);
+        QCOMPARE(readLangId(), 0);
+        QCOMPARE(readCurrentProductName(), QString());
+        QCOMPARE(countMacros(), 0);
+        QCOMPARE(readMouseSensor(), 0);
+        QCOMPARE(readMouseLedMode(), 0);
+        QCOMPARE(readBattery(), 0);
+        QCOMPARE(readBatteryFull(), 4200);
+        QCOMPARE(readConfigModel(), QString());
+        QCOMPARE(readFontFamily(0), QString());
+        QCOMPARE(readFontSize(0), 0);
+        QCOMPARE(readMouseName(folder.path() + "/none.conf"), QString());
+        LanguageList list;
+        list.count = 9;
+        list.names[3] = "stale";
+        readFontList(list);
+        QCOMPARE(list.count, 0);
+        QVERIFY(list.names[3].isEmpty());
+    }
+
+    // The shipped Config.ini, Chinese language names included.
+    void seedFileReadsRight()
+    {
+        TestAppFolder folder;
+        folder.copySeedData();
+        QCOMPARE(readCurrentProductName(), QStringLiteral("QM700"));
+        QCOMPARE(readConfigModel(), QStringLiteral("QM700"));
+        QCOMPARE(readMouseSensor(), 3389);
+        QCOMPARE(readMouseLedMode(), 1);
+        QCOMPARE(readBatteryFull(), 4200);
+        QCOMPARE(readConfigDiff(), 1);
+        QCOMPARE(readLangId(), 0);
+        QCOMPARE(countMacros(), 0);
+        LanguageList list;
+        readFontList(list);
+        QCOMPARE(list.count, 3);
+        QCOMPARE(list.names[0], QStringLiteral("English"));
+        QCOMPARE(list.names[1], QString::fromUtf8("繁體中文"));
+        QCOMPARE(list.names[2], QString::fromUtf8("简体中文"));
+        QCOMPARE(list.files[0], QStringLiteral("en"));
+        QCOMPARE(list.files[1], QStringLiteral("tc"));
+        QCOMPARE(list.files[2], QStringLiteral("sc"));
+        QVERIFY(list.names[3].isEmpty());
+        QCOMPARE(readFontFamily(0), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(readFontFamily(2), QStringLiteral("Noto Sans CJK SC"));
+        QCOMPARE(readFontSize(1), 12);
+        QCOMPARE(QSettings(configIniPath(), QSettings::IniFormat).value("Mouse_List/0").toString(),
+                 QStringLiteral("QM700"));
+        // A write keeps the other texts readable.
+        writeBattery(80);
+        readFontList(list);
+        QCOMPARE(list.names[1], QString::fromUtf8("繁體中文"));
+        QCOMPARE(readBattery(), 80);
+    }
+
+    // Files that Qt wrote with its own escapes still read back.
+    void escapedTextStillReads()
+    {
+        TestAppFolder folder;
+        {
+            QSettings plain(configIniPath(), QSettings::IniFormat);
+            plain.setValue("FONT_LIST/LangName_1", QString::fromUtf8("繁體中文"));
+        }
+        LanguageList list;
+        readFontList(list);
+        QCOMPARE(list.names[1], QString::fromUtf8("繁體中文"));
+    }
+
+    void writersAndReadersMeet()
+    {
+        TestAppFolder folder;
+        writeConfigDiff(1);
+        QCOMPARE(readConfigDiff(), 1);
+        writeConfigDiff(0);
+        QCOMPARE(readConfigDiff(), 0);
+        writeLangId(2);
+        QCOMPARE(readLangId(), 2);
+        writeCurrentProductName("QM700");
+        QCOMPARE(readCurrentProductName(), QStringLiteral("QM700"));
+        saveCurrentProfileId(3);
+        QCOMPARE(QSettings(configIniPath(), QSettings::IniFormat).value("Config/ProfileID").toInt(), 3);
+        const QString stamp = folder.path() + "/export.conf";
+        writeMouseName("QM700", stamp);
+        QCOMPARE(readMouseName(stamp), QStringLiteral("QM700"));
+        QCOMPARE(QSettings(stamp, QSettings::IniFormat).allKeys(), QStringList{"MouseName/Name"});
+    }
+
+    void ledModeKeyFollowsTheProductName()
+    {
+        TestAppFolder folder;
+        folder.writeFile("Configs/Config.ini", "[MouseLEDMode]\nQM700=4\n");
+        QCOMPARE(readMouseLedMode(), 0);
+        writeCurrentProductName("QM700");
+        QCOMPARE(readMouseLedMode(), 4);
+    }
+
+    void countMacrosCountsNonEmptyEntriesBelowFifty()
+    {
+        TestAppFolder folder;
+        folder.writeFile("Configs/Config.ini",
+                         "[MACRO_LIST]\n0=a\n1=\n2=\"  \"\n49=last\n50=over\n");
+        QCOMPARE(countMacros(), 3);
+    }
+
+    void batteryFullFallsBackWhenUnusable_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("set") << QByteArray("3900") << 3900;
+        QTest::newRow("text") << QByteArray("full") << 4200;
+        QTest::newRow("zero") << QByteArray("0") << 4200;
+        QTest::newRow("negative") << QByteArray("-5") << 4200;
+        QTest::newRow("empty") << QByteArray("") << 4200;
+    }
+    void batteryFullFallsBackWhenUnusable()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, expected);
+        TestAppFolder folder;
+        folder.writeFile("Configs/Config.ini", "[Config]\nBatteryFull=" + stored + "\n");
+        QCOMPARE(readBatteryFull(), expected);
+    }
+
+    void numbersKeepTheirLowBitsAndGarbageIsZero()
+    {
+        TestAppFolder folder;
+        folder.writeFile("Configs/Config.ini",
+                         "[Config]\nDiff=x1\nBattery=-7\n[MouseSenSor]\n1=33952\n"
+                         "[FONT_LIST]\nLANGNUM=25\nFONT_SIZE_0=-3\nFONT_SIZE_1=big\nFONT_SIZE_2=4294967295\n"
+                         "LangName_9=Last\nLangFile_9=last\n");
+        QCOMPARE(readConfigDiff(), 0);
+        QCOMPARE(readBattery(), -7);
+        QCOMPARE(readMouseSensor(), 33952);
+        QCOMPARE(readFontSize(0), 0);
+        QCOMPARE(readFontSize(1), 0);
+        QCOMPARE(readFontSize(2), 0);
+        LanguageList list;
+        readFontList(list);
+        QCOMPARE(list.count, 25);
+        QCOMPARE(usableLanguageCount(list), 10);
+        QCOMPARE(list.names[9], QStringLiteral("Last"));
+        list.count = -2;
+        QCOMPARE(usableLanguageCount(list), 0);
+    }
+};
+
+MOUSECFG_TEST(TestConfigIni)
+#include "TestConfigIni.moc"
