@@ -1,6 +1,6 @@
 # cmake -DSRC=<data dir> -DDST=<application folder> -P LayOutAppFolder.cmake
 file(MAKE_DIRECTORY ${DST})
-foreach(f DefaultProfile.bin)
+foreach(f DefaultProfile.bin 70-mousecfg.rules)
   if(EXISTS ${SRC}/${f})
     file(COPY_FILE ${SRC}/${f} ${DST}/${f} ONLY_IF_DIFFERENT)
   endif()
