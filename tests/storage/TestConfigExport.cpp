@@ -1,0 +1,132 @@
+#include "storage/ConfigExport.h"
+#include "storage/ConfigIni.h"
+#include "tests/common/TestAppFolder.h"
+#include "tests/common/TestMain.h"
+#include "tests/storage/ProfileSamples.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+
+class TestConfigExport : public QObject
+{
+    Q_OBJECT
+private slots:
+    void exportThenImportGivesTheBlockBack()
+    {
+        TestAppFolder folder;
+        const QString file = folder.path() + "/saved.conf";
+        writeMouseName("QM700", file);
+        const SettingsBlock written = sampleBlock(2);
+        exportProfiles(written, file);
+        SettingsBlock read = sampleBlock(7);
+        const SettingsBlock before = read;
+        importProfiles(read, file);
+        QCOMPARE(read.currentProfile, written.currentProfile);
+        QCOMPARE(read.AngleValue, written.AngleValue);
+        QCOMPARE(read.LiftHigh, written.LiftHigh);
+        QCOMPARE(read.Count, written.Count);
+        QCOMPARE(read.names, written.names);
+        for (int i = 0; i < ProfileCount; ++i) {
+            QCOMPARE(firstDifference(read.profiles[i], written.profiles[i], false), QString());
+            QCOMPARE(read.profiles[i].LedMoveOFF, before.profiles[i].LedMoveOFF);
+            QCOMPARE(read.profiles[i].LedSleepTime, before.profiles[i].LedSleepTime);
+        }
+        const QStringList keys = QSettings(file, QSettings::IniFormat).allKeys();
+        QCOMPARE(keys.size(), 1 + 9 + 5 * 8451);
+        QVERIFY(keys.contains("PROFILE_0/LedMode/LED_MODE_0_RGB"));
+        QVERIFY(!keys.contains("PROFILE_0/LedMoveOFF"));
+        QVERIFY(!keys.contains("PROFILE_0/LedSleepTime"));
+        QCOMPARE(readMouseName(file), QStringLiteral("QM700"));
+    }
+
+    void missingSectionImportsAsZeros()
+    {
+        TestAppFolder folder;
+        const QString file = folder.path() + "/saved.conf";
+        exportProfiles(sampleBlock(3), file);
+        {
+            QSettings raw(file, QSettings::IniFormat);
+            raw.remove("PROFILE_2");
+            raw.remove("Config/Profile1");
+        }
+        SettingsBlock read = sampleBlock(4);
+        importProfiles(read, file);
+        ProfileRecord zeros;
+        zeros.LedMoveOFF = read.profiles[2].LedMoveOFF;
+        zeros.LedSleepTime = read.profiles[2].LedSleepTime;
+        QCOMPARE(firstDifference(read.profiles[2], zeros), QString());
+        QVERIFY(read.names[0].isEmpty());
+        QCOMPARE(read.names[1], sampleBlock(3).names[1]);
+    }
+
+    void valuesKeepTheirLowBits()
+    {
+        TestAppFolder folder;
+        folder.writeFile("hand.conf",
+                         "[Config]\nProfileID=7\n[PROFILE_1]\npollrate=300\nLedMode=-1\ndpi=fast\n"
+                         "DPI_INFO_0_x=4294967295\nLedMode\\LED_MODE_3_h=4294967295\n"
+                         "LedMode\\LED_MODE_3_RGB=notacolour\nLedMode\\LED_MODE_4_RGB=#00ff00\n");
+        SettingsBlock read;
+        importProfiles(read, folder.path() + "/hand.conf");
+        QCOMPARE(read.currentProfile, quint8(7));
+        const ProfileRecord &r = read.profiles[1];
+        QCOMPARE(r.pollrate, quint8(44));
+        QCOMPARE(r.LedMode, quint8(255));
+        QCOMPARE(r.dpi, quint8(0));
+        QCOMPARE(r.stages[0].x, 0xFFFFFFFFu);
+        QCOMPARE(r.ledModes[3].h, -1);
+        QVERIFY(!r.ledModes[3].color.isValid());
+        QCOMPARE(r.ledModes[4].color, QColor(0, 255, 0));
+        // Out-of-range indexes stay as stored; their users fall back.
+        QCOMPARE(&currentRecord(read), &read.profiles[0]);
+        QCOMPARE(safeLedMode(r.LedMode), DefaultLedMode);
+    }
+
+    void exportKeepsOtherSections()
+    {
+        TestAppFolder folder;
+        folder.writeFile("old.conf", "[Other]\nkeep=1\n[PROFILE_0]\nextra=5\npollrate=99\n");
+        const QString file = folder.path() + "/old.conf";
+        const SettingsBlock block = sampleBlock(5);
+        exportProfiles(block, file);
+        QSettings raw(file, QSettings::IniFormat);
+        QCOMPARE(raw.value("Other/keep").toInt(), 1);
+        QCOMPARE(raw.value("PROFILE_0/extra").toInt(), 5);
+        QCOMPARE(raw.value("PROFILE_0/pollrate").toInt(), int(block.profiles[0].pollrate));
+    }
+
+    void missingOrForeignFileImportsAsEmpty()
+    {
+        TestAppFolder folder;
+        folder.writeFile("junk.conf", QByteArray("\x00\x01\xff garbage [[[ = ", 18));
+        for (const QString &file : {folder.path() + "/none.conf", folder.path() + "/junk.conf"}) {
+            SettingsBlock read = sampleBlock(6);
+            importProfiles(read, file);
+            QCOMPARE(read.currentProfile, quint8(0));
+            QCOMPARE(read.LiftHigh, quint8(0));
+            for (int i = 0; i < ProfileCount; ++i) {
+                QVERIFY(read.names[i].isEmpty());
+                QCOMPARE(read.profiles[i].buttons[0].Fun, 0);
+                QVERIFY(!read.profiles[i].ledModes[0].color.isValid());
+            }
+        }
+        QVERIFY(!QFile::exists(folder.path() + "/none.conf"));
+    }
+
+    void oneSectionAtATime()
+    {
+        TestAppFolder folder;
+        const QString file = folder.path() + "/one.conf";
+        const ProfileRecord r = sampleRecord(8);
+        exportProfileSection(3, r, file);
+        QCOMPARE(QSettings(file, QSettings::IniFormat).childGroups(), QStringList{"PROFILE_3"});
+        ProfileRecord read;
+        importProfileSection(3, read, file);
+        QCOMPARE(firstDifference(read, r, false), QString());
+        QCOMPARE(read.LedMoveOFF, quint8(0));
+    }
+};
+
+MOUSECFG_TEST(TestConfigExport)
+#include "TestConfigExport.moc"

@@ -1,0 +1,217 @@
+#include "storage/AppFolder.h"
+#include "storage/ConfigIni.h"
+#include "storage/ProfileFiles.h"
+#include "tests/common/TestAppFolder.h"
+#include "tests/common/TestMain.h"
+#include "tests/storage/ProfileSamples.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+ProfileRecord missingFileRecord()
+{
+    ProfileRecord r;
+    r.LedMoveOFF = 255;
+    r.LedSleepTime = 1;
+    return r;
+}
+
+QStringList keysOf(const QString &path)
+{
+    return QSettings(path, QSettings::IniFormat).allKeys();
+}
+}
+
+class TestProfileFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void pathsAndNames()
+    {
+        TestAppFolder folder;
+        QCOMPARE(profileFilePath("Game 1"), folder.configDir() + "/Profile/Game 1.prof");
+        QCOMPARE(modelProfileFilePath("QM700", "Game 1"), folder.configDir() + "/QM700/Profile/Game 1.prof");
+        for (const char *bad : {"", "..", "../x", "a/b", "a\\b", "x..y", "/abs"}) {
+            QVERIFY2(!isSafeProfileName(QString::fromLatin1(bad)), bad);
+            QVERIFY2(profileFilePath(QString::fromLatin1(bad)).isEmpty(), bad);
+            QVERIFY2(modelProfileFilePath("QM700", QString::fromLatin1(bad)).isEmpty(), bad);
+        }
+        QVERIFY(modelProfileFilePath("../etc", "a").isEmpty());
+        QVERIFY(isSafeProfileName(QString::fromUtf8("Spiel 中 .1")));
+    }
+
+    // Every stored field comes back, through the one key set of 8,453 keys.
+    void recordRoundTripsFieldForField()
+    {
+        TestAppFolder folder;
+        for (int seed : {1, 2}) {
+            const ProfileRecord written = sampleRecord(seed);
+            saveProfileFile(written, "Round");
+            ProfileRecord read = sampleRecord(seed + 50);
+            loadProfileFile(read, "Round");
+            QCOMPARE(firstDifference(read, written), QString());
+        }
+        const QStringList keys = keysOf(profileFilePath("Round"));
+        QCOMPARE(keys.size(), 8453);
+        for (const char *key : {"PROFILE/DPI_INFO_0_used", "PROFILE/BUTTON_INFO_3_KeyInfo_12_map",
+                                "PROFILE/BUTTON_INFO_41_KeyInfo_62_", "PROFILE/LedMode/LED_MODE_4_RGB",
+                                "PROFILE/LedMode", "PROFILE/LedMoveOFF", "PROFILE/BUTTON_INFO_0_macroname"})
+            QVERIFY2(keys.contains(QString::fromLatin1(key)), key);
+    }
+
+    void storedValueForms()
+    {
+        TestAppFolder folder;
+        ProfileRecord r;
+        r.stages[0].x = 0xFFFFFFFFu;
+        r.ledModes[0].h = -1;
+        r.buttons[0].ID = -1;
+        r.pollrate = 200;
+        saveProfileFile(r, "Forms");
+        QSettings raw(profileFilePath("Forms"), QSettings::IniFormat);
+        QCOMPARE(raw.value("PROFILE/DPI_INFO_0_x").toString(), QStringLiteral("4294967295"));
+        QCOMPARE(raw.value("PROFILE/LedMode/LED_MODE_0_h").toString(), QStringLiteral("4294967295"));
+        QCOMPARE(raw.value("PROFILE/BUTTON_INFO_0_ID").toString(), QStringLiteral("-1"));
+        QCOMPARE(raw.value("PROFILE/pollrate").toString(), QStringLiteral("200"));
+    }
+
+    void missingFileAndMissingKeys()
+    {
+        TestAppFolder folder;
+        ProfileRecord r = sampleRecord(3);
+        loadProfileFile(r, "Nowhere");
+        QCOMPARE(firstDifference(r, missingFileRecord()), QString());
+        QVERIFY(!QFile::exists(profileFilePath("Nowhere")));
+
+        folder.writeFile("Configs/Profile/Part.prof",
+                         "[PROFILE]\npollrate=300\ndpi=-1\nLedMode=abc\nLedMoveOFF=0\nDPI_INFO_2_x=4294967296\n"
+                         "BUTTON_INFO_5_Fun=510\nBUTTON_INFO_5_macroname=Gun\n");
+        r = sampleRecord(4);
+        loadProfileFile(r, "Part");
+        QCOMPARE(r.pollrate, quint8(44));
+        QCOMPARE(r.dpi, quint8(255));
+        QCOMPARE(r.LedMode, quint8(0));
+        QCOMPARE(r.LedMoveOFF, quint8(0));
+        QCOMPARE(r.LedSleepTime, quint8(1));
+        QCOMPARE(r.stages[2].x, 0u);
+        QCOMPARE(r.buttons[5].Fun, 510);
+        QCOMPARE(r.buttons[5].macroname, QStringLiteral("Gun"));
+        QVERIFY(r.buttons[4].macroname.isEmpty());
+        QVERIFY(!r.ledModes[3].color.isValid());
+        QVERIFY(r.ProfileName.isEmpty());
+    }
+
+    void emptyFileNameUsesConfigIniSections()
+    {
+        TestAppFolder folder;
+        const ProfileRecord written = sampleRecord(5);
+        saveProfile(2, written, QString());
+        const QStringList keys = keysOf(configIniPath());
+        QCOMPARE(keys.size(), 8453);
+        QVERIFY(keys.contains("PROFILE_2/pollrate"));
+        ProfileRecord read;
+        loadProfile(2, read, QString());
+        QCOMPARE(firstDifference(read, written), QString());
+        loadProfile(3, read, QString());
+        QCOMPARE(firstDifference(read, missingFileRecord()), QString());
+        // A given file always uses the section PROFILE, whatever the index.
+        const QString path = folder.path() + "/elsewhere.prof";
+        saveProfile(4, written, path);
+        QVERIFY(keysOf(path).contains("PROFILE/dpi"));
+        loadProfile(1, read, path);
+        QCOMPARE(firstDifference(read, written), QString());
+    }
+
+    void stageOnlyWrite()
+    {
+        TestAppFolder folder;
+        saveProfileDpi("Fresh", 3);
+        QCOMPARE(keysOf(profileFilePath("Fresh")), QStringList{"PROFILE/dpi"});
+        ProfileRecord r = sampleRecord(6);
+        saveProfileFile(r, "Kept");
+        saveProfileDpi("Kept", 5);
+        ProfileRecord read;
+        loadProfileFile(read, "Kept");
+        r.dpi = 5;
+        QCOMPARE(firstDifference(read, r), QString());
+    }
+
+    // Names that could leave the Profile folder write nothing and read as a missing file.
+    void unsafeNamesTouchNothing()
+    {
+        TestAppFolder folder;
+        folder.writeFile("Configs/Escaped.prof", "[PROFILE]\npollrate=8\n");
+        const ProfileRecord r = sampleRecord(7);
+        for (const char *bad : {"../Escaped", "../../x", "a/b", ""}) {
+            saveProfileFile(r, QString::fromLatin1(bad));
+            saveProfileDpi(QString::fromLatin1(bad), 2);
+            ProfileRecord read = sampleRecord(8);
+            loadProfileFile(read, QString::fromLatin1(bad));
+            QCOMPARE(firstDifference(read, missingFileRecord()), QString());
+        }
+        QVERIFY(!QFile::exists(configIniPath()));
+        QVERIFY(!QFile::exists(folder.path() + "/x.prof"));
+        QCOMPARE(QDir(folder.configDir() + "/Profile").entryList(QDir::Files), QStringList());
+        QCOMPARE(keysOf(folder.configDir() + "/Escaped.prof"), QStringList{"PROFILE/pollrate"});
+    }
+
+    // A profile created in the model's tree and loaded from the other one (and back).
+    void missingFileIsReadFromTheOtherTree()
+    {
+        TestAppFolder folder;
+        writeCurrentProductName("QM700");
+        const ProfileRecord inModel = sampleRecord(9);
+        saveProfile(0, inModel, modelProfileFilePath("QM700", "Made"));
+        ProfileRecord read;
+        loadProfileFile(read, "Made");
+        QCOMPARE(firstDifference(read, inModel), QString());
+
+        const ProfileRecord inMain = sampleRecord(10);
+        saveProfileFile(inMain, "Main");
+        loadProfile(0, read, modelProfileFilePath("QM700", "Main"));
+        QCOMPARE(firstDifference(read, inMain), QString());
+
+        // The tree being read wins when it has the file.
+        saveProfileFile(inMain, "Made");
+        loadProfileFile(read, "Made");
+        QCOMPARE(firstDifference(read, inMain), QString());
+
+        // Paths outside both trees have no fallback.
+        loadProfile(0, read, folder.path() + "/Made.prof");
+        QCOMPARE(firstDifference(read, missingFileRecord()), QString());
+    }
+
+    void defaultProfileGoesIntoBothTrees()
+    {
+        TestAppFolder folder;
+        folder.copySeedData();
+        writeDefaultProfileFile();
+        ProfileRecord expected;
+        resetProfileToDefaults(expected);
+        ProfileRecord read;
+        loadProfile(0, read, folder.configDir() + "/Profile/DefaultProfile.prof");
+        QCOMPARE(firstDifference(read, expected), QString());
+        const QString model = folder.configDir() + "/QM700/Profile/DefaultProfile.prof";
+        QVERIFY(QFile::exists(model));
+        loadProfile(0, read, model);
+        QCOMPARE(firstDifference(read, expected), QString());
+    }
+
+    void defaultProfileWithoutProductName()
+    {
+        TestAppFolder folder;
+        writeDefaultProfileFile();
+        QCOMPARE(QDir(folder.configDir()).entryList(QDir::AllDirs | QDir::NoDotAndDotDot),
+                 (QStringList{"MacroDB", "Profile"}));
+        ProfileRecord read;
+        loadProfileFile(read, "DefaultProfile");
+        QCOMPARE(read.LedMode, quint8(9));
+        QCOMPARE(read.buttons[6].Fun, 5);
+    }
+};
+
+MOUSECFG_TEST(TestProfileFiles)
+#include "TestProfileFiles.moc"
