@@ -596,6 +596,8 @@ void FakeMouse::handleTransfer(const quint8 *r)
     if (phase == 0xD1) {
         t = Transfer();
         t.open = true;
+    } else if (phase == 0xD3 && !t.open && t.applied) {
+        return;
     } else if (phase == 0xD2 || phase == 0xD3) {
         if (!t.open && !(command == 0x05 && phase == 0xD2)) {
             ++m_errors.followingWithoutFirst;
@@ -618,6 +620,7 @@ void FakeMouse::handleTransfer(const quint8 *r)
         }
         applyTransfer(command);
         t.open = false;
+        t.applied = true;
         return;
     }
     if (address + length > TransferSize[size_t(command)]) {

@@ -205,6 +205,7 @@ private:
     struct Transfer
     {
         bool open = false;
+        bool applied = false; // its end packet came; a repeated end packet is a retry
         std::array<quint8, 4000> data{};
         std::array<bool, 4000> written{};
     };

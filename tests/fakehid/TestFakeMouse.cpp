@@ -173,6 +173,18 @@ private slots:
         QCOMPARE(mouse().protocolErrors().total(), 0);
     }
 
+    // A sender that missed the echo writes the end packet again.
+    void repeatedEndPacketIsARetry()
+    {
+        write(vendorReport(0x01, 0, QByteArray(19, 4), 0xD1));
+        write(endPacket(0x01));
+        write(endPacket(0x01));
+        QCOMPARE(mouse().state().transfersApplied[1], 1);
+        QCOMPARE(mouse().protocolErrors().total(), 0);
+        write(vendorReport(0x01, 0, QByteArray(19, 5), 0xD2));
+        QCOMPARE(mouse().protocolErrors().followingWithoutFirst, 1);
+    }
+
     // A macro upload writes only the slots it sends.
     void macroSlotsNotSentAreKept()
     {
