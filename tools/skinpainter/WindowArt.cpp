@@ -53,6 +53,15 @@ QImage paintMainBackground(QSize size)
         separator(p, 568, 30, 970);
         framedBox(p, QRectF(62, 576, 166, 56), QColor(20, 22, 25, 235));
         paintCornerMarks(p, QRectF(279, 82, 704, 476), 14, QColor(150, 156, 164));
+        // slanted marks at the left end of the title band
+        p.setRenderHint(QPainter::Antialiasing);
+        for (int i = 0; i < 3; ++i) {
+            const QColor mark(150, 156, 164, 120 - 35 * i);
+            const qreal x = 34 + 12 * i;
+            p.setBrush(mark);
+            p.setPen(Qt::NoPen);
+            p.drawPolygon(QPolygonF() << QPointF(x + 8, 24) << QPointF(x + 14, 24) << QPointF(x + 6, 56) << QPointF(x, 56));
+        }
         // the outline, drawn inside the shape
         p.setRenderHint(QPainter::Antialiasing);
         p.setClipping(false);
@@ -82,9 +91,9 @@ QImage paintGunDialog(QSize size)
     QImage image = paintDialog(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    // a faint sight in the free corner
-    const QPointF c(size.width() * 0.86, size.height() * 0.22);
-    const qreal r = size.height() * 0.11;
+    // a faint sight in the free lower-left corner
+    const QPointF c(size.width() * 0.13, size.height() * 0.8);
+    const qreal r = size.height() * 0.1;
     p.setPen(QPen(QColor(255, 255, 255, 24), 2));
     p.drawEllipse(c, r, r);
     p.drawLine(c - QPointF(r * 1.4, 0), c + QPointF(r * 1.4, 0));
