@@ -21,3 +21,8 @@ void setSleepFunctionForTests(SleepFunction function)
 {
     testSleep.store(function);
 }
+
+bool sleepReplacedForTests()
+{
+    return testSleep.load() != nullptr;
+}

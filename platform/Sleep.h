@@ -5,3 +5,5 @@ void sleepMs(int ms);
 using SleepFunction = void (*)(int ms);
 // nullptr restores the real sleep.
 void setSleepFunctionForTests(SleepFunction function);
+// Whether a test function stands in for the sleep (wakeable waits then call sleepMs).
+bool sleepReplacedForTests();

@@ -1,0 +1,226 @@
+#include "device/ButtonTable.h"
+
+#include "device/DeviceState.h"
+#include "device/DpiEncoding.h"
+#include "device/ReportPackets.h"
+#include "storage/ConfigIni.h"
+#include "storage/KeyCodes.h"
+#include "storage/ModelDescriptor.h"
+
+#include <algorithm>
+
+std::array<quint8, ButtonTableSize> buttonTableImage{};
+
+namespace {
+
+constexpr std::array<ButtonFunction, 58> functionTable = {{
+    {1, 0x81, 0, 0, 0},        {2, 0x82, 0, 0, 0},        {3, 0x83, 0, 0, 0},
+    {4, 0x85, 0, 0, 0},        {5, 0x84, 0, 0, 0},        {13, 0x30, 0, 0, 0},
+    {49, 0x89, 0, 0, 0},       {48, 0x8A, 0, 0, 0},       {52, 0x8B, 0, 0, 0},
+    {53, 0x8C, 0, 0, 0},       {17, 0x8F, 0x01, 0x1B, 0}, {18, 0x8F, 0x01, 0x06, 0},
+    {19, 0x8F, 0x01, 0x19, 0}, {20, 0x8F, 0x01, 0x04, 0}, {21, 0x8F, 0x01, 0x09, 0},
+    {22, 0x8F, 0x01, 0x11, 0}, {23, 0x8F, 0x01, 0x13, 0}, {24, 0x8F, 0x01, 0x16, 0},
+    {25, 0x8F, 0x04, 0x2B, 0}, {26, 0x8F, 0x04, 0x3D, 0}, {27, 0x8F, 0x08, 0x08, 0},
+    {28, 0x8F, 0x08, 0x15, 0}, {29, 0x8F, 0x08, 0x07, 0}, {62, 0x8F, 0x08, 0x10, 0},
+    {30, 0x8F, 0x08, 0x0F, 0}, {31, 0x8E, 0x01, 0x23, 0x02}, {32, 0x8E, 0x01, 0x24, 0x02},
+    {33, 0x8E, 0x01, 0x25, 0x02}, {34, 0x8E, 0x01, 0x26, 0x02}, {35, 0x8E, 0x01, 0x27, 0x02},
+    {36, 0x8E, 0x01, 0x21, 0x02}, {37, 0x8E, 0x01, 0x2A, 0x02}, {38, 0x8E, 0x01, 0x8A, 0x01},
+    {40, 0x8E, 0x01, 0xB7, 0}, {39, 0x8E, 0x01, 0xCD, 0}, {41, 0x8E, 0x01, 0xB6, 0},
+    {42, 0x8E, 0x01, 0xB5, 0}, {43, 0x8E, 0x01, 0xE9, 0}, {44, 0x8E, 0x01, 0xEA, 0},
+    {45, 0x8E, 0x01, 0xE2, 0}, {46, 0x8E, 0x01, 0x83, 0x01}, {6, 0x90, 0, 0, 0},
+    {FunMacro, 0x91, 0, 0, 0}, {FunGunFile, 0x9D, 0, 0, 0}, {12, 0x99, 0, 0, 0},
+    {16, 0x00, 0, 0, 0},       {47, 0x88, 0, 0, 0},       {63, 0x97, 0x01, 0, 0},
+    {50, 0x97, 0, 0, 0},       {51, 0x98, 0, 0, 0},       {59, 0x8D, 0, 0, 0},
+    {57, 0x94, 0, 0, 0},       {58, 0x95, 0, 0, 0},       {7, 0x8F, 0, 0, 0},
+    {54, 0x9B, 0x08, 0, 0},    {55, 0x9A, 0x01, 0x01, 0x01}, {60, 0x9F, 0, 0, 0},
+    {61, 0xA0, 0, 0, 0},
+}};
+
+constexpr int FunSingleKey = 6;
+constexpr int FunCombo = 7;
+constexpr int FunFireKey = 12;
+constexpr int FunSniper = 55;
+constexpr int ComboScanSteps = 10;
+
+template<typename Match>
+const ButtonFunction *findRow(Match match)
+{
+    auto it = std::find_if(functionTable.begin(), functionTable.end(), match);
+    return it == functionTable.end() ? nullptr : &*it;
+}
+
+// Modifier bit of a program key code, 0 for other keys.
+int modifierBit(int keyCode)
+{
+    switch (keyCode) {
+    case 29:
+    case 238:
+        return 1;
+    case 42:
+    case 54:
+        return 2;
+    case 56:
+    case 239:
+        return 4;
+    case 91:
+    case 92:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+void setEntry(quint8 *entry, quint8 b0, quint8 b1, quint8 b2, quint8 b3)
+{
+    entry[0] = b0;
+    entry[1] = b1;
+    entry[2] = b2;
+    entry[3] = b3;
+}
+
+void buildMacroEntry(ButtonSlot &slot, quint8 code, quint8 *entry)
+{
+    int k = findMacroIndex(slot.macroname);
+    if (k < 0 || k == 255) {
+        k = macroIndexMap.size();
+        macroIndexMap.insert(quint8(k), slot.macroname);
+    }
+    const quint8 loopLow = quint8(slot.LoopNumber & 0xFF);
+    const quint8 loopHigh = quint8((slot.LoopNumber >> 8) & 0xFF);
+    entry[0] = code;
+    switch (slot.Res1) {
+    case 0:
+        setEntry(entry, code, quint8(k), loopLow, loopHigh);
+        break;
+    case 1:
+        setEntry(entry, code, quint8(k | 0x80), 0xFF, 0xFF);
+        break;
+    case 2:
+        setEntry(entry, code, quint8(k | 0x40), 0xFF, 0xFF);
+        break;
+    default:
+        entry[2] = loopLow;
+        entry[3] = loopHigh;
+        break;
+    }
+    slot.Res4 = quint8(k);
+}
+
+void buildComboEntry(const ButtonSlot &slot, quint8 *entry)
+{
+    int modifiers = 0;
+    quint8 usage = 0;
+    for (int i = 0; i < ComboScanSteps; ++i) {
+        const quint8 stepUsage = slot.KeyInfo[size_t(i)].map;
+        if (stepUsage == 0)
+            continue;
+        int keyCode = 0;
+        hidUsageToKeyCode(stepUsage, &keyCode);
+        if (const int bit = modifierBit(keyCode))
+            modifiers += bit;
+        else
+            usage = stepUsage;
+    }
+    setEntry(entry, 0x8F, quint8(modifiers >> 1), usage, 0x00);
+}
+
+} // namespace
+
+const ButtonFunction *findButtonFunction(int fun)
+{
+    return findRow([fun](const ButtonFunction &f) { return f.fun == fun; });
+}
+
+const ButtonFunction *findButtonFunctionByCode(quint8 code)
+{
+    return findRow([code](const ButtonFunction &f) { return f.code == code; });
+}
+
+const ButtonFunction *findButtonFunctionByB2(quint8 b2)
+{
+    return findRow([b2](const ButtonFunction &f) { return f.b2 == b2; });
+}
+
+const ButtonFunction *findButtonFunctionByB3(quint8 b3)
+{
+    return findRow([b3](const ButtonFunction &f) { return f.b3 == b3; });
+}
+
+int findMacroIndex(const QString &name)
+{
+    if (macroIndexMap.isEmpty())
+        return -1;
+    for (auto it = macroIndexMap.cbegin(); it != macroIndexMap.cend(); ++it) {
+        if (it.value() == name)
+            return it.key();
+    }
+    return 255;
+}
+
+void buildButtonEntry(int profile, int slotIndex, int entry)
+{
+    int position = entry;
+    if (entry != WheelUpEntry && entry != WheelDownEntry) {
+        if (entry < 0 || entry >= MatrixSize)
+            return;
+        position = buttonMatrix[size_t(entry)];
+    }
+    // Descriptor matrix entries past the table would write beyond it.
+    if (position >= ButtonTableEntries || slotIndex < 0 || slotIndex >= ButtonSlotCount)
+        return;
+    buttonTableImage[0] = 0x0A;
+    buttonTableImage[1] = 0x00;
+    quint8 *out = buttonTableImage.data() + 2 + 4 * position;
+    ButtonSlot &slot = deviceSettings.profiles[size_t(safeProfileIndex(profile))].buttons[size_t(slotIndex)];
+    switch (slot.Fun) {
+    case FunMacro:
+    case FunGunFile:
+        buildMacroEntry(slot, findButtonFunction(slot.Fun)->code, out);
+        return;
+    case FunSingleKey: {
+        int usage = 0;
+        keyCodeToHidUsage(slot.Res1, &usage);
+        setEntry(out, 0x90, 0x00, quint8(usage), 0x00);
+        return;
+    }
+    case FunSniper: {
+        const quint8 v = sniperRegister(readMouseSensor(), slot.Res1);
+        setEntry(out, 0x9A, 0x01, v, v);
+        return;
+    }
+    case FunCombo:
+        buildComboEntry(slot, out);
+        return;
+    case FunFireKey:
+        if (slot.Res1 == 0)
+            setEntry(out, 0x99, 0x81, 0x03, 0x00);
+        else
+            setEntry(out, 0x99, slot.Res1, quint8(slot.LoopNumber & 0xFF), quint8((slot.KeyNumber / 10) & 0xFF));
+        return;
+    default:
+        break;
+    }
+    if (const ButtonFunction *row = findButtonFunction(slot.Fun))
+        setEntry(out, row->code, row->b1, row->b2, row->b3);
+    else
+        setEntry(out, 0, 0, 0, 0);
+}
+
+quint8 sendButtonTable()
+{
+    macroIndexMap.clear();
+    const int count = std::clamp(modelButtonCount(), 0, MatrixSize);
+    for (int i = 0; i < count; ++i)
+        buildButtonEntry(0, i, i);
+    buildButtonEntry(0, 40, WheelUpEntry);
+    buildButtonEntry(0, 41, WheelDownEntry);
+
+    std::array<quint8, ButtonTableSize + 4> packets{};
+    std::copy(buttonTableImage.begin(), buttonTableImage.end(), packets.begin());
+    std::fill(packets.begin() + ButtonTableSize, packets.end(), 0xFF);
+    if (quint8 r = sendDataPackets(CmdButtonTable, 0, packets.data(), 2, 2))
+        return r;
+    if (quint8 r = sendDataPackets(CmdButtonTable, 2, packets.data() + 2, int(packets.size()) - 2, 24))
+        return r;
+    return sendEndPacket(CmdButtonTable);
+}

@@ -1,0 +1,171 @@
+#include "device/MacroUpload.h"
+
+#include "device/ButtonTable.h"
+#include "device/DeviceState.h"
+#include "device/ReportPackets.h"
+#include "platform/Sleep.h"
+#include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
+
+#include <QDebug>
+
+#include <algorithm>
+#include <cstring>
+
+std::array<quint8, MacroSlotCount * MacroSlotSize> macroImage{};
+
+namespace {
+
+constexpr quint8 DelayType = 0x06;
+constexpr int RecordSize = 3;
+constexpr int MacroPacketSize = 20;
+constexpr int PackedSlotPause = 50;
+const KeyStep insertedDelay{DelayType, 0x01, 0x00};
+
+// Writes records into a slot, dropping those that no longer fit.
+class SlotWriter
+{
+public:
+    explicit SlotWriter(quint8 *slot) : m_slot(slot) {}
+    void put(const KeyStep &step)
+    {
+        if (m_used + RecordSize > MacroSlotSize)
+            return;
+        m_slot[m_used] = step.map;
+        m_slot[m_used + 1] = step.key;
+        m_slot[m_used + 2] = step.H;
+        m_used += RecordSize;
+    }
+
+private:
+    quint8 *m_slot;
+    int m_used = 0;
+};
+
+// Actions of a macro without delays that fit with their inserted delays and the end record.
+int fittingActionCount(int n)
+{
+    while (n > 0 && (n + n / 4 + 1) * RecordSize > MacroSlotSize)
+        --n;
+    return n;
+}
+
+} // namespace
+
+KeyStep keyStepFromMacroRow(int type, int dataH, int dataL)
+{
+    return KeyStep{quint8(type & 0xFF), quint8(dataL & 0xFF), quint8(dataH & 0xFF)};
+}
+
+ButtonSlot readMacroStepRecord(const ButtonSlot &button)
+{
+    ButtonSlot record;
+    record.ID = button.ID;
+    record.Fun = button.Fun;
+    record.LoopNumber = button.LoopNumber;
+    record.Res1 = button.Res1;
+    record.Res2 = button.Res2;
+    record.Res3 = button.Res3;
+    record.Res4 = button.Res4;
+    record.macroname = button.macroname;
+    const QString path = macroFilePath(button.macroname);
+    if (path.isEmpty())
+        return record;
+    const IniFile file(path);
+    const int count = int(std::clamp<qint64>(file.number(QStringLiteral("Setting/Count")), 0, MaxMacroSteps));
+    for (int i = 0; i < count; ++i) {
+        const qint64 type = file.number(QStringLiteral("Setting/Map_%1").arg(i));
+        const qint64 dataL = file.number(QStringLiteral("Setting/DataL_%1").arg(i));
+        const qint64 dataH = file.number(QStringLiteral("Setting/DataH_%1").arg(i));
+        record.KeyInfo[size_t(i)] = keyStepFromMacroRow(int(type & 0xFF), int(dataH & 0xFF), int(dataL & 0xFF));
+    }
+    record.KeyNumber = count;
+    return record;
+}
+
+bool macroHasDelay(const ButtonSlot &record)
+{
+    const int n = std::clamp(record.KeyNumber, 0, MaxMacroSteps);
+    return std::any_of(record.KeyInfo.begin(), record.KeyInfo.begin() + n,
+                       [](const KeyStep &s) { return s.map == DelayType; });
+}
+
+void packMacroActions(const ButtonSlot &record, int slot)
+{
+    if (slot < 0 || slot >= MacroSlotCount)
+        return;
+    quint8 *out = macroImage.data() + slot * MacroSlotSize;
+    std::memset(out, 0, MacroSlotSize);
+    SlotWriter writer(out);
+    const int n = std::clamp(record.KeyNumber, 0, MaxMacroSteps);
+    if (macroHasDelay(record)) {
+        for (int i = 0; i < n; ++i)
+            writer.put(record.KeyInfo[size_t(i)]);
+        return;
+    }
+    const int actions = fittingActionCount(n);
+    for (int i = 0; i < actions; ++i) {
+        writer.put(record.KeyInfo[size_t(i)]);
+        if (i % 4 == 3)
+            writer.put(insertedDelay);
+    }
+    writer.put(insertedDelay);
+    if (actions % 4 == 3)
+        writer.put(insertedDelay);
+}
+
+void eraseMacroName(const QString &name)
+{
+    for (auto it = macroIndexMap.begin(); it != macroIndexMap.end(); ++it) {
+        if (it.value() == name) {
+            macroIndexMap.erase(it);
+            return;
+        }
+    }
+}
+
+bool packNumberedMacros(const char *overflowLog)
+{
+    for (const ProfileRecord &profile : deviceSettings.profiles) {
+        for (const ButtonSlot &button : profile.buttons) {
+            if (button.Fun != FunMacro && button.Fun != FunGunFile)
+                continue;
+            const int k = findMacroIndex(button.macroname);
+            if (k < 0)
+                return true;
+            if (k == 255)
+                continue;
+            if (k >= MacroSlotCount) {
+                qDebug("%s", overflowLog);
+                return false;
+            }
+            packMacroActions(readMacroStepRecord(button), k);
+            sleepMs(PackedSlotPause);
+            eraseMacroName(button.macroname);
+        }
+    }
+    return true;
+}
+
+bool macroSlotInUse(int k)
+{
+    const quint8 *slot = macroImage.data() + k * MacroSlotSize;
+    return std::any_of(slot, slot + 5, [](quint8 b) { return b != 0; });
+}
+
+quint8 uploadMacros()
+{
+    macroImage.fill(0);
+    if (!packNumberedMacros("iIndex>=MAX_MACRO_NUMBER_560\n"))
+        return SendOk;
+    bool sent = false;
+    for (int k = 0; k < MacroSlotCount; ++k) {
+        if (!macroSlotInUse(k))
+            continue;
+        const int address = k * MacroSlotSize;
+        if (quint8 r = sendDataPackets(CmdMacro, address, macroImage.data() + address, MacroSlotSize, MacroPacketSize))
+            return r;
+        sent = true;
+    }
+    return sent ? sendEndPacket(CmdMacro, 0x0FFF) : quint8(SendOk);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "storage/SettingsBlock.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+constexpr int MacroSlotCount = 20;
+constexpr int MacroSlotSize = 200;
+constexpr int MaxMacroSteps = KeyStepCount;
+
+// The mouse's macro memory as last packed: 20 slots of 200 bytes.
+extern std::array<quint8, MacroSlotCount * MacroSlotSize> macroImage;
+
+// Files and the macro editor hold a step as [type, DataH, DataL]; the device and the
+// button slots' key steps as [type, DataL, DataH].
+KeyStep keyStepFromMacroRow(int type, int dataH, int dataL);
+// A macro step record for a button slot: the slot's fields with the file's rows as key
+// steps and their count (at most 63, a negative count is 0) in KeyNumber.
+ButtonSlot readMacroStepRecord(const ButtonSlot &button);
+// Packs a step record into slot k of the macro image; an inserted 10 ms delay follows
+// every four actions of a macro without delays, and an end record closes it.
+void packMacroActions(const ButtonSlot &record, int slot);
+// Packs the macros of deviceSettings that the button table numbered into the macro
+// image, erasing each name from the map; false (after logging) when an index passes
+// the 20 slots.
+bool packNumberedMacros(const char *overflowLog);
+// Whether slot k of the macro image holds a macro (its first five bytes are not all zero).
+bool macroSlotInUse(int k);
+// 0x05: packs and sends the macros numbered by the button table; 0 when nothing is sent.
+quint8 uploadMacros();
+// Removes the map entry that holds the name.
+void eraseMacroName(const QString &name);
+// Whether a step record holds a delay step (type 6).
+bool macroHasDelay(const ButtonSlot &record);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "device/QuorStoppableThread.h"
+
+// Polls the mouse for battery and status news: a status request every 56 turns, one
+// read every turn.
+class QuorGetBatteryThread : public QuorStoppableThread
+{
+    Q_OBJECT
+public:
+    QuorGetBatteryThread();
+
+    // One turn of the loop; false when the loop ends (stopped or no vendor interface).
+    bool runTurn();
+    int turnCounter() const { return m_iCounter; }
+
+signals:
+    void RefreshBatteryStatus(uchar charging, uchar low, uchar high);
+    void RefreshStatus(uchar profile, uchar stage, uchar rate, uchar mode);
+    void RefreshWriteStatus(uchar status);
+
+protected:
+    void run() override;
+
+private:
+    void requestTurn();
+    void readTurn();
+    void handleBatteryReply(const quint8 *reply);
+
+    int m_iCounter = 0;
+};

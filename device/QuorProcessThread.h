@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QThread>
+
+#include <atomic>
+
+// Writes the working settings to the mouse once; DoProcessDlg() ends the busy dialog.
+class QuorProcessThread : public QThread
+{
+    Q_OBJECT
+public:
+    QuorProcessThread();
+
+    void stop();
+    // Send every part whatever changed (Reset All, configuration load).
+    void setSendAll(bool all) { m_bSendAll = all; }
+    // 0 written or nothing to write; 1, 2, 4 from the send routine; 5 mouse off.
+    quint8 result() const { return m_result; }
+
+signals:
+    void DoProcessDlg();
+
+protected:
+    void run() override;
+
+private:
+    std::atomic<quint8> m_result{0};
+    bool m_bSendAll = false;
+    std::atomic<bool> m_bStop{false};
+};

@@ -1,0 +1,268 @@
+#include "device/BatteryThreadControl.h"
+#include "device/DpiEncoding.h"
+#include "device/QuorProcessThread.h"
+#include "device/SettingsCommands.h"
+#include "device/UploadDriver.h"
+#include "storage/ChangeDetection.h"
+#include "storage/ConfigIni.h"
+#include "tests/common/TestMain.h"
+#include "tests/device/DeviceFixture.h"
+
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// Records the status thread requests instead of running a thread.
+class RecordingControl : public BatteryThreadControl
+{
+public:
+    QStringList calls;
+    bool allOnGuiThread = true;
+
+protected:
+    void startOnOwnThread() override { record("start"); }
+    void stopOnOwnThread() override { record("stop"); }
+
+private:
+    void record(const char *what)
+    {
+        calls << what;
+        allOnGuiThread = allOnGuiThread && QThread::currentThread() == qApp->thread();
+    }
+};
+
+// A profile 0 that touches every part: settings, stages, buttons with two macros, lighting.
+void fillWorkingBlock(SettingsBlock &block)
+{
+    block = SettingsBlock();
+    block.LiftHigh = 1;
+    block.names[0] = "P1";
+    for (int p = 0; p < ProfileCount; ++p) {
+        ProfileRecord &r = block.profiles[size_t(p)];
+        r.ProfileName = block.names[size_t(p)];
+        r.pollrate = quint8(p % 2 ? 2 : 1);
+        r.scrollspeed = quint8(3 + p);
+        r.LedMode = 3;
+        r.LedSleepTime = 5;
+    }
+    ProfileRecord &p0 = block.profiles[0];
+    p0.dpi = 2;
+    for (int i = 0; i < DpiStageCount; ++i)
+        p0.stages[size_t(i)] = DpiStage{1, 0, 0, quint32(20 * (i + 1)), quint32(330 + i)};
+    const int funs[] = {1, 2, FunMacro, 38, FunGunFile, 12};
+    for (int i = 0; i < 6; ++i)
+        p0.buttons[size_t(i)].Fun = funs[i];
+    p0.buttons[2].macroname = "first";
+    p0.buttons[2].LoopNumber = 2;
+    p0.buttons[4].macroname = "second";
+    p0.buttons[4].Res1 = 1;
+    p0.buttons[40].Fun = 52;
+    p0.buttons[41].Fun = 53;
+    for (int m = 0; m < LedModeCount; ++m) {
+        p0.ledModes[size_t(m)].color = QColor(10 * m, 0, 255 - m);
+        p0.ledModes[size_t(m)].bright = 3;
+        p0.ledModes[size_t(m)].breath = m;
+    }
+}
+
+// Collapses runs of the same command: 46 01 01 03 03 .. gives 46 01 03 ..
+QByteArray commandRuns(const QByteArray &sequence)
+{
+    QByteArray runs;
+    for (char c : sequence) {
+        if (runs.isEmpty() || runs.back() != c)
+            runs.append(c);
+    }
+    return runs;
+}
+
+quint8 runUpload(bool sendAll = false)
+{
+    QuorProcessThread thread;
+    thread.setSendAll(sendAll);
+    QSignalSpy done(&thread, &QuorProcessThread::DoProcessDlg);
+    thread.start();
+    const bool signalled = done.wait(10000);
+    thread.wait();
+    return signalled ? thread.result() : 0xFF;
+}
+
+} // namespace
+
+class TestUploadDriver : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_control = new RecordingControl;
+        setBatteryThreadControl(m_control);
+    }
+
+    void cleanup()
+    {
+        setBatteryThreadControl(nullptr);
+        delete m_control;
+        workingSettings = SettingsBlock();
+        lastWrittenSettings = SettingsBlock();
+    }
+
+    void cleanFullUploadLeavesProfileZeroOnTheMouse()
+    {
+        DeviceFixture fx(3389, 6, 4);
+        fx.writeMacro("first", keyRows(3));
+        fx.writeMacro("second", {{0x84, 0, 4}, {0x06, 0x01, 0x2C}, {0x04, 0, 4}});
+        fillWorkingBlock(workingSettings);
+        QCOMPARE(runUpload(true), quint8(0));
+
+        const QByteArray expectedRuns = QByteArray::fromHex("46 01 03 02 04 40 05 46");
+        QCOMPARE(commandRuns(fx.mouse().commandSequence()).toHex(' '), expectedRuns.toHex(' '));
+        QCOMPARE(fx.mouse().protocolErrors().total(), 0);
+        const FakeMouseState s = fx.mouse().state();
+        const ProfileRecord &p0 = workingSettings.profiles[0];
+        for (int p = 0; p < ProfileCount; ++p) {
+            QCOMPARE(s.scrollSpeed(p), workingSettings.profiles[size_t(p)].scrollspeed);
+            QCOMPARE(s.pollRate(p), workingSettings.profiles[size_t(p)].pollrate);
+        }
+        QCOMPARE(s.liftHigh(), quint8(1));
+        QCOMPARE(s.activeDpiStage(), quint8(2));
+        QCOMPARE(s.ledMode(), quint8(4));
+        QCOMPARE(s.ledSleepTime(), quint8(5));
+        QCOMPARE(s.dpiStageCount(), quint8(4));
+        for (int i = 0; i < DpiStageCount; ++i) {
+            QCOMPARE(s.dpiStageUsed(i), quint8(i < 4 ? 1 : 0));
+            QCOMPARE(s.dpiFirstValue(i), quint16(p0.stages[size_t(i)].x));
+            QCOMPARE(s.dpiSecondValue(i), quint16(0x8000 | (p0.stages[size_t(i)].y - 160)));
+        }
+        const char *entries[] = {"81000000", "82000000", "91000200", "8e018a01", "9d81ffff", "99810300"};
+        for (int e = 0; e < 6; ++e)
+            QCOMPARE(s.buttonEntry(e).toHex(), QByteArray(entries[e]));
+        QCOMPARE(s.buttonEntry(22).toHex(), QByteArray("8b000000"));
+        QCOMPARE(s.buttonEntry(23).toHex(), QByteArray("8c000000"));
+        quint8 lighting[80];
+        buildLightingTable(p0, lighting);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(s.lighting.data()), 80),
+                 QByteArray(reinterpret_cast<const char *>(lighting), 80));
+        QCOMPARE(s.macroSlot(0).left(18), QByteArray::fromHex("840400 040500 840600 060100 060100 000000"));
+        QCOMPARE(s.macroSlot(1).left(12), QByteArray::fromHex("840400 062c01 040400 000000"));
+        QCOMPARE(s.macroSlot(2), QByteArray(200, '\0'));
+        QCOMPARE(s.sessionBegins, 1);
+        QCOMPARE(s.sessionEnds, 1);
+
+        QCOMPARE(readConfigDiff(), 0);
+        QCOMPARE(m_control->calls, QStringList({"stop", "start"}));
+        QVERIFY(m_control->allOnGuiThread);
+        QCOMPARE(lastWrittenSettings.profiles[0].stages[3].x, 80u);
+    }
+
+    void onlyChangedPartsAreSent()
+    {
+        DeviceFixture fx;
+        fillWorkingBlock(workingSettings);
+        lastWrittenSettings = workingSettings;
+        QCOMPARE(runUpload(), quint8(0));
+        QCOMPARE(fx.mouse().writeCount(), 0);
+        QVERIFY(m_control->calls.isEmpty());
+
+        workingSettings.profiles[0].ledModes[3].breath = 9;
+        QCOMPARE(runUpload(), quint8(0));
+        QCOMPARE(commandRuns(fx.mouse().commandSequence()).toHex(' '), QByteArray("46 04 40 46"));
+        QCOMPARE(fx.mouse().state().commits.size(), 5);
+    }
+
+    void storedDiffForcesAFullUpload()
+    {
+        DeviceFixture fx;
+        fillWorkingBlock(workingSettings);
+        lastWrittenSettings = workingSettings;
+        writeConfigDiff(1);
+        QCOMPARE(runUpload(), quint8(0));
+        QCOMPARE(commandRuns(fx.mouse().commandSequence()).toHex(' '), QByteArray("46 01 03 02 04 40 05 46"));
+        QCOMPARE(readConfigDiff(), 0);
+    }
+
+    void mouseOffRefusesTheUpload()
+    {
+        DeviceFixture fx;
+        fillWorkingBlock(workingSettings);
+        mouseOffFlag = 1;
+        QCOMPARE(runUpload(true), quint8(5));
+        QCOMPARE(fx.mouse().writeCount(), 0);
+        QVERIFY(m_control->calls.isEmpty());
+        mouseOffFlag = 0;
+    }
+
+    // Every fault ends the upload with its code; the snapshot is updated, the next
+    // upload is forced full and the status thread runs again.
+    void faultModesEndWithTheirResult_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("no answer") << int(FakeFault::NoAnswer) << 2;
+        QTest::newRow("zero replies") << int(FakeFault::ZeroReplies) << 2;
+        QTest::newRow("wrong header") << int(FakeFault::WrongHeader) << 2;
+        QTest::newRow("wrong data") << int(FakeFault::WrongData) << 2;
+        QTest::newRow("read failure") << int(FakeFault::ReadFailure) << 2;
+        QTest::newRow("write failure") << int(FakeFault::WriteFailure) << 4;
+        QTest::newRow("late echo") << int(FakeFault::LateEcho) << 0;
+        QTest::newRow("unplugged") << -1 << 4;
+        QTest::newRow("no device") << -2 << 1;
+    }
+
+    void faultModesEndWithTheirResult()
+    {
+        QFETCH(int, fault);
+        QFETCH(int, expected);
+        DeviceFixture fx;
+        fx.writeMacro("first", keyRows(3));
+        fx.writeMacro("second", keyRows(2));
+        fillWorkingBlock(workingSettings);
+        if (fault >= 0)
+            fx.mouse().armFault(FakeFault(fault));
+        else if (fault == -1)
+            fx.mouse().unplugAfterReports(FakeLink::Receiver, 12);
+        else
+            closeDevices();
+        QCOMPARE(runUpload(true), quint8(expected));
+        QCOMPARE(readConfigDiff(), expected ? 1 : 0);
+        QCOMPARE(lastWrittenSettings.profiles[0].buttons[2].macroname, QString("first"));
+        QCOMPARE(m_control->calls, QStringList({"stop", "start"}));
+        if (expected) {
+            QCOMPARE(fx.mouse().state().sessionEnds, 0);
+        } else {
+            QVERIFY(fx.mouse().state().sessionEnds >= 1); // a late echo may cost a rewrite
+            QCOMPARE(fx.mouse().state().macroSlot(1).left(3), QByteArray::fromHex("840400"));
+        }
+    }
+
+    void failedBeginBracketSendsNothingElse()
+    {
+        DeviceFixture fx;
+        fillWorkingBlock(workingSettings);
+        fx.mouse().armFault(FakeFault::WriteFailure, 1);
+        QCOMPARE(uploadSettings(workingSettings, ChangeAll), quint8(4));
+        QCOMPARE(fx.mouse().writeCount(), 1);
+        QCOMPARE(m_control->calls, QStringList({"stop", "start"}));
+    }
+
+    void stopFlagEndsWithoutSignal()
+    {
+        DeviceFixture fx;
+        QuorProcessThread thread;
+        QSignalSpy done(&thread, &QuorProcessThread::DoProcessDlg);
+        thread.stop();
+        thread.start();
+        thread.wait();
+        QCoreApplication::processEvents();
+        QCOMPARE(done.count(), 0);
+        QCOMPARE(fx.mouse().writeCount(), 0);
+    }
+
+private:
+    RecordingControl *m_control = nullptr;
+};
+
+MOUSECFG_TEST(TestUploadDriver)
+#include "TestUploadDriver.moc"
