@@ -3,20 +3,9 @@
 #include "storage/ConfigIni.h"
 #include "storage/IniFile.h"
 #include "storage/ProfileFiles.h"
+#include "storage/ProfileKeys.h"
 
 namespace {
-// Config.ini with "PROFILE_<index>" for an empty file name, else that file with "PROFILE".
-QString ledIniPath(const QString &fileName)
-{
-    return fileName.isEmpty() ? configIniPath() : fileName;
-}
-
-QString ledSection(int index, const QString &fileName)
-{
-    return fileName.isEmpty() ? QStringLiteral("PROFILE_") + QString::number(index)
-                              : QStringLiteral("PROFILE");
-}
-
 // "<stem>_RGB", "_h", "_s", "_v", "_bright", "_breath" of one effect.
 void writeEffect(IniFile &ini, const QString &stem, const QColor &color, quint32 h, quint32 s,
                  quint32 v, quint32 bright, quint32 breath)
@@ -38,8 +27,8 @@ QString shortStem(const QString &section, int m)
 // The short form: the effect keys lie beside "LedMode", not in its group.
 void loadProfileLedKeys(int index, ProfileRecord &record, const QString &fileName)
 {
-    const IniFile ini(ledIniPath(fileName));
-    const QString section = ledSection(index, fileName);
+    const IniFile ini(profileIniPath(fileName));
+    const QString section = profileSection(index, fileName);
     record.LedMode = quint8(ini.number(section + QStringLiteral("/LedMode")));
     for (int m = 0; m < LedModeCount; ++m) {
         const QString stem = shortStem(section, m);
@@ -73,8 +62,8 @@ void loadAllProfileLedFiles(SettingsBlock &block)
 
 void saveProfileLedKeys(int index, const ProfileRecord &record, const QString &fileName)
 {
-    IniFile ini(ledIniPath(fileName));
-    const QString section = ledSection(index, fileName);
+    IniFile ini(profileIniPath(fileName));
+    const QString section = profileSection(index, fileName);
     ini.setValue(section + QStringLiteral("/LedMode"), uint(record.LedMode));
     for (int m = 0; m < LedModeCount; ++m) {
         const LedModeRecord &e = record.ledModes[m];

@@ -12,18 +12,6 @@ namespace {
 const QString kProfileSuffix = QStringLiteral(".prof");
 const QString kDefaultProfileName = QStringLiteral("DefaultProfile");
 
-// Empty file name: Config.ini with section "PROFILE_<index>"; else that file, "PROFILE".
-QString sectionFor(int index, const QString &fileName)
-{
-    return fileName.isEmpty() ? QStringLiteral("PROFILE_") + QString::number(index)
-                              : QStringLiteral("PROFILE");
-}
-
-QString iniPathFor(const QString &fileName)
-{
-    return fileName.isEmpty() ? configIniPath() : fileName;
-}
-
 QString cleanDir(const QString &path)
 {
     return QDir::cleanPath(QFileInfo(path).absolutePath());
@@ -73,21 +61,21 @@ QString modelProfileFilePath(const QString &productName, const QString &name)
 
 void saveProfile(int index, const ProfileRecord &record, const QString &fileName)
 {
-    IniFile ini(iniPathFor(fileName));
-    writeProfileKeys(ini, sectionFor(index, fileName), record, LedSwitchKeys::Stored);
+    IniFile ini(profileIniPath(fileName));
+    writeProfileKeys(ini, profileSection(index, fileName), record, LedSwitchKeys::Stored);
 }
 
 // A profile file missing from one tree is read from the other one before the
 // missing-key values apply.
 void loadProfile(int index, ProfileRecord &record, const QString &fileName)
 {
-    QString path = iniPathFor(fileName);
+    QString path = profileIniPath(fileName);
     if (!fileName.isEmpty() && !fileExists(path)) {
         const QString other = otherTreePath(path);
         if (!other.isEmpty() && fileExists(other))
             path = other;
     }
-    readProfileKeys(IniFile(path), sectionFor(index, fileName), record, LedSwitchKeys::Stored);
+    readProfileKeys(IniFile(path), profileSection(index, fileName), record, LedSwitchKeys::Stored);
 }
 
 void saveProfileFile(const ProfileRecord &record, const QString &name)

@@ -1,5 +1,7 @@
 #include "storage/ProfileKeys.h"
 
+#include "storage/ConfigIni.h"
+
 namespace {
 // Marks a signed field that the files hold as an unsigned number.
 template <class T>
@@ -135,6 +137,17 @@ void readProfileKeys(const IniFile &ini, const QString &section, ProfileRecord &
 {
     KeyReader reader(ini, section);
     walkProfileKeys(record, reader, ledSwitches);
+}
+
+QString profileIniPath(const QString &fileName)
+{
+    return fileName.isEmpty() ? configIniPath() : fileName;
+}
+
+QString profileSection(int index, const QString &fileName)
+{
+    return fileName.isEmpty() ? QStringLiteral("PROFILE_") + QString::number(index)
+                              : QStringLiteral("PROFILE");
 }
 
 QString profileNameKey(int slot)

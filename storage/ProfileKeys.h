@@ -17,6 +17,11 @@ void writeProfileKeys(IniFile &ini, const QString &section, const ProfileRecord 
 void readProfileKeys(const IniFile &ini, const QString &section, ProfileRecord &record,
                      LedSwitchKeys ledSwitches);
 
+// Where a profile's keys live: an empty file name means Config.ini with the section
+// "PROFILE_<index>", any other file the section "PROFILE".
+QString profileIniPath(const QString &fileName);
+QString profileSection(int index, const QString &fileName);
+
 // "Config/Profile<slot + 1>"
 QString profileNameKey(int slot);
 // "Config/ProfileID", "Config/AngleValue", "Config/LiftHigh", "Config/Count" and the
