@@ -106,6 +106,24 @@ private slots:
         }
     }
 
+    void everyPictureShowsSomething()
+    {
+        // a painter that misses its canvas leaves it empty or flat
+        for (const SkinPicture &picture : skin::catalog()) {
+            const QImage image = load(picture.name);
+            int visible = 0;
+            QSet<QRgb> colours;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    visible += qAlpha(image.pixel(x, y)) > 0;
+                    if (colours.size() < 3)
+                        colours.insert(image.pixel(x, y));
+                }
+            QVERIFY2(visible * 20 >= image.width() * image.height(), qPrintable(picture.name));
+            QVERIFY2(colours.size() >= 3, qPrintable(picture.name));
+        }
+    }
+
     void everyPictureTheProgramLoadsIsListed()
     {
         QSet<QString> listed;
