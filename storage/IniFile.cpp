@@ -41,7 +41,7 @@ QString variantText(const QVariant &value)
 {
     // An unquoted hand-written value with commas reads as a list.
     if (value.type() == QVariant::StringList)
-        return value.toStringList().join(QLatin1Char(','));
+        return value.toStringList().join(QStringLiteral(", "));
     return value.toString();
 }
 

@@ -158,7 +158,7 @@ private slots:
         folder.writeFile("Configs/Config.ini",
                          "[Config]\nDiff=x1\nBattery=-7\n[MouseSenSor]\n1=33952\n"
                          "[FONT_LIST]\nLANGNUM=25\nFONT_SIZE_0=-3\nFONT_SIZE_1=big\nFONT_SIZE_2=4294967295\n"
-                         "LangName_9=Last\nLangFile_9=last\n");
+                         "LangName_9=Last\nLangFile_9=last\nLangName_4=Deutsch, Schweiz\n");
         QCOMPARE(readConfigDiff(), 0);
         QCOMPARE(readBattery(), -7);
         QCOMPARE(readMouseSensor(), 33952);
@@ -170,6 +170,8 @@ private slots:
         QCOMPARE(list.count, 25);
         QCOMPARE(usableLanguageCount(list), 10);
         QCOMPARE(list.names[9], QStringLiteral("Last"));
+        // A hand-written text with a comma is not split.
+        QCOMPARE(list.names[4], QStringLiteral("Deutsch, Schweiz"));
         list.count = -2;
         QCOMPARE(usableLanguageCount(list), 0);
     }
