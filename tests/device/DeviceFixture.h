@@ -127,3 +127,37 @@ inline QVector<std::array<int, 3>> keyRows(int n)
         rows.append({i % 2 ? 0x04 : 0x84, 0, 4 + i});
     return rows;
 }
+
+// A profile 0 that touches every part: settings, stages, buttons with two macros, lighting.
+inline void fillSampleBlock(SettingsBlock &block)
+{
+    block = SettingsBlock();
+    block.LiftHigh = 1;
+    block.names[0] = "P1";
+    for (int p = 0; p < ProfileCount; ++p) {
+        ProfileRecord &r = block.profiles[size_t(p)];
+        r.ProfileName = block.names[size_t(p)];
+        r.pollrate = quint8(p % 2 ? 2 : 1);
+        r.scrollspeed = quint8(3 + p);
+        r.LedMode = 3;
+        r.LedSleepTime = 5;
+    }
+    ProfileRecord &p0 = block.profiles[0];
+    p0.dpi = 2;
+    for (int i = 0; i < DpiStageCount; ++i)
+        p0.stages[size_t(i)] = DpiStage{1, 0, 0, quint32(20 * (i + 1)), quint32(330 + i)};
+    const int funs[] = {1, 2, FunMacro, 38, FunGunFile, 12};
+    for (int i = 0; i < 6; ++i)
+        p0.buttons[size_t(i)].Fun = funs[i];
+    p0.buttons[2].macroname = "first";
+    p0.buttons[2].LoopNumber = 2;
+    p0.buttons[4].macroname = "second";
+    p0.buttons[4].Res1 = 1;
+    p0.buttons[40].Fun = 52;
+    p0.buttons[41].Fun = 53;
+    for (int m = 0; m < LedModeCount; ++m) {
+        p0.ledModes[size_t(m)].color = QColor(10 * m, 0, 255 - m);
+        p0.ledModes[size_t(m)].bright = 3;
+        p0.ledModes[size_t(m)].breath = m;
+    }
+}

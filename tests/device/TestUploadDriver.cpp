@@ -33,40 +33,6 @@ private:
     }
 };
 
-// A profile 0 that touches every part: settings, stages, buttons with two macros, lighting.
-void fillWorkingBlock(SettingsBlock &block)
-{
-    block = SettingsBlock();
-    block.LiftHigh = 1;
-    block.names[0] = "P1";
-    for (int p = 0; p < ProfileCount; ++p) {
-        ProfileRecord &r = block.profiles[size_t(p)];
-        r.ProfileName = block.names[size_t(p)];
-        r.pollrate = quint8(p % 2 ? 2 : 1);
-        r.scrollspeed = quint8(3 + p);
-        r.LedMode = 3;
-        r.LedSleepTime = 5;
-    }
-    ProfileRecord &p0 = block.profiles[0];
-    p0.dpi = 2;
-    for (int i = 0; i < DpiStageCount; ++i)
-        p0.stages[size_t(i)] = DpiStage{1, 0, 0, quint32(20 * (i + 1)), quint32(330 + i)};
-    const int funs[] = {1, 2, FunMacro, 38, FunGunFile, 12};
-    for (int i = 0; i < 6; ++i)
-        p0.buttons[size_t(i)].Fun = funs[i];
-    p0.buttons[2].macroname = "first";
-    p0.buttons[2].LoopNumber = 2;
-    p0.buttons[4].macroname = "second";
-    p0.buttons[4].Res1 = 1;
-    p0.buttons[40].Fun = 52;
-    p0.buttons[41].Fun = 53;
-    for (int m = 0; m < LedModeCount; ++m) {
-        p0.ledModes[size_t(m)].color = QColor(10 * m, 0, 255 - m);
-        p0.ledModes[size_t(m)].bright = 3;
-        p0.ledModes[size_t(m)].breath = m;
-    }
-}
-
 // Collapses runs of the same command: 46 01 01 03 03 .. gives 46 01 03 ..
 QByteArray commandRuns(const QByteArray &sequence)
 {
@@ -114,7 +80,7 @@ private slots:
         DeviceFixture fx(3389, 6, 4);
         fx.writeMacro("first", keyRows(3));
         fx.writeMacro("second", {{0x84, 0, 4}, {0x06, 0x01, 0x2C}, {0x04, 0, 4}});
-        fillWorkingBlock(workingSettings);
+        fillSampleBlock(workingSettings);
         QCOMPARE(runUpload(true), quint8(0));
 
         const QByteArray expectedRuns = QByteArray::fromHex("46 01 03 02 04 40 05 46");
@@ -160,7 +126,7 @@ private slots:
     void onlyChangedPartsAreSent()
     {
         DeviceFixture fx;
-        fillWorkingBlock(workingSettings);
+        fillSampleBlock(workingSettings);
         lastWrittenSettings = workingSettings;
         QCOMPARE(runUpload(), quint8(0));
         QCOMPARE(fx.mouse().writeCount(), 0);
@@ -175,7 +141,7 @@ private slots:
     void storedDiffForcesAFullUpload()
     {
         DeviceFixture fx;
-        fillWorkingBlock(workingSettings);
+        fillSampleBlock(workingSettings);
         lastWrittenSettings = workingSettings;
         writeConfigDiff(1);
         QCOMPARE(runUpload(), quint8(0));
@@ -186,7 +152,7 @@ private slots:
     void mouseOffRefusesTheUpload()
     {
         DeviceFixture fx;
-        fillWorkingBlock(workingSettings);
+        fillSampleBlock(workingSettings);
         mouseOffFlag = 1;
         QCOMPARE(runUpload(true), quint8(5));
         QCOMPARE(fx.mouse().writeCount(), 0);
@@ -218,7 +184,7 @@ private slots:
         DeviceFixture fx;
         fx.writeMacro("first", keyRows(3));
         fx.writeMacro("second", keyRows(2));
-        fillWorkingBlock(workingSettings);
+        fillSampleBlock(workingSettings);
         if (fault >= 0)
             fx.mouse().armFault(FakeFault(fault));
         else if (fault == -1)
@@ -240,7 +206,7 @@ private slots:
     void failedBeginBracketSendsNothingElse()
     {
         DeviceFixture fx;
-        fillWorkingBlock(workingSettings);
+        fillSampleBlock(workingSettings);
         fx.mouse().armFault(FakeFault::WriteFailure, 1);
         QCOMPARE(uploadSettings(workingSettings, ChangeAll), quint8(4));
         QCOMPARE(fx.mouse().writeCount(), 1);

@@ -325,6 +325,12 @@ void FakeMouse::sendMouseInput(FakeLink link)
     deliver(int(link), QByteArray::fromHex("0100010000000000"), 0);
 }
 
+void FakeMouse::sendInputReport(FakeLink link, const QByteArray &report)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    deliver(int(link), report, 0);
+}
+
 void FakeMouse::setInterleavedMouseReports(int beforeEachReply)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

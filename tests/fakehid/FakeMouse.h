@@ -150,6 +150,8 @@ public:
     void sendStatusReply(FakeLink link, quint8 profile, quint8 stage, quint8 rate, quint8 mode);
     // Ordinary mouse input (report ID 1, 8 bytes) on the link's shared path.
     void sendMouseInput(FakeLink link);
+    // Any input report on the link's shared path (a device notification, for one).
+    void sendInputReport(FakeLink link, const QByteArray &report);
     void setInterleavedMouseReports(int beforeEachReply);
     // Longest real wait of a read on an empty queue (capped by its own time-out).
     void setReadWaitMs(int ms);
