@@ -1,12 +1,12 @@
 #include "device/DeviceTable.h"
 
 #include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
 
 #include <hidapi.h>
 
 #include <QDebug>
 #include <QSet>
-#include <QSettings>
 
 std::array<DeviceModelRecord, MaxDeviceTypes> deviceTable;
 int deviceTypeCount = 0;
@@ -96,7 +96,7 @@ QObject *mainWindowPointer()
 
 void initDeviceTable()
 {
-    QSettings config(configIniPath(), QSettings::IniFormat);
+    const IniFile config(configIniPath());
     DeviceModelRecord &record = deviceTable[0];
     record = DeviceModelRecord();
     deviceTypeCount = 1;
@@ -104,7 +104,7 @@ void initDeviceTable()
     record.productId = {ReceiverProductId, CableProductId};
     record.usage = {2, 0, 2, 0};
     record.usagePage = {1, 1, 1, 1};
-    productNameText = config.value("Mouse_List/0").toString();
+    productNameText = config.text(QStringLiteral("Mouse_List/0"));
     record.productName = productNameText.toLatin1();
     qDebug() << productNameText;
 }
