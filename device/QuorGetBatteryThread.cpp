@@ -88,6 +88,8 @@ void QuorGetBatteryThread::requestTurn()
 
 void QuorGetBatteryThread::readTurn()
 {
+    if (isStopping())
+        return;
     quint8 reply[VendorReportSize] = {};
     if (lockedRead(reply) < 0) {
         qDebug("Unable to read a feature report 1.\n");

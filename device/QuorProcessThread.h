@@ -5,6 +5,8 @@
 #include <atomic>
 
 // Writes the working settings to the mouse once; DoProcessDlg() ends the busy dialog.
+// The GUI thread keeps its event loop running meanwhile (the busy dialog): the upload
+// asks it to stop and restart the status thread through blocking queued calls.
 class QuorProcessThread : public QThread
 {
     Q_OBJECT
