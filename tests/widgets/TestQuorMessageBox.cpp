@@ -1,0 +1,132 @@
+#include "storage/Theme.h"
+#include "tests/common/TestMain.h"
+#include "tests/widgets/SkinFixture.h"
+#include "widgets/QuorLabel.h"
+#include "widgets/QuorMessageBox.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+class TestQuorMessageBox : public QObject
+{
+    Q_OBJECT
+    SkinFixture *m_skin = nullptr;
+
+private slots:
+    void init()
+    {
+        m_skin = new SkinFixture;
+        m_skin->writeSkin("dlg.png", QColor(40, 40, 40), QSize(100, 60));
+        m_skin->writeSkin("warn.png", Qt::yellow, QSize(90, 90));
+        m_skin->writeSkin("dongle2.png", Qt::cyan, QSize(90, 45));
+    }
+    void cleanup() { delete m_skin; }
+
+    void questionAnswersYesOrNo()
+    {
+        QuorMessageBox box(1, QString(), "Warning", "Are you sure you want reset this profile?");
+        QCOMPARE(box.firstButton()->text(), QStringLiteral("Yes"));
+        QVERIFY(box.secondButton());
+        QCOMPARE(box.secondButton()->text(), QStringLiteral("No"));
+        QCOMPARE(box.firstButton()->objectName(), QStringLiteral("msgBoxYesBtn"));
+        QCOMPARE(box.headingLabel()->caption(), QStringLiteral("Warning"));
+        QCOMPARE(box.messageLabel()->caption(), QStringLiteral("Are you sure you want reset this profile?"));
+
+        QTimer::singleShot(0, &box, [&box] { QTest::mouseClick(box.firstButton(), Qt::LeftButton); });
+        QCOMPARE(box.exec(), int(QDialog::Accepted));
+        QTimer::singleShot(0, &box, [&box] { QTest::mouseClick(box.secondButton(), Qt::LeftButton); });
+        QCOMPARE(box.exec(), int(QDialog::Rejected));
+        QTimer::singleShot(0, &box, [&box] { QTest::keyClick(&box, Qt::Key_Escape); });
+        QCOMPARE(box.exec(), int(QDialog::Rejected));
+    }
+
+    void oneButtonTypesAndTheirPictures()
+    {
+        for (int type : {0, 2, 3, 4, 7}) {
+            QuorMessageBox box(type, QString(), "Warning", "Dongle Disconnect!");
+            QCOMPARE(box.firstButton()->text(), QStringLiteral("Ok"));
+            QVERIFY(!box.secondButton());
+            const QPixmap icon = box.iconLabel()->pixmap(Qt::ReturnByValue);
+            QCOMPARE(!icon.isNull(), type >= 1 && type <= 4);
+            if (type == 4)
+                QCOMPARE(icon.size(), QSize(45, 22));
+        }
+    }
+
+    void sizesFollowTheScale_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<QSize>("button");
+        QTest::newRow("1.0") << 1.0 << QSize(478, 309) << QSize(100, 30);
+        QTest::newRow("1.25") << 1.25 << QSize(597, 386) << QSize(125, 37);
+        QTest::newRow("2.0") << 2.0 << QSize(956, 618) << QSize(200, 60);
+    }
+    void sizesFollowTheScale()
+    {
+        QFETCH(double, scale);
+        QFETCH(QSize, box);
+        QFETCH(QSize, button);
+        setUiScale(scale);
+        QuorMessageBox dialog(2, QString(), "Warning", "Profile Exist!");
+        QCOMPARE(dialog.size(), box);
+        QCOMPARE(dialog.firstButton()->size(), button);
+        QCOMPARE(dialog.iconLabel()->size(), QSize(int(45 * scale), int(45 * scale)));
+
+        // The skin fills the box and a theme-coloured frame runs round it.
+        const QImage image = dialog.grab().toImage();
+        QCOMPARE(image.size(), box);
+        QCOMPARE(image.pixelColor(box.width() / 2, 8), QColor(40, 40, 40));
+        QCOMPARE(image.pixelColor(1, box.height() / 2), themeColor());
+        QCOMPARE(image.pixelColor(box.width() - 1, box.height() / 2), themeColor());
+    }
+
+    void waitForDeviceAcceptsWhenTheProbeSaysSo()
+    {
+        bool present = false;
+        QuorMessageBox box(4, QString(), "Warning", "Dongle Disconnect!", nullptr, true);
+        box.setDevicePresentProbe([&present] { return present; });
+        QElapsedTimer clock;
+        qint64 setAt = 0;
+        QTimer::singleShot(250, &box, [&] {
+            present = true;
+            setAt = clock.elapsed();
+        });
+        clock.start();
+        QCOMPARE(box.exec(), int(QDialog::Accepted));
+        QVERIFY(present);
+        QVERIFY2(clock.elapsed() - setAt <= 150, qPrintable(QString::number(clock.elapsed() - setAt)));
+    }
+
+    void waitWithoutProbeOrWithoutOptionNeverAccepts()
+    {
+        QuorMessageBox noProbe(4, QString(), "Warning", "Dongle Disconnect!", nullptr, true);
+        QSignalSpy accepted(&noProbe, &QDialog::accepted);
+        QTimer::singleShot(350, &noProbe, &QDialog::reject);
+        QCOMPARE(noProbe.exec(), int(QDialog::Rejected));
+        QCOMPARE(accepted.count(), 0);
+
+        QuorMessageBox noWait(2, QString(), "Warning", "Profile Exist!", nullptr, false);
+        noWait.setDevicePresentProbe([] { return true; });
+        QTimer::singleShot(350, &noWait, &QDialog::reject);
+        QCOMPARE(noWait.exec(), int(QDialog::Rejected));
+    }
+
+    void missingSkinPaintsNoPicture()
+    {
+        QuorMessageBox box(1, QString(), "Warning", "Profile Exist!");
+        delete m_skin;
+        m_skin = new SkinFixture;
+        QuorMessageBox bare(4, QString(), "Warning", "Dongle Disconnect!");
+        QVERIFY(bare.iconLabel()->pixmap(Qt::ReturnByValue).isNull());
+        const QImage image = bare.grab().toImage();
+        QCOMPARE(image.pixelColor(1, 100), themeColor());
+    }
+};
+
+MOUSECFG_TEST(TestQuorMessageBox)
+#include "TestQuorMessageBox.moc"

@@ -1,0 +1,91 @@
+#include "storage/Theme.h"
+#include "tests/common/TestMain.h"
+#include "tests/widgets/SkinFixture.h"
+#include "widgets/QuorTwoBarSlider.h"
+
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+
+class TestQuorTwoBarSlider : public QObject
+{
+    Q_OBJECT
+private slots:
+    void barsReportAsOnePair()
+    {
+        SkinFixture skin;
+        QuorTwoBarSlider bars(nullptr, 100, 0);
+        QSignalSpy spy(&bars, &QuorTwoBarSlider::SliderChangedSignal);
+        bars.lowerBar()->setValue(70);
+        bars.upperBar()->setValue(30);
+        QCOMPARE(spy.last(), (QList<QVariant>{30, 70}));
+        bars.middleBar()->setValue(50);
+        QCOMPARE(spy.last(), (QList<QVariant>{50, 50}));
+
+        // Pair mode leaves the middle bar alone; the bars still report.
+        bars.setBarsHidden(false);
+        spy.clear();
+        bars.setSliderValue(10, 20);
+        QCOMPARE(bars.middleBar()->value(), 50);
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.last(), (QList<QVariant>{10, 20}));
+        bars.setBarsHidden(true);
+        QVERIFY(bars.upperBar()->isHidden() && bars.lowerBar()->isHidden());
+        QVERIFY(!bars.middleBar()->isHidden());
+        bars.setSliderValue(40, 60);
+        QCOMPARE(bars.middleBar()->value(), 40);
+
+        bars.setSliderRange(30, 5);
+        for (QSlider *bar : {bars.upperBar(), bars.middleBar(), bars.lowerBar()}) {
+            QCOMPARE(bar->minimum(), 5);
+            QCOMPARE(bar->maximum(), 30);
+        }
+    }
+
+    void keyboardMovesABar()
+    {
+        SkinFixture skin;
+        QuorTwoBarSlider bars(nullptr, 10, 1);
+        bars.setBarsHidden(true);
+        QSignalSpy spy(&bars, &QuorTwoBarSlider::SliderChangedSignal);
+        QTest::keyClick(bars.middleBar(), Qt::Key_Right);
+        QCOMPARE(spy.last(), (QList<QVariant>{2, 2}));
+    }
+
+    void layoutAndStyleFollowTheScale()
+    {
+        SkinFixture skin;
+        setUiScale(1.25);
+        QuorTwoBarSlider bars(nullptr, 100, 0);
+        QCOMPARE(bars.middleBar()->geometry(), QRect(0, 9, 413, 15));
+        QVERIFY(bars.middleBar()->styleSheet().isEmpty());
+        bars.updateGeometryAndStyle();
+        QCOMPARE(bars.middleBar()->geometry(), QRect(0, 11, 413, 15));
+        QCOMPARE(bars.lowerBar()->geometry(), QRect(0, 26, 413, 11));
+        const QString middle = bars.middleBar()->styleSheet();
+        QVERIFY(middle.contains("groove:horizontal{height:7px;"));
+        QVERIFY(middle.contains(";;border-radius:3px;}"));
+        QVERIFY(middle.contains("handle:horizontal{width:15px;"));
+        QVERIFY(middle.contains("margin:-3px 0px -3px 0px;border-radius:7px;}"));
+        const QColor t = themeColor();
+        const QString theme = QStringLiteral("rgb(%1,%2,%3)").arg(t.red()).arg(t.green()).arg(t.blue());
+        QVERIFY(middle.contains("stop:0 rgb(0,200,255), stop:1 " + theme));
+        QVERIFY(bars.upperBar()->styleSheet().contains("height: 11px;"));
+
+        // A resize lays out again with a plain theme-colour groove.
+        bars.show();
+        bars.resize(500, 60);
+        QVERIFY(bars.middleBar()->styleSheet().contains("stop:0 " + theme + ", stop:1 " + theme));
+    }
+
+    void unknownThemeIndexUsesTheFirstStart()
+    {
+        SkinFixture skin(12, 9);
+        QuorTwoBarSlider bars(nullptr, 100, 0);
+        bars.updateGeometryAndStyle();
+        QVERIFY(bars.middleBar()->styleSheet().contains("stop:0 rgb(255,200,0)"));
+    }
+};
+
+MOUSECFG_TEST(TestQuorTwoBarSlider)
+#include "TestQuorTwoBarSlider.moc"

@@ -1,0 +1,116 @@
+#include "tests/common/TestMain.h"
+
+#include <QFile>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+namespace {
+struct Message
+{
+    QString context;
+    QString source;
+};
+
+QList<Message> catalogMessages(const QString &tsPath)
+{
+    QList<Message> messages;
+    QFile file(tsPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            messages.append({context, xml.readElementText()});
+    }
+    return messages;
+}
+
+bool hasHanCharacter(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF)
+            return true;
+    return false;
+}
+}
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void catalogsAreCompiledInAndInTheAppFolder_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("en") << "en" << "Warning";
+        QTest::newRow("tc") << "tc" << QString::fromUtf8("警告");
+        QTest::newRow("sc") << "sc" << QString::fromUtf8("警告");
+    }
+    void catalogsAreCompiledInAndInTheAppFolder()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, warning);
+        for (const QString &path : {QStringLiteral(":/lang/%1.qm").arg(name),
+                                    QStringLiteral(MOUSECFG_APP_DIR "/lang/%1.qm").arg(name)}) {
+            QTranslator translator;
+            QVERIFY2(translator.load(path), qPrintable(path));
+            QCOMPARE(translator.translate("QObject", "Warning"), warning);
+        }
+    }
+
+    void everyTextHasAChineseTranslation_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("offCaption");
+        QTest::newRow("tc") << "tc" << QString::fromUtf8("滑鼠關閉");
+        QTest::newRow("sc") << "sc" << QString::fromUtf8("鼠标关闭");
+    }
+    void everyTextHasAChineseTranslation()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, offCaption);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/lang/%1.qm").arg(name)));
+        const QList<Message> messages =
+            catalogMessages(QStringLiteral(MOUSECFG_SOURCE_DIR "/resources/lang/%1.ts").arg(name));
+        QVERIFY(messages.size() > 50);
+        for (const Message &m : messages) {
+            const QString text = translator.translate(m.context.toUtf8(), m.source.toUtf8());
+            // "DPI" is the same word in Chinese.
+            if (m.source == QLatin1String("DPI")) {
+                QCOMPARE(text, m.source);
+                continue;
+            }
+            QVERIFY2(hasHanCharacter(text), qPrintable(m.context + ": " + m.source + " -> " + text));
+        }
+        QCOMPARE(translator.translate("MousecfgWidget", "MOUSE OFF"), offCaption);
+        QVERIFY(translator.translate("MousecfgWidget", "&Quit").contains("(&Q)"));
+    }
+
+    void catalogsHoldTheSameTexts()
+    {
+        const auto key = [](const Message &m) { return m.context + '\n' + m.source; };
+        QStringList en, tc, sc;
+        for (const Message &m : catalogMessages(MOUSECFG_SOURCE_DIR "/resources/lang/en.ts"))
+            en << key(m);
+        for (const Message &m : catalogMessages(MOUSECFG_SOURCE_DIR "/resources/lang/tc.ts"))
+            tc << key(m);
+        for (const Message &m : catalogMessages(MOUSECFG_SOURCE_DIR "/resources/lang/sc.ts"))
+            sc << key(m);
+        QCOMPARE(tc, en);
+        QCOMPARE(sc, en);
+        QVERIFY(en.contains("QObject\nMouse is sleeping or not connected."));
+        QVERIFY(en.contains("QObject\nSend data failed, please try again."));
+        QVERIFY(en.contains("MousecfgWidget\nMOUSE OFF"));
+    }
+};
+
+MOUSECFG_TEST(TestTranslations)
+#include "TestTranslations.moc"

@@ -1,0 +1,27 @@
+#include "widgets/DialogButtons.h"
+
+#include "widgets/UiScale.h"
+
+#include <QDialog>
+#include <QIcon>
+#include <QToolButton>
+
+QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &text,
+                              const QString &styleSheet, const QFont &font, double scale)
+{
+    auto *button = new QToolButton(dialog);
+    button->setIcon(QIcon(confirming ? QStringLiteral(":/yes_Btn") : QStringLiteral(":/no_Btn")));
+    button->setToolButtonStyle(confirming ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextBesideIcon);
+    button->setIconSize(QSize(scaledPixels(30, scale), scaledPixels(30, scale)));
+    button->setFixedSize(scaledPixels(100, scale), scaledPixels(30, scale));
+    button->setFont(font);
+    button->setObjectName(confirming ? QStringLiteral("msgBoxYesBtn") : QStringLiteral("msgBoxNoBtn"));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setStyleSheet(styleSheet);
+    button->setText(text);
+    if (confirming)
+        QObject::connect(button, &QToolButton::released, dialog, &QDialog::accept);
+    else
+        QObject::connect(button, &QToolButton::released, dialog, &QDialog::reject);
+    return button;
+}

@@ -1,0 +1,140 @@
+#include "widgets/QuorMessageBox.h"
+
+#include "storage/Theme.h"
+#include "widgets/DialogButtons.h"
+#include "widgets/QuorLabel.h"
+#include "widgets/SkinPaths.h"
+#include "widgets/UiScale.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int DevicePollMs = 100;
+
+QString iconSkinForType(int type)
+{
+    switch (type) {
+    case 1:
+    case 2:
+    case 3:
+        return QStringLiteral("/skin/warn.png");
+    case 4:
+        return QStringLiteral("/skin/dongle2.png");
+    default:
+        return QString();
+    }
+}
+
+QPalette whiteTextPalette(QPalette palette)
+{
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::WindowText, Qt::white);
+    return palette;
+}
+}
+
+QuorMessageBox::QuorMessageBox(int type, const QString &title, const QString &heading,
+                               const QString &message, QWidget *parent, bool waitForDevice,
+                               Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+    , m_type(type)
+{
+    const double s = uiScale();
+    setFixedSize(scaledPixels(478, s), scaledPixels(309, s));
+    m_background = loadSkin(QStringLiteral("/skin/dlg.png"));
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    const int iconSide = scaledPixels(45, s);
+    m_iconLabel = new QLabel(this);
+    m_iconLabel->setFixedSize(iconSide, iconSide);
+    const QString iconSkin = iconSkinForType(type);
+    if (!iconSkin.isEmpty()) {
+        const QPixmap icon = loadSkin(iconSkin);
+        if (!icon.isNull())
+            m_iconLabel->setPixmap(icon.scaled(iconSide, iconSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+
+    QFont font(QStringLiteral("Consolas"));
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(qMax(1, scaledPixels(14, s)));
+    const QPalette palette = whiteTextPalette(this->palette());
+
+    m_headingLabel = new QuorLabel(heading, this);
+    m_headingLabel->setWordWrap(true);
+    m_headingLabel->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_headingLabel->setFont(font);
+    m_headingLabel->setObjectName(QStringLiteral("msgBoxInfoLabel1"));
+    m_headingLabel->setPalette(palette);
+    m_headingLabel->setGeometry(scaledPixels(20, s), scaledPixels(20, s), scaledPixels(300, s),
+                                scaledPixels(20, s));
+
+    m_messageLabel = new QuorLabel(message, this);
+    m_messageLabel->setWordWrap(true);
+    m_messageLabel->setTextWrap(true);
+    m_messageLabel->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_messageLabel->setFont(font);
+    m_messageLabel->setObjectName(QStringLiteral("msgBoxInfoLabel2"));
+    m_messageLabel->setPalette(palette);
+
+    const QColor theme = themeColor();
+    const QString style = QStringLiteral(
+        "QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);                       "
+        "border-radius: 3px;  border: 1px rgb(%1, %2, %3);                       border-style: outset;}")
+        .arg(theme.red()).arg(theme.green()).arg(theme.blue());
+    m_firstButton = makeDialogButton(this, true, type == 1 ? tr("Yes") : tr("Ok"), style, font, s);
+    if (type == 1)
+        m_secondButton = makeDialogButton(this, false, tr("No"), style, font, s);
+
+    auto *topRow = new QHBoxLayout;
+    topRow->addSpacing(scaledPixels(30, s));
+    topRow->addWidget(m_iconLabel);
+    topRow->addSpacing(scaledPixels(30, s));
+    topRow->addWidget(m_messageLabel);
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch();
+    buttonRow->addWidget(m_firstButton);
+    if (m_secondButton) {
+        buttonRow->addStretch();
+        buttonRow->addWidget(m_secondButton);
+    }
+    buttonRow->addStretch();
+    auto *column = new QVBoxLayout(this);
+    column->addLayout(topRow);
+    column->addLayout(buttonRow);
+    column->addSpacing(scaledPixels(30, s));
+
+    setWindowTitle(title);
+
+    if (waitForDevice) {
+        auto *poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, &QuorMessageBox::GetPlugInSignal);
+        poll->start(DevicePollMs);
+    }
+}
+
+QuorMessageBox::~QuorMessageBox() = default;
+
+void QuorMessageBox::setDevicePresentProbe(DeviceProbe probe)
+{
+    m_devicePresent = std::move(probe);
+}
+
+void QuorMessageBox::GetPlugInSignal()
+{
+    if (isVisible() && m_devicePresent && m_devicePresent())
+        accept();
+}
+
+void QuorMessageBox::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.drawPixmap(rect(), m_background);
+    painter.setPen(QPen(themeColor(), 2));
+    painter.drawRect(1, 1, width() - 2, height() - 2);
+    painter.end();
+    QDialog::paintEvent(event);
+}

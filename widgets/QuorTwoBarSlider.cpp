@@ -1,0 +1,128 @@
+#include "widgets/QuorTwoBarSlider.h"
+
+#include "storage/Theme.h"
+#include "widgets/UiScale.h"
+
+#include <QSlider>
+
+#include <array>
+
+namespace {
+constexpr int BarWidth = 331;
+
+// Start of the middle bar's groove gradient, by theme index.
+QColor gradientStartColor(int themeIndex)
+{
+    static const std::array<QColor, ThemeColorCount> starts{
+        QColor(255, 200, 0), QColor(0, 255, 100), QColor(0, 200, 255), QColor(255, 100, 0),
+        QColor(255, 0, 100), QColor(0, 255, 100), QColor(255, 255, 0)};
+    if (themeIndex < 0 || themeIndex >= ThemeColorCount)
+        themeIndex = 0;
+    return starts.at(static_cast<size_t>(themeIndex));
+}
+}
+
+QuorTwoBarSlider::QuorTwoBarSlider(QWidget *parent, int maximum, int minimum)
+    : QWidget(parent)
+    , m_scale(uiScale())
+    , m_maximum(maximum)
+    , m_minimum(minimum)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setStyleSheet(QStringLiteral("background-color: rgba(33,35,35,0.5)"));
+    m_upperBar = makeBar(0, scaledPixels(9, m_scale));
+    m_middleBar = makeBar(9, scaledPixels(12, m_scale));
+    m_lowerBar = makeBar(21, scaledPixels(9, m_scale));
+    for (QSlider *bar : {m_upperBar, m_lowerBar, m_middleBar})
+        connect(bar, &QSlider::valueChanged, this, [this, bar] { onSliderValueChanged(bar); });
+}
+
+QuorTwoBarSlider::~QuorTwoBarSlider() = default;
+
+QSlider *QuorTwoBarSlider::makeBar(int y, int height)
+{
+    auto *bar = new QSlider(Qt::Horizontal, this);
+    bar->setRange(m_minimum, m_maximum);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setTickPosition(QSlider::NoTicks);
+    bar->setGeometry(0, y, scaledPixels(BarWidth, m_scale), height);
+    return bar;
+}
+
+void QuorTwoBarSlider::onSliderValueChanged(QSlider *bar)
+{
+    if (bar == m_middleBar)
+        emit SliderChangedSignal(m_middleBar->value(), m_middleBar->value());
+    else
+        emit SliderChangedSignal(m_upperBar->value(), m_lowerBar->value());
+}
+
+void QuorTwoBarSlider::setBarsHidden(bool single)
+{
+    m_singleMode = single;
+    m_middleBar->setVisible(single);
+    m_upperBar->setVisible(!single);
+    m_lowerBar->setVisible(!single);
+}
+
+void QuorTwoBarSlider::setSliderValue(int first, int second)
+{
+    if (m_singleMode)
+        m_middleBar->setValue(first);
+    m_upperBar->setValue(first);
+    m_lowerBar->setValue(second);
+}
+
+void QuorTwoBarSlider::setSliderRange(int maximum, int minimum)
+{
+    m_maximum = maximum;
+    m_minimum = minimum;
+    for (QSlider *bar : {m_upperBar, m_middleBar, m_lowerBar})
+        bar->setRange(minimum, maximum);
+}
+
+void QuorTwoBarSlider::updateGeometryAndStyle()
+{
+    layOutBars(true);
+}
+
+void QuorTwoBarSlider::resizeEvent(QResizeEvent *)
+{
+    // After a resize the groove is plain theme colour.
+    layOutBars(false);
+}
+
+void QuorTwoBarSlider::layOutBars(bool gradientGroove)
+{
+    m_scale = uiScale();
+    const int width = scaledPixels(BarWidth, m_scale);
+    const int thin = scaledPixels(9, m_scale);
+    m_upperBar->setGeometry(0, 0, width, thin);
+    m_middleBar->setGeometry(0, thin, width, scaledPixels(12, m_scale));
+    m_lowerBar->setGeometry(0, scaledPixels(21, m_scale), width, thin);
+
+    const QColor theme = themeColor();
+    const QColor start = gradientGroove ? gradientStartColor(readThemeColorId()) : theme;
+    const QString thinStyle = QStringLiteral(
+        "QSlider{background: qrgb(0,0,0,0%);}QSlider::groove:horizontal{background: rgba(0,0,0,0);"
+        "height: %1px;}QSlider::handle:horizontal{background: rgba(%2,%3,%4,255);width: 16px;}")
+        .arg(thin).arg(theme.red()).arg(theme.green()).arg(theme.blue());
+    m_upperBar->setStyleSheet(thinStyle);
+    m_lowerBar->setStyleSheet(thinStyle);
+
+    const int h = scaledPixels(6, m_scale);
+    const int w = scaledPixels(12, m_scale);
+    const QString middleStyle = QStringLiteral(
+        "QSlider{background: qrgb(0,0,0,0%);}QSlider::groove:horizontal{height:%1px;"
+        "background:qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 rgb(%2,%3,%4), stop:1 rgb(%5,%6,%7));;"
+        "border-radius:%8px;}QSlider::add-page:horizontal{height:%9px;background:rgb(150,150,150);"
+        "border-radius:%10px;}QSlider::handle:horizontal{width:%11px;background:rgba(%12,%13,%14,255);"
+        "margin:-%15px 0px -%16px 0px;border-radius:%17px;}")
+        .arg(h).arg(start.red()).arg(start.green()).arg(start.blue())
+        .arg(theme.red()).arg(theme.green()).arg(theme.blue())
+        .arg(h / 2).arg(h).arg(h / 2).arg(w)
+        .arg(theme.red()).arg(theme.green()).arg(theme.blue())
+        .arg(h / 2).arg(h / 2).arg(w / 2);
+    m_middleBar->setStyleSheet(middleStyle);
+}
