@@ -1,0 +1,255 @@
+// Renders every widget and dialog of the kit offscreen into PNG files, at UI scales
+// 1.0 and 2.0, with the application folder's skin, fonts and catalogs:
+//   widget_gallery <output folder>
+#include "storage/AppFolder.h"
+#include "widgets/QuorAction.h"
+#include "widgets/QuorLabel.h"
+#include "widgets/QuorLineEdit.h"
+#include "widgets/QuorMenu.h"
+#include "widgets/QuorMessageBox.h"
+#include "widgets/QuorPopBox.h"
+#include "widgets/QuorProcessDialog.h"
+#include "widgets/QuorProcessbar.h"
+#include "widgets/QuorProfileMenuItem.h"
+#include "widgets/QuorPushButton.h"
+#include "widgets/QuorSlider.h"
+#include "widgets/QuorTranslucentDialog.h"
+#include "widgets/QuorTwoBarSlider.h"
+#include "widgets/SkinFont.h"
+#include "widgets/SkinPaths.h"
+#include "widgets/UiScale.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QImage>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QTranslator>
+
+#include <cstdio>
+
+namespace {
+const QColor Backdrop(33, 35, 35);
+
+class Gallery
+{
+public:
+    explicit Gallery(const QString &folder) : m_folder(folder) { QDir().mkpath(folder); }
+
+    void save(const QString &name, QWidget &widget)
+    {
+        widget.ensurePolished();
+        QImage image(widget.size(), QImage::Format_ARGB32);
+        image.fill(Backdrop);
+        widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        const QString path = m_folder + "/" + name + ".png";
+        if (!image.save(path))
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        ++m_count;
+    }
+    int count() const { return m_count; }
+
+private:
+    QString m_folder;
+    int m_count = 0;
+};
+
+QPalette whiteText(QPalette palette)
+{
+    palette.setColor(QPalette::WindowText, Qt::white);
+    return palette;
+}
+
+void sendEvent(QWidget &widget, QEvent::Type type)
+{
+    QEvent event(type);
+    QCoreApplication::sendEvent(&widget, &event);
+}
+
+void pressLeft(QWidget &widget)
+{
+    const QPoint centre = widget.rect().center();
+    QMouseEvent press(QEvent::MouseButtonPress, centre, widget.mapToGlobal(centre), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&widget, &press);
+}
+
+QStringList tabSkins()
+{
+    return {skinPath("/skin/tabbutton-1.png"), skinPath("/skin/tabbutton-2.png"),
+            skinPath("/skin/tabbutton-3.png")};
+}
+
+void buttons(Gallery &gallery)
+{
+    const int w = scaledPixels(154), h = scaledPixels(29);
+    const struct
+    {
+        const char *name;
+        int action; // 0 normal, 1 hover, 2 pressed, 3 selected, 4 disabled
+    } states[] = {{"button_normal", 0}, {"button_hover", 1}, {"button_pressed", 2},
+                  {"button_selected", 3}, {"button_disabled", 4}};
+    for (const auto &state : states) {
+        QuorPushButton button(tabSkins());
+        button.resize(w, h);
+        button.setCaption(QObject::tr("LIGHTING"));
+        button.setSelectable(true);
+        if (state.action == 1)
+            sendEvent(button, QEvent::Enter);
+        if (state.action == 2)
+            pressLeft(button);
+        if (state.action == 3)
+            button.setSelected(true);
+        if (state.action == 4)
+            button.setButtonEnabled(false);
+        gallery.save(state.name, button);
+    }
+
+    QuorPushButton glow({skinPath("/skin/btn_1.png"), skinPath("/skin/btn_2.png")});
+    glow.resize(w, h);
+    glow.setGlowMode(true);
+    glow.setCaption(QObject::tr("Apply"));
+    sendEvent(glow, QEvent::Enter);
+    gallery.save("button_glow_hover", glow);
+
+    QuorPushButton badge(tabSkins());
+    badge.resize(w, h);
+    badge.setCaption(QObject::tr("DPI"));
+    badge.setNumberBadge(254);
+    gallery.save("button_badge_down", badge);
+    badge.setNumberBadge(3);
+    gallery.save("button_badge_number", badge);
+
+    QuorPushButton elided(tabSkins());
+    elided.resize(w, h);
+    elided.setCaption(QStringLiteral("A caption far wider than the button it stands on"));
+    gallery.save("button_elided", elided);
+
+    QuorPushButton vertical(tabSkins());
+    vertical.resize(h, w);
+    vertical.setVerticalText(true);
+    vertical.setCaption(QObject::tr("CUSTOMIZE"));
+    gallery.save("button_vertical", vertical);
+}
+
+void labelsAndText(Gallery &gallery)
+{
+    QuorLabel label(QObject::tr("Firmware Update"));
+    label.setPalette(whiteText(label.palette()));
+    label.resize(scaledPixels(200), scaledPixels(24));
+    gallery.save("label", label);
+    label.setFilled(1);
+    label.setTextAlignment(Qt::AlignCenter);
+    gallery.save("label_filled_centred", label);
+
+    QuorMenu menu;
+    menu.setPalette(whiteText(menu.palette()));
+    menu.resize(scaledPixels(152), scaledPixels(24));
+    menu.setTitleText(QObject::tr("Mode") + " 1");
+    gallery.save("menu_title", menu);
+
+    QuorLineEdit edit;
+    edit.applyFont();
+    edit.resize(scaledPixels(134), scaledPixels(22));
+    edit.setText(QStringLiteral("Profile 1"));
+    gallery.save("line_edit", edit);
+
+    QuorProfileMenuItem item(nullptr, QStringLiteral("Profile 2"));
+    item.resize(143, 20);
+    gallery.save("profile_menu_item", item);
+
+    QuorTranslucentDialog overlay;
+    overlay.resize(scaledPixels(270), scaledPixels(40));
+    gallery.save("translucent_dialog", overlay);
+}
+
+void sliders(Gallery &gallery)
+{
+    QuorSlider slider;
+    slider.setOrientation(Qt::Horizontal);
+    slider.setRange(1, 20);
+    slider.setValue(10);
+    slider.resize(scaledPixels(220), scaledPixels(30));
+    slider.setShowValue(true);
+    pressLeft(slider);
+    gallery.save("slider_with_bubble", slider);
+
+    QuorTwoBarSlider pair(nullptr, 100, 0);
+    pair.resize(scaledPixels(331), scaledPixels(30));
+    pair.updateGeometryAndStyle();
+    pair.setBarsHidden(false);
+    pair.setSliderValue(30, 70);
+    gallery.save("two_bar_pair", pair);
+    pair.setBarsHidden(true);
+    pair.setSliderValue(50, 50);
+    pair.updateGeometryAndStyle();
+    gallery.save("two_bar_single", pair);
+
+    QuorProcessbar battery;
+    battery.resize(scaledPixels(86), scaledPixels(18));
+    battery.setValue(60);
+    gallery.save("processbar_percent", battery);
+    battery.setTextVisible(false);
+    battery.setText(QCoreApplication::translate("MousecfgWidget", "MOUSE OFF"));
+    gallery.save("processbar_text", battery);
+}
+
+void dialogs(Gallery &gallery)
+{
+    const char *messages[] = {"Profile Exist!", "Are you sure you want reset this profile?",
+                              "AT LEAST ONE CLICK FUNCTION TO BE RETAINED.",
+                              "The default Profile cannot be deleted or renamed.", "Dongle Disconnect!"};
+    for (int type = 0; type <= 4; ++type) {
+        QuorMessageBox box(type, QString(), QObject::tr("Warning"), QObject::tr(messages[type]));
+        gallery.save(QStringLiteral("message_box_type%1").arg(type), box);
+    }
+    QuorPopBox pop(1, QString(), QObject::tr("Warning"), QStringLiteral("Name"));
+    gallery.save("pop_box", pop);
+
+    QuorProcessDialog busy(nullptr);
+    if (busy.movie()->isValid())
+        busy.movie()->jumpToFrame(busy.movie()->frameCount() / 2);
+    gallery.save("process_dialog", busy);
+}
+
+void renderAll(const QString &folder)
+{
+    Gallery gallery(folder);
+    buttons(gallery);
+    labelsAndText(gallery);
+    sliders(gallery);
+    dialogs(gallery);
+    std::printf("%d pictures in %s\n", gallery.count(), qPrintable(folder));
+}
+}
+
+int main(int argc, char **argv)
+{
+    QApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    setAppDirPathForTests(QStringLiteral(MOUSECFG_APP_DIR));
+
+    for (double scale : {1.0, 2.0}) {
+        setUiScale(scale);
+        setCurrentLanguageIndex(0);
+        renderAll(QStringLiteral("%1/scale-%2").arg(out).arg(scale, 0, 'f', 1));
+    }
+    // The dialogs once more in traditional Chinese, with that language's font.
+    QTranslator translator;
+    if (translator.load(QStringLiteral(":/lang/tc.qm"))) {
+        QCoreApplication::installTranslator(&translator);
+        setUiScale(1.0);
+        setCurrentLanguageIndex(1);
+        Gallery tc(out + "/scale-1.0-tc");
+        dialogs(tc);
+        buttons(tc);
+        QCoreApplication::removeTranslator(&translator);
+    }
+    return 0;
+}
