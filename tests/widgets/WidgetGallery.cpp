@@ -127,9 +127,10 @@ void buttons(Gallery &gallery)
     gallery.save("button_elided", elided);
 
     QuorPushButton vertical(tabSkins());
-    vertical.resize(h, w);
+    vertical.resize(scaledPixels(40), scaledPixels(96));
+    vertical.setGlowMode(true);
     vertical.setVerticalText(true);
-    vertical.setCaption(QObject::tr("CUSTOMIZE"));
+    vertical.setCaption(QObject::tr("Front"));
     gallery.save("button_vertical", vertical);
 }
 
