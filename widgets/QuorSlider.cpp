@@ -18,8 +18,13 @@ QuorSlider::QuorSlider(QWidget *parent)
     , m_bubble(new QuorLabel(this))
 {
     m_bubble->setGeometry(1, 4, BubbleSize, BubbleSize);
+    // A label is see-through and the slider's transparent style sheet would reach it:
+    // the bubble keeps an opaque white background of its own.
+    m_bubble->setAttribute(Qt::WA_TranslucentBackground, false);
+    m_bubble->setAttribute(Qt::WA_NoSystemBackground, false);
     m_bubble->setAutoFillBackground(true);
     m_bubble->setPalette(windowBrushPalette(m_bubble->palette(), Qt::white));
+    m_bubble->setStyleSheet(QStringLiteral("background-color: rgb(255,255,255)"));
     m_bubble->setTextAlignment(Qt::AlignCenter);
     m_bubble->hide();
 

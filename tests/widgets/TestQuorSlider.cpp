@@ -60,6 +60,10 @@ private slots:
         slider.setShowValue(true);
         QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(300, 10));
         QVERIFY(!bubble->isHidden());
+        // The value stands on an opaque white square, in dark text.
+        const QImage shown = renderOver(slider);
+        QCOMPARE(shown.pixelColor(bubble->x() + 1, bubble->y() + 1), QColor(Qt::white));
+        QVERIFY(inkBox(shown.copy(bubble->geometry()), Qt::white).isValid());
         slider.setValue(50);
         dragTo(slider, QPoint(110, 10));
         QCOMPARE(bubble->pos(), QPoint(100, 0));
