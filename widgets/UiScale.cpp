@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <climits>
+
 namespace {
 double g_uiScale = 1.0;
 }
@@ -18,7 +20,8 @@ double uiScale()
 
 int scaledPixels(int value, double scale)
 {
-    return static_cast<int>(value * scale);
+    // A damaged Config.ini may hold a size whose product leaves the int range.
+    return static_cast<int>(qBound<double>(INT_MIN, value * scale, INT_MAX));
 }
 
 int scaledPixels(int value)

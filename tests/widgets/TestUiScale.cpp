@@ -95,6 +95,12 @@ private slots:
         const QFont shrunk = languageFontOfSize(-3);
         QCOMPARE(shrunk.pixelSize(), QFont().pixelSize());
         QCOMPARE(warnings.count(), 0);
+
+        // A size too large to scale saturates instead of wrapping round.
+        skin.folder().writeFile("Configs/Config.ini", "[FONT_LIST]\nFONT_0=DejaVu Sans\nFONT_SIZE_0=2147483647\n");
+        setUiScale(2.0);
+        QCOMPARE(languageFont().pixelSize(), INT_MAX);
+        QCOMPARE(scaledPixels(INT_MIN, 1.5), INT_MIN);
     }
 };
 
