@@ -94,6 +94,33 @@ private slots:
         QVERIFY(translator.translate("MousecfgWidget", "&Quit").contains("(&Q)"));
     }
 
+    void eachCatalogKeepsToItsScript_data()
+    {
+        // Characters written differently in the two scripts, in matching order.
+        const QString traditional = QString::fromUtf8(
+            "設載刪確個鍵連檢測發數據請試複燈無稱當與級斷開應體檔儲傳標關態錄點擊預認號選擇項線電腦讀寫動閃啟滾輪鈕離對錯說");
+        const QString simplified = QString::fromUtf8(
+            "设载删确个键连检测发数据请试复灯无称当与级断开应体档储传标关态录点击预认号选择项线电脑读写动闪启滚轮钮离对错说");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("foreign");
+        QTest::newRow("tc") << "tc" << simplified;
+        QTest::newRow("sc") << "sc" << traditional;
+    }
+    void eachCatalogKeepsToItsScript()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, foreign);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/lang/%1.qm").arg(name)));
+        const QList<Message> messages =
+            catalogMessages(QStringLiteral(MOUSECFG_SOURCE_DIR "/resources/lang/%1.ts").arg(name));
+        for (const Message &m : messages) {
+            const QString text = translator.translate(m.context.toUtf8(), m.source.toUtf8());
+            for (const QChar c : text)
+                QVERIFY2(!foreign.contains(c), qPrintable(m.context + ": " + m.source + " -> " + text));
+        }
+    }
+
     void catalogsHoldTheSameTexts()
     {
         const auto key = [](const Message &m) { return m.context + '\n' + m.source; };
