@@ -206,7 +206,7 @@ void buildButtonEntry(int profile, int slotIndex, int entry)
         setEntry(out, 0, 0, 0, 0);
 }
 
-quint8 sendButtonTable()
+int buildButtonTable()
 {
     macroIndexMap.clear();
     const int count = std::clamp(modelButtonCount(), 0, MatrixSize);
@@ -214,7 +214,12 @@ quint8 sendButtonTable()
         buildButtonEntry(0, i, i);
     buildButtonEntry(0, 40, WheelUpEntry);
     buildButtonEntry(0, 41, WheelDownEntry);
+    return count;
+}
 
+quint8 sendButtonTable()
+{
+    buildButtonTable();
     std::array<quint8, ButtonTableSize + 4> packets{};
     std::copy(buttonTableImage.begin(), buttonTableImage.end(), packets.begin());
     std::fill(packets.begin() + ButtonTableSize, packets.end(), 0xFF);

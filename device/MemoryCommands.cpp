@@ -1,14 +1,18 @@
 #include "device/MemoryCommands.h"
 
+#include "device/ButtonTable.h"
 #include "device/DeviceState.h"
 #include "device/DeviceTable.h"
 #include "device/MacroUpload.h"
 #include "device/ReportPackets.h"
+#include "device/SettingsCommands.h"
 #include "platform/Sleep.h"
+#include "storage/ModelDescriptor.h"
 
 #include <hidapi.h>
 
 #include <QDebug>
+#include <QVector>
 
 #include <algorithm>
 #include <cstring>
@@ -119,6 +123,48 @@ quint8 writeLedSettingsMemory(const quint8 *two)
     if (quint8 r = writeDeviceMemory(LedSettingsAddress, two, 2))
         return r;
     return commitFlag(0x10);
+}
+
+quint8 writeSettingsBlockMemory(const quint8 *ten)
+{
+    return writeDeviceMemory(SettingsBlockAddress, ten, SettingsBlockLength);
+}
+
+quint8 writeSettingPairMemory(const quint8 *two)
+{
+    return writeDeviceMemory(SettingPairAddress, two, 2);
+}
+
+quint8 writeSettingByteMemory()
+{
+    const quint8 value = 2;
+    return writeDeviceMemory(SettingByteAddress, &value, 1);
+}
+
+quint8 writeDpiMemory(int profile)
+{
+    quint8 records[DpiStageCount * DpiStageRecordSize];
+    const int count = dpiStageCountToSend();
+    for (int i = 0; i < DpiStageCount; ++i)
+        buildDpiStageRecord(profile, i, count, records + i * DpiStageRecordSize);
+    return writeDeviceMemory(DpiAddress, records, int(sizeof records));
+}
+
+quint8 writeButtonEntriesMemory(int profile)
+{
+    const int count = buildButtonTable();
+    QVector<int> positions = {WheelUpEntry, WheelDownEntry};
+    for (int i = 0; i < count; ++i) {
+        if (buttonMatrix[size_t(i)] < ButtonTableEntries)
+            positions.append(buttonMatrix[size_t(i)]);
+    }
+    const quint16 block = quint16(profileBlockAddress(profile) + ButtonEntryOffset);
+    for (int position : positions) {
+        const quint8 *entry = buttonTableImage.data() + 2 + ButtonEntrySize * position;
+        if (quint8 r = writeDeviceMemory(quint16(block + ButtonEntrySize * position), entry, ButtonEntrySize))
+            return r;
+    }
+    return SendOk;
 }
 
 quint8 writeMacroMemory()

@@ -13,6 +13,10 @@ constexpr int DpiMemoryLength = 32;
 constexpr quint16 LedStateAddress = 0x0449;
 constexpr int LedStateEntries = 10;
 constexpr int LedStateEntryLength = 7;
+constexpr quint16 SettingsBlockAddress = 0x0020;
+constexpr int SettingsBlockLength = 10;
+constexpr quint16 SettingPairAddress = 0x003E;
+constexpr quint16 SettingByteAddress = 0x0012;
 constexpr quint16 LedSettingsAddress = 0x0464;
 constexpr quint16 MacroMemoryAddress = 0x0478;
 constexpr int MemoryChunk = 25;
@@ -37,6 +41,14 @@ quint8 writeDeviceMemory(quint16 address, const quint8 *data, int length, int ch
 quint8 commitFlag(quint8 flag);
 quint8 writePollRateMemory(const quint8 *rates);  // then commit 0x08
 quint8 writeLedSettingsMemory(const quint8 *two); // then commit 0x10
+quint8 writeSettingsBlockMemory(const quint8 *ten); // 0x0020
+quint8 writeSettingPairMemory(const quint8 *two);   // 0x003E
+quint8 writeSettingByteMemory();                    // 0x0012, value 2
+// The eight stages of a profile of deviceSettings as 5-byte records from 0x0040.
+quint8 writeDpiMemory(int profile);
+// Builds the button table and writes each entry it reaches at its position in the
+// memory block of a profile.
+quint8 writeButtonEntriesMemory(int profile);
 // Packs the numbered macros and writes each used slot k at 0x0478 + 200k.
 quint8 writeMacroMemory();
 // 0x44 with deviceSettings' current profile, the profile commit when asked, 100 ms pause.

@@ -13,7 +13,6 @@ namespace {
 
 constexpr int LightingTableSize = 80;
 constexpr int LightingChunk = 24;
-constexpr int DpiStagePacketSize = 5;
 
 // One lighting table entry: LED mode, table offset, effect code and how bytes 1-3 and 5-7 fill.
 struct LightingEntry
@@ -91,27 +90,39 @@ quint8 sendGeneralSettings(const SettingsBlock &block)
     return sendEndPacket(CmdGeneralSettings);
 }
 
+int dpiStageCountToSend()
+{
+    const int count = modelDpiStageCount();
+    return count < 1 || count > DpiStageCount ? DpiStageCount : count;
+}
+
+void buildDpiStageRecord(int profile, int stage, int count, quint8 *record)
+{
+    const DpiStage &s = deviceSettings.profiles[size_t(safeProfileIndex(profile))].stages[size_t(stage)];
+    const int sensor = readMouseSensor();
+    const quint8 status = lastStatusByte.load();
+    quint32 first = 0, second = 0;
+    dpiRegisterSources(sensor, s.x, s.y, &first, &second);
+    const DpiRegister a = encodeDpiRegister(sensor, first, false, status);
+    const DpiRegister b = encodeDpiRegister(sensor, second, true, status);
+    record[0] = stage < count ? s.used : quint8(0);
+    record[1] = a.low;
+    record[2] = a.range;
+    record[3] = b.low;
+    record[4] = b.range;
+}
+
 quint8 sendDpiStages(int profile)
 {
-    const ProfileRecord &record = deviceSettings.profiles[size_t(safeProfileIndex(profile))];
-    int count = modelDpiStageCount();
-    if (count < 1 || count > DpiStageCount)
-        count = DpiStageCount;
+    const int count = dpiStageCountToSend();
     const quint8 countByte = quint8(count);
     if (quint8 r = sendDataPackets(CmdDpiStages, 0, &countByte, 1, 1))
         return r;
     for (int i = 0; i < DpiStageCount; ++i) {
-        const DpiStage &stage = record.stages[size_t(i)];
-        const int sensor = readMouseSensor();
-        const quint8 status = lastStatusByte.load();
-        quint32 first = 0, second = 0;
-        dpiRegisterSources(sensor, stage.x, stage.y, &first, &second);
-        const DpiRegister a = encodeDpiRegister(sensor, first, false, status);
-        const DpiRegister b = encodeDpiRegister(sensor, second, true, status);
-        const quint8 data[DpiStagePacketSize] = {i < count ? stage.used : quint8(0), a.low, a.range,
-                                                 b.low, b.range};
-        const int address = 1 + i * DpiStagePacketSize;
-        if (quint8 r = sendDataPackets(CmdDpiStages, address, data, DpiStagePacketSize, DpiStagePacketSize))
+        quint8 data[DpiStageRecordSize];
+        buildDpiStageRecord(profile, i, count, data);
+        const int address = 1 + i * DpiStageRecordSize;
+        if (quint8 r = sendDataPackets(CmdDpiStages, address, data, DpiStageRecordSize, DpiStageRecordSize))
             return r;
     }
     return sendEndPacket(CmdDpiStages);

@@ -19,6 +19,13 @@ quint8 commitAll();
 // 0x44 with the profile index, then the 0x40 profile commit; results are not reported.
 void setActiveProfile(int profile);
 
+constexpr int DpiStageRecordSize = 5;
+// The stage count sent: the model's, 8 when it lies outside 1..8.
+int dpiStageCountToSend();
+// The record of a stage of a profile of deviceSettings: its used byte (0 from the
+// stage count on), then the two register values encoded for the sensor.
+void buildDpiStageRecord(int profile, int stage, int count, quint8 *record);
+
 // Device LED mode of a LedMode value (0..13; anything above gives 6).
 quint8 deviceLedMode(int ledMode);
 // The 80-byte lighting table of a profile.

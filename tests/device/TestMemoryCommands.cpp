@@ -58,6 +58,37 @@ private slots:
         QVERIFY(macroIndexMap.isEmpty());
     }
 
+    // Settings, DPI stages and button entries written through 0x42 land at their addresses.
+    void legacyWritersLandAtTheirAddresses()
+    {
+        DeviceFixture fx(3389, 6, 2, true);
+        const quint8 ten[SettingsBlockLength] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+        const quint8 two[2] = {0x33, 0x44};
+        QCOMPARE(writeSettingsBlockMemory(ten), quint8(0));
+        QCOMPARE(writeSettingPairMemory(two), quint8(0));
+        QCOMPARE(writeSettingByteMemory(), quint8(0));
+        QCOMPARE(fx.mouse().memory(0x20, 10), QByteArray::fromHex("0102030405060708090a"));
+        QCOMPARE(fx.mouse().memory(0x3E, 2), QByteArray::fromHex("3344"));
+        QCOMPARE(fx.mouse().memory(0x12, 1), QByteArray::fromHex("02"));
+
+        ProfileRecord &p1 = deviceSettings.profiles[1];
+        for (int i = 0; i < DpiStageCount; ++i)
+            p1.stages[size_t(i)] = DpiStage{1, 0, 0, 100, 480};
+        QCOMPARE(writeDpiMemory(1), quint8(0));
+        QCOMPARE(fx.mouse().memory(0x40, 10), QByteArray::fromHex("01 6400 4081 01 6400 4081"));
+        QCOMPARE(fx.mouse().memory(0x40 + 35, 5), QByteArray::fromHex("00 6400 4081")); // past the count
+
+        deviceSettings.profiles[0].buttons[0].Fun = 2;
+        deviceSettings.profiles[0].buttons[41].Fun = 53;
+        QCOMPARE(writeButtonEntriesMemory(2), quint8(0));
+        QCOMPARE(fx.mouse().memory(0x01B0 + 0x42, 4), QByteArray::fromHex("82000000"));
+        QCOMPARE(fx.mouse().memory(0x01B0 + 0x42 + 4 * 23, 4), QByteArray::fromHex("8c000000"));
+        QCOMPARE(fx.mouse().protocolErrors().total(), 0);
+        fx.mouse().armFault(FakeFault::WriteFailure, 1, 2);
+        QCOMPARE(writeButtonEntriesMemory(0), quint8(4));
+        QCOMPARE(writeDpiMemory(0), quint8(0));
+    }
+
     void profileAndFailures()
     {
         DeviceFixture fx(3389, 6, 4, true);

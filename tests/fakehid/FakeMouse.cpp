@@ -599,6 +599,11 @@ void FakeMouse::handleTransfer(const quint8 *r)
     const int length = std::min<int>(r[6], MaxData);
     const quint8 phase = r[7];
     Transfer &t = m_transfers[size_t(command)];
+    // The packet at address 0 is the first one, every other packet a following one.
+    if ((phase == 0xD1 && address != 0) || (phase == 0xD2 && address == 0)) {
+        ++m_errors.badPhase;
+        return;
+    }
     if (phase == 0xD1) {
         t = Transfer();
         t.open = true;

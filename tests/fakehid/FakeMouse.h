@@ -48,7 +48,8 @@ struct FakeProtocolErrors
     int dataPastLength = 0;        // a byte past the length is not zero
     int followingWithoutFirst = 0; // 0xD2 or 0xD3 with no 0xD1 of that command before
     int badEndPacket = 0;          // 0xD3 packet other than address 0x7F (0x0FFF for 0x05), length 1, 0x1A
-    int badPhase = 0;              // commands 0x01-0x05 with a phase other than 0xD1-0xD3
+    int badPhase = 0;              // commands 0x01-0x05 with a phase other than 0xD1-0xD3,
+                                   // 0xD1 away from address 0 or 0xD2 at address 0
     int badAddress = 0;            // data past the end of the table or memory written
     int badSize = 0;               // a vendor write of other than 33 bytes
     int total() const;

@@ -181,7 +181,7 @@ private slots:
         write(endPacket(0x01));
         QCOMPARE(mouse().state().transfersApplied[1], 1);
         QCOMPARE(mouse().protocolErrors().total(), 0);
-        write(vendorReport(0x01, 0, QByteArray(19, 5), 0xD2));
+        write(vendorReport(0x01, 1, QByteArray(18, 5), 0xD2));
         QCOMPARE(mouse().protocolErrors().followingWithoutFirst, 1);
     }
 
@@ -211,7 +211,7 @@ private slots:
         r[1] = checksumOf(r);
         write(r);
         QCOMPARE(mouse().protocolErrors().badSignature, 1);
-        r = vendorReport(0x01, 0, QByteArray(25, 1), 0xD2);
+        r = vendorReport(0x01, 1, QByteArray(25, 1), 0xD2);
         r[6] = 26;
         r[1] = checksumOf(r);
         write(r);
@@ -226,13 +226,18 @@ private slots:
         QCOMPARE(mouse().state().transfersApplied[1], 0);
         write(endPacket(0x02));
         QCOMPARE(mouse().protocolErrors().followingWithoutFirst, 2);
-        write(vendorReport(0x01, 10, QByteArray(19, 1), 0xD1));
+        write(vendorReport(0x01, 0, QByteArray(1, 1), 0xD1));
+        write(vendorReport(0x01, 10, QByteArray(19, 1), 0xD2));
         QCOMPARE(mouse().protocolErrors().badAddress, 1);
         write(vendorReport(0x03, 0, QByteArray(2, 1), 0x00));
         QCOMPARE(mouse().protocolErrors().badPhase, 1);
+        // Only the packet at address 0 is a first packet, also for a macro slot.
+        write(vendorReport(0x02, 5, QByteArray(1, 1), 0xD1));
+        write(vendorReport(0x05, 0, QByteArray(20, 1), 0xD2));
+        QCOMPARE(mouse().protocolErrors().badPhase, 3);
         QCOMPARE(hid_write(m_vendor, vendorReport(0x46, 0, {}, 0).data(), 20), 20);
         QCOMPARE(mouse().protocolErrors().badSize, 1);
-        QCOMPARE(mouse().protocolErrors().total(), 10);
+        QCOMPARE(mouse().protocolErrors().total(), 12);
         mouse().clearLog();
         QCOMPARE(mouse().protocolErrors().total(), 0);
     }
