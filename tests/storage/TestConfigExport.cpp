@@ -114,6 +114,58 @@ private slots:
         QVERIFY(!QFile::exists(folder.path() + "/none.conf"));
     }
 
+    // Stream data of any type but a colour could demand gigabytes when read: such a
+    // file reads as an empty one and is never written, however the value is escaped.
+    void foreignStreamDataIsNeitherReadNorWritten_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        const QByteArray bomb = "Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)";
+        QTest::newRow("plain") << "@" + bomb;
+        QTest::newRow("hex at") << "\\x40" + bomb;
+        QTest::newRow("wide hex at") << "\\x10040" + bomb;
+        QTest::newRow("octal at") << "\\100" + bomb;
+        QTest::newRow("quoted in parts") << "\"@Vari\"" + bomb.mid(4);
+        QTest::newRow("after an empty quote") << "\"\"@" + bomb;
+        QTest::newRow("dropped escape") << "\\q@" + bomb;
+        QTest::newRow("list element") << "a, @" + bomb;
+        QTest::newRow("continued line") << "\\\n@" + bomb;
+        QTest::newRow("string list type") << QByteArray("@Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)");
+    }
+    void foreignStreamDataIsNeitherReadNorWritten()
+    {
+        QFETCH(QByteArray, value);
+        TestAppFolder folder;
+        const QByteArray content = "[Config]\nProfileID=3\nProfile1=Kept\n[PROFILE_0]\npollrate=8\nx=" + value + "\n";
+        folder.writeFile("hostile.conf", content);
+        const QString file = folder.path() + "/hostile.conf";
+        SettingsBlock read = sampleBlock(1);
+        importProfiles(read, file);
+        QCOMPARE(read.currentProfile, quint8(0));
+        QVERIFY(read.names[0].isEmpty());
+        QCOMPARE(read.profiles[0].pollrate, quint8(0));
+        exportProfiles(sampleBlock(2), file);
+        writeMouseName("QM700", file);
+        QFile raw(file);
+        QVERIFY(raw.open(QIODevice::ReadOnly));
+        QCOMPARE(raw.readAll(), content);
+    }
+
+    // Texts that merely look like stream data, and our own colours, still read.
+    void streamLookalikesStillRead()
+    {
+        TestAppFolder folder;
+        const QString file = folder.path() + "/names.conf";
+        SettingsBlock written = sampleBlock(3);
+        written.names[0] = "@Variant(x)";
+        written.names[1] = "a@Variant(\t\x7f)";
+        written.names[2] = "@@Variant(";
+        exportProfiles(written, file);
+        SettingsBlock read;
+        importProfiles(read, file);
+        QCOMPARE(read.names, written.names);
+        QCOMPARE(firstDifference(read.profiles[4], written.profiles[4], false), QString());
+    }
+
     void oneSectionAtATime()
     {
         TestAppFolder folder;
