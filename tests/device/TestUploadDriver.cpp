@@ -213,6 +213,32 @@ private slots:
         QCOMPARE(m_control->calls, QStringList({"stop", "start"}));
     }
 
+    // With the real status thread: the upload stops it through the GUI thread before the
+    // first report, no status request goes out between the brackets, and it runs again after.
+    void uploadStopsAndRestartsTheRealStatusThread()
+    {
+        DeviceFixture fx;
+        fx.writeMacro("first", keyRows(3));
+        fx.writeMacro("second", keyRows(2));
+        fillSampleBlock(workingSettings);
+        BatteryThreadControl control;
+        setBatteryThreadControl(&control);
+        control.startBatteryThread();
+        QTRY_VERIFY(fx.mouse().commandSequence().contains(char(0x48)));
+        QCOMPARE(runUpload(true), quint8(0));
+        QVERIFY(control.isBatteryThreadRunning());
+        const QByteArray sequence = fx.mouse().commandSequence();
+        const int begin = sequence.indexOf(char(0x46));
+        const int end = sequence.lastIndexOf(char(0x46));
+        QVERIFY(begin >= 0 && end > begin);
+        QVERIFY(!sequence.mid(begin, end - begin).contains(char(0x48)));
+        QCOMPARE(fx.mouse().state().sessionEnds, 1);
+        QCOMPARE(fx.mouse().protocolErrors().total(), 0);
+        QTRY_VERIFY(fx.mouse().commandSequence().mid(end).contains(char(0x48)));
+        control.stopBatteryThread();
+        QVERIFY(!control.isBatteryThreadRunning());
+    }
+
     void stopFlagEndsWithoutSignal()
     {
         DeviceFixture fx;
