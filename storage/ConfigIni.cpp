@@ -5,6 +5,8 @@
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileKeys.h"
 
+#include <QStringList>
+
 #include <climits>
 
 namespace {
@@ -47,15 +49,22 @@ void saveProfileNames(const SettingsBlock &block)
 }
 
 // All five names and the file of every named slot, so edits in any slot survive.
+// Slots that share a name share a file: the current slot's record is written to
+// it, and no file twice.
 void saveAllSettings(const SettingsBlock &block)
 {
     {
         IniFile ini(configIniPath());
         writeBlockHeader(ini, block);
     }
-    for (int i = 0; i < ProfileCount; ++i) {
-        if (!block.names[i].isEmpty())
-            saveProfileFile(block.profiles[i], block.names[i]);
+    const int current = safeProfileIndex(block.currentProfile);
+    QStringList written;
+    for (int n = 0; n < ProfileCount; ++n) {
+        const int i = (current + n) % ProfileCount;
+        if (block.names[i].isEmpty() || written.contains(block.names[i]))
+            continue;
+        saveProfileFile(block.profiles[i], block.names[i]);
+        written << block.names[i];
     }
 }
 

@@ -1,6 +1,7 @@
 #include "storage/IniFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextCodec>
 
@@ -94,16 +95,27 @@ bool holdsForeignVariant(const QByteArray &data)
     return false;
 }
 
-// A file holding foreign stream data is neither read nor written: it reads as an
-// empty file and writes go to a path that cannot exist.
+QString refusedPath(const QString &path, const char *reason)
+{
+    static std::atomic<int> refused{0};
+    qWarning("Ignoring the INI file %s: %s", qPrintable(path), reason);
+    return QStringLiteral("/dev/null/refused-%1.ini").arg(++refused);
+}
+
+// A file far larger than any settings file or holding foreign stream data is
+// neither read nor written: it reads as an empty file and writes go to a path
+// that cannot exist.
 QString usablePath(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !holdsForeignVariant(file.readAll()))
+    const QFileInfo info(path);
+    if (!info.isFile())
         return path;
-    static std::atomic<int> refused{0};
-    qWarning("Ignoring the INI file %s: it holds data of a foreign type", qPrintable(path));
-    return QStringLiteral("/dev/null/refused-%1.ini").arg(++refused);
+    if (info.size() > MaxIniFileSize)
+        return refusedPath(path, "it is too large");
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && holdsForeignVariant(file.readAll()))
+        return refusedPath(path, "it holds data of a foreign type");
+    return path;
 }
 }
 

@@ -5,9 +5,13 @@
 #include <QString>
 #include <QVariant>
 
+// Settings files are a few megabytes at most; a larger file is not ours.
+constexpr qint64 MaxIniFileSize = 16 * 1024 * 1024;
+
 // Every INI file of the program is opened through this class: INI format with
 // UTF-8 text, so hand-written files with non-ASCII names read right. The file is
-// written when the object is destroyed.
+// written when the object is destroyed. A file that is too large or holds stream
+// data the program never writes reads as empty and is left as it is.
 class IniFile : public QSettings
 {
 public:

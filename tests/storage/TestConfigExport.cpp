@@ -1,10 +1,12 @@
 #include "storage/ConfigExport.h"
 #include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
 #include "tests/storage/ProfileSamples.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTest>
 
@@ -148,6 +150,22 @@ private slots:
         QFile raw(file);
         QVERIFY(raw.open(QIODevice::ReadOnly));
         QCOMPARE(raw.readAll(), content);
+    }
+
+    // A file far larger than any settings file is not read into memory, nor written.
+    void oversizedFileIsNeitherReadNorWritten()
+    {
+        TestAppFolder folder;
+        folder.writeFile("huge.conf", "[Config]\nProfileID=3\nProfile1=Kept\n\n");
+        const QString file = folder.path() + "/huge.conf";
+        QVERIFY(QFile(file).resize(MaxIniFileSize + 1));
+        SettingsBlock read = sampleBlock(1);
+        importProfiles(read, file);
+        QCOMPARE(read.currentProfile, quint8(0));
+        QVERIFY(read.names[0].isEmpty());
+        writeMouseName("QM700", file);
+        QCOMPARE(QFileInfo(file).size(), MaxIniFileSize + 1);
+        QVERIFY(readMouseName(file).isEmpty());
     }
 
     // Texts that merely look like stream data, and our own colours, still read.

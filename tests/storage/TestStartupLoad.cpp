@@ -116,6 +116,21 @@ private slots:
         QVERIFY(!QFile::exists(folder.configDir() + "/Profile/.prof"));
     }
 
+    // Slots sharing a name share a file; the current slot's edits are the ones kept.
+    void slotsSharingANameKeepTheCurrentSlotsRecord()
+    {
+        TestAppFolder folder;
+        SettingsBlock block = sampleBlock(6);
+        block.names[1] = block.names[3] = "Same";
+        for (const int current : {3, 1}) {
+            block.currentProfile = quint8(current);
+            saveAllSettings(block);
+            ProfileRecord read;
+            loadProfileFile(read, "Same");
+            QCOMPARE(firstDifference(read, block.profiles[current]), QString());
+        }
+    }
+
     // Nothing reads the list back but readProfileList; the writer records the names it needs.
     void profileListWriteReadAndFind()
     {
