@@ -173,15 +173,16 @@ private slots:
     {
         TestAppFolder folder;
         const QString file = folder.path() + "/names.conf";
-        SettingsBlock written = sampleBlock(3);
-        written.names[0] = "@Variant(x)";
-        written.names[1] = "a@Variant(\t\x7f)";
-        written.names[2] = "@@Variant(";
-        exportProfiles(written, file);
-        SettingsBlock read;
-        importProfiles(read, file);
-        QCOMPARE(read.names, written.names);
-        QCOMPARE(firstDifference(read.profiles[4], written.profiles[4], false), QString());
+        const ProfileRecord record = sampleRecord(3);
+        exportProfileSection(0, record, file);
+        for (const char *name : {"@Variant(x)", "a@Variant(\t\x7f)", "@@Variant(", "\"@Variant(\"",
+                                 "a b@Variant(\\0)"}) {
+            writeMouseName(QString::fromLatin1(name), file);
+            QCOMPARE(readMouseName(file), QString::fromLatin1(name));
+        }
+        ProfileRecord read;
+        importProfileSection(0, read, file);
+        QCOMPARE(firstDifference(read, record, false), QString());
     }
 
     void oneSectionAtATime()
