@@ -3,6 +3,7 @@
 #include "widgets/UiScale.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QToolButton>
 
@@ -24,4 +25,17 @@ QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &t
     else
         QObject::connect(button, &QToolButton::released, dialog, &QDialog::reject);
     return button;
+}
+
+QHBoxLayout *makeDialogButtonRow(QToolButton *first, QToolButton *second)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(first);
+    if (second) {
+        row->addStretch();
+        row->addWidget(second);
+    }
+    row->addStretch();
+    return row;
 }

@@ -4,6 +4,7 @@
 
 class QDialog;
 class QFont;
+class QHBoxLayout;
 class QToolButton;
 
 // The confirming ("msgBoxYesBtn", released accepts) or refusing ("msgBoxNoBtn",
@@ -11,3 +12,7 @@ class QToolButton;
 // 100 by 30 design pixels times scale, no focus.
 QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &text,
                               const QString &styleSheet, const QFont &font, double scale);
+
+// The button row under a skinned dialog: the first button centred, or both buttons
+// spread evenly when there is a second one.
+QHBoxLayout *makeDialogButtonRow(QToolButton *first, QToolButton *second);

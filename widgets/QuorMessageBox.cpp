@@ -94,14 +94,7 @@ QuorMessageBox::QuorMessageBox(int type, const QString &title, const QString &he
     topRow->addWidget(m_iconLabel);
     topRow->addSpacing(scaledPixels(30, s));
     topRow->addWidget(m_messageLabel);
-    auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(m_firstButton);
-    if (m_secondButton) {
-        buttonRow->addStretch();
-        buttonRow->addWidget(m_secondButton);
-    }
-    buttonRow->addStretch();
+    QHBoxLayout *buttonRow = makeDialogButtonRow(m_firstButton, m_secondButton);
     auto *column = new QVBoxLayout(this);
     column->addLayout(topRow);
     column->addLayout(buttonRow);

@@ -57,14 +57,7 @@ QuorPopBox::QuorPopBox(int type, const QString &title, const QString &heading,
     editRow->addSpacing(Spacing);
     editRow->addWidget(m_nameEdit);
     editRow->addSpacing(Spacing);
-    auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch();
-    buttonRow->addWidget(m_firstButton);
-    if (m_secondButton) {
-        buttonRow->addStretch();
-        buttonRow->addWidget(m_secondButton);
-    }
-    buttonRow->addStretch();
+    QHBoxLayout *buttonRow = makeDialogButtonRow(m_firstButton, m_secondButton);
     auto *column = new QVBoxLayout(this);
     column->addLayout(topRow);
     column->addLayout(editRow);
