@@ -130,3 +130,11 @@ QString firstDifference(const ProfileRecord &a, const ProfileRecord &b, bool wit
     DIFFER(ProfilePath, "ProfilePath");
     return QString();
 }
+
+ProfileRecord missingFileRecord()
+{
+    ProfileRecord r;
+    r.LedMoveOFF = 255;
+    r.LedSleepTime = 1;
+    return r;
+}

@@ -8,6 +8,8 @@
 // included (32-bit extremes, texts with separators, 16-bit colour channels).
 ProfileRecord sampleRecord(int seed);
 SettingsBlock sampleBlock(int seed);
+// What the reader gives for a missing profile file: zeros, LedMoveOFF 255, LedSleepTime 1.
+ProfileRecord missingFileRecord();
 
 // Name of the first field in which the two records differ; empty when equal.
 // LedMoveOFF and LedSleepTime are compared only when withLedSwitches is set.

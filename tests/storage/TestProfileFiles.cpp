@@ -11,14 +11,6 @@
 #include <QTest>
 
 namespace {
-ProfileRecord missingFileRecord()
-{
-    ProfileRecord r;
-    r.LedMoveOFF = 255;
-    r.LedSleepTime = 1;
-    return r;
-}
-
 QStringList keysOf(const QString &path)
 {
     return QSettings(path, QSettings::IniFormat).allKeys();

@@ -10,16 +10,6 @@
 #include <QSettings>
 #include <QTest>
 
-namespace {
-ProfileRecord missingFileRecord()
-{
-    ProfileRecord r;
-    r.LedMoveOFF = 255;
-    r.LedSleepTime = 1;
-    return r;
-}
-}
-
 class TestStartupLoad : public QObject
 {
     Q_OBJECT
