@@ -146,6 +146,12 @@ QColor IniFile::color(const QString &key) const
     return variantColor(value(key));
 }
 
+bool IniFile::commit()
+{
+    sync();
+    return status() == QSettings::NoError;
+}
+
 qint64 variantNumber(const QVariant &value)
 {
     bool ok = false;

@@ -23,6 +23,9 @@ public:
     qint64 number(const QString &key, qint64 missing) const;
     QString text(const QString &key) const;
     QColor color(const QString &key) const;
+
+    // Writes the pending keys now; false when the file could not be written.
+    bool commit();
 };
 
 qint64 variantNumber(const QVariant &value);

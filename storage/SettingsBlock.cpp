@@ -1,5 +1,6 @@
 #include "storage/SettingsBlock.h"
 
+#include "storage/ConfigIni.h"
 #include "storage/ModelDescriptor.h"
 
 SettingsBlock workingSettings;
@@ -23,6 +24,23 @@ ProfileRecord &currentRecord(SettingsBlock &block)
 const ProfileRecord &currentRecord(const SettingsBlock &block)
 {
     return block.profiles[safeProfileIndex(block.currentProfile)];
+}
+
+namespace {
+bool lightingInProfileZero()
+{
+    return readCurrentProductName() == QLatin1String("X642");
+}
+}
+
+ProfileRecord &lightingRecord(SettingsBlock &block)
+{
+    return lightingInProfileZero() ? block.profiles[0] : currentRecord(block);
+}
+
+const ProfileRecord &lightingRecord(const SettingsBlock &block)
+{
+    return lightingInProfileZero() ? block.profiles[0] : currentRecord(block);
 }
 
 namespace {

@@ -104,5 +104,10 @@ int safeLedMode(int mode);
 ProfileRecord &currentRecord(SettingsBlock &block);
 const ProfileRecord &currentRecord(const SettingsBlock &block);
 
+// The record the lighting page edits and an upload's lighting table comes from:
+// profile 0 for the product "X642", else the current profile.
+ProfileRecord &lightingRecord(SettingsBlock &block);
+const ProfileRecord &lightingRecord(const SettingsBlock &block);
+
 void resetProfileToDefaults(ProfileRecord &record);
 void initSettingsBlock(SettingsBlock &block);

@@ -1,3 +1,4 @@
+#include "storage/ConfigIni.h"
 #include "storage/SettingsBlock.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
@@ -166,6 +167,29 @@ private slots:
             QCOMPARE(block.names[i], QStringLiteral("Profile %1").arg(i + 1));
             QCOMPARE(firstDifference(block.profiles[i], fresh), QString());
         }
+    }
+
+    void lightingRecordIsProfileZeroOnlyForX642_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("X642") << "X642" << 0;
+        QTest::newRow("x642 is another model") << "x642" << 3;
+        QTest::newRow("sample model") << "QM700" << 3;
+        QTest::newRow("no product") << QString() << 3;
+    }
+    void lightingRecordIsProfileZeroOnlyForX642()
+    {
+        QFETCH(QString, product);
+        QFETCH(int, expected);
+        TestAppFolder folder;
+        if (!product.isNull())
+            writeCurrentProductName(product);
+        SettingsBlock block;
+        block.currentProfile = 3;
+        QCOMPARE(&lightingRecord(block), &block.profiles[expected]);
+        const SettingsBlock &constBlock = block;
+        QCOMPARE(&lightingRecord(constBlock), &block.profiles[expected]);
     }
 };
 

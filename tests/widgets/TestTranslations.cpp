@@ -1,5 +1,6 @@
 #include "tests/common/TestMain.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QTranslator>
@@ -12,7 +13,7 @@ struct Message
     QString source;
 };
 
-QList<Message> catalogMessages(const QString &tsPath)
+QList<Message> catalogFileMessages(const QString &tsPath)
 {
     QList<Message> messages;
     QFile file(tsPath);
@@ -29,6 +30,17 @@ QList<Message> catalogMessages(const QString &tsPath)
         else if (xml.name() == QLatin1String("source"))
             messages.append({context, xml.readElementText()});
     }
+    return messages;
+}
+
+// Every text of one language: the shared catalog and each area's, in the order
+// the build joins them.
+QList<Message> catalogMessages(const QString &language)
+{
+    const QDir lang(QStringLiteral(MOUSECFG_SOURCE_DIR "/resources/lang"));
+    QList<Message> messages = catalogFileMessages(lang.filePath(language + ".ts"));
+    for (const QString &area : lang.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        messages += catalogFileMessages(lang.filePath(area + '/' + language + ".ts"));
     return messages;
 }
 
@@ -79,7 +91,7 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/lang/%1.qm").arg(name)));
         const QList<Message> messages =
-            catalogMessages(QStringLiteral(MOUSECFG_SOURCE_DIR "/resources/lang/%1.ts").arg(name));
+            catalogMessages(name);
         QVERIFY(messages.size() > 50);
         for (const Message &m : messages) {
             const QString text = translator.translate(m.context.toUtf8(), m.source.toUtf8());
@@ -113,7 +125,7 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/lang/%1.qm").arg(name)));
         const QList<Message> messages =
-            catalogMessages(QStringLiteral(MOUSECFG_SOURCE_DIR "/resources/lang/%1.ts").arg(name));
+            catalogMessages(name);
         for (const Message &m : messages) {
             const QString text = translator.translate(m.context.toUtf8(), m.source.toUtf8());
             for (const QChar c : text)
@@ -125,14 +137,17 @@ private slots:
     {
         const auto key = [](const Message &m) { return m.context + '\n' + m.source; };
         QStringList en, tc, sc;
-        for (const Message &m : catalogMessages(MOUSECFG_SOURCE_DIR "/resources/lang/en.ts"))
+        for (const Message &m : catalogMessages("en"))
             en << key(m);
-        for (const Message &m : catalogMessages(MOUSECFG_SOURCE_DIR "/resources/lang/tc.ts"))
+        for (const Message &m : catalogMessages("tc"))
             tc << key(m);
-        for (const Message &m : catalogMessages(MOUSECFG_SOURCE_DIR "/resources/lang/sc.ts"))
+        for (const Message &m : catalogMessages("sc"))
             sc << key(m);
         QCOMPARE(tc, en);
         QCOMPARE(sc, en);
+        // A text kept in two catalogs would be translated by whichever joins last.
+        QStringList unique = en;
+        QCOMPARE(unique.removeDuplicates(), 0);
         QVERIFY(en.contains("QObject\nMouse is sleeping or not connected."));
         QVERIFY(en.contains("QObject\nSend data failed, please try again."));
         QVERIFY(en.contains("MousecfgWidget\nMOUSE OFF"));
