@@ -4,8 +4,7 @@
 #include "device/DeviceState.h"
 #include "device/ReportPackets.h"
 #include "platform/Sleep.h"
-#include "storage/ConfigIni.h"
-#include "storage/IniFile.h"
+#include "storage/MacroFile.h"
 
 #include <QDebug>
 
@@ -16,11 +15,10 @@ std::array<quint8, MacroSlotCount * MacroSlotSize> macroImage{};
 
 namespace {
 
-constexpr quint8 DelayType = 0x06;
 constexpr int RecordSize = 3;
 constexpr int MacroPacketSize = 20;
 constexpr int PackedSlotPause = 50;
-const KeyStep insertedDelay{DelayType, 0x01, 0x00};
+const KeyStep insertedDelay{MacroDelay, 0x01, 0x00};
 
 // Writes records into a slot, dropping those that no longer fit.
 class SlotWriter
@@ -52,11 +50,6 @@ int fittingActionCount(int n)
 
 } // namespace
 
-KeyStep keyStepFromMacroRow(int type, int dataH, int dataL)
-{
-    return KeyStep{quint8(type & 0xFF), quint8(dataL & 0xFF), quint8(dataH & 0xFF)};
-}
-
 ButtonSlot readMacroStepRecord(const ButtonSlot &button)
 {
     ButtonSlot record;
@@ -68,18 +61,7 @@ ButtonSlot readMacroStepRecord(const ButtonSlot &button)
     record.Res3 = button.Res3;
     record.Res4 = button.Res4;
     record.macroname = button.macroname;
-    const QString path = macroFilePath(button.macroname);
-    if (path.isEmpty())
-        return record;
-    const IniFile file(path);
-    const int count = int(std::clamp<qint64>(file.number(QStringLiteral("Setting/Count")), 0, MaxMacroSteps));
-    for (int i = 0; i < count; ++i) {
-        const qint64 type = file.number(QStringLiteral("Setting/Map_%1").arg(i));
-        const qint64 dataL = file.number(QStringLiteral("Setting/DataL_%1").arg(i));
-        const qint64 dataH = file.number(QStringLiteral("Setting/DataH_%1").arg(i));
-        record.KeyInfo[size_t(i)] = keyStepFromMacroRow(int(type & 0xFF), int(dataH & 0xFF), int(dataL & 0xFF));
-    }
-    record.KeyNumber = count;
+    copyMacroRowsToSlot(readMacroFile(button.macroname).rows, record);
     return record;
 }
 
@@ -87,7 +69,7 @@ bool macroHasDelay(const ButtonSlot &record)
 {
     const int n = std::clamp(record.KeyNumber, 0, MaxMacroSteps);
     return std::any_of(record.KeyInfo.begin(), record.KeyInfo.begin() + n,
-                       [](const KeyStep &s) { return s.map == DelayType; });
+                       [](const KeyStep &s) { return s.map == MacroDelay; });
 }
 
 void packMacroActions(const ButtonSlot &record, int slot)
@@ -128,7 +110,7 @@ bool packNumberedMacros(const char *overflowLog)
 {
     for (const ProfileRecord &profile : deviceSettings.profiles) {
         for (const ButtonSlot &button : profile.buttons) {
-            if (button.Fun != FunMacro && button.Fun != FunGunFile)
+            if (!usesMacroFile(button.Fun))
                 continue;
             const int k = findMacroIndex(button.macroname);
             if (k < 0)

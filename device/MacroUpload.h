@@ -14,11 +14,8 @@ constexpr int MaxMacroSteps = KeyStepCount;
 // The mouse's macro memory as last packed: 20 slots of 200 bytes.
 extern std::array<quint8, MacroSlotCount * MacroSlotSize> macroImage;
 
-// Files and the macro editor hold a step as [type, DataH, DataL]; the device and the
-// button slots' key steps as [type, DataL, DataH].
-KeyStep keyStepFromMacroRow(int type, int dataH, int dataL);
-// A macro step record for a button slot: the slot's fields with the file's rows as key
-// steps and their count (at most 63, a negative count is 0) in KeyNumber.
+// A macro step record for a button slot: the slot's fields with the rows of its file
+// (readMacroFile) as key steps and their count in KeyNumber.
 ButtonSlot readMacroStepRecord(const ButtonSlot &button);
 // Packs a step record into slot k of the macro image; an inserted 10 ms delay follows
 // every four actions of a macro without delays, and an end record closes it.

@@ -1,12 +1,8 @@
 #include "storage/ChangeDetection.h"
 
-#include "storage/AppFolder.h"
-#include "storage/ConfigIni.h"
-#include "storage/IniFile.h"
+#include "storage/MacroFile.h"
 
 namespace {
-const QString kWriteSign = QStringLiteral("Setting/WriteSign");
-
 bool generalDiffers(const SettingsBlock &w, const SettingsBlock &l)
 {
     for (int i = 0; i < ProfileCount; ++i) {
@@ -18,8 +14,11 @@ bool generalDiffers(const SettingsBlock &w, const SettingsBlock &l)
         return true;
     const ProfileRecord &a = currentRecord(w);
     const ProfileRecord &b = currentRecord(l);
-    return a.dpi != b.dpi || a.LedMode != b.LedMode || a.LedMoveOFF != b.LedMoveOFF
-           || a.LedSleepTime != b.LedSleepTime;
+    // The LED sleep settings go out from the lighting record.
+    const ProfileRecord &la = lightingRecord(w);
+    const ProfileRecord &lb = lightingRecord(l);
+    return a.dpi != b.dpi || a.LedMode != b.LedMode || la.LedMoveOFF != lb.LedMoveOFF
+           || la.LedSleepTime != lb.LedSleepTime;
 }
 
 bool stagesDiffer(const SettingsBlock &w, const SettingsBlock &l)
@@ -35,24 +34,6 @@ bool stagesDiffer(const SettingsBlock &w, const SettingsBlock &l)
     return false;
 }
 
-bool usesMacroFile(int fun)
-{
-    return fun == FunMacro || fun == FunGunFile;
-}
-
-// A set change mark counts once: it is reset when found.
-bool takeWriteSign(const QString &macroName)
-{
-    const QString path = macroFilePath(macroName);
-    if (path.isEmpty() || !fileExists(path))
-        return false;
-    IniFile ini(path);
-    if (ini.number(kWriteSign) == 0)
-        return false;
-    ini.setValue(kWriteSign, 0);
-    return true;
-}
-
 bool slotDiffers(const ButtonSlot &a, const ButtonSlot &b)
 {
     if (a.ID != b.ID || a.Fun != b.Fun || a.LoopNumber != b.LoopNumber || a.KeyNumber != b.KeyNumber
@@ -62,7 +43,7 @@ bool slotDiffers(const ButtonSlot &a, const ButtonSlot &b)
         return true;
     if (a.KeyInfo != b.KeyInfo)
         return true;
-    return usesMacroFile(a.Fun) && takeWriteSign(a.macroname);
+    return usesMacroFile(a.Fun) && takeMacroWriteSign(a.macroname);
 }
 
 bool buttonsDiffer(const SettingsBlock &w, const SettingsBlock &l)

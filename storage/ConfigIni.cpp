@@ -113,17 +113,6 @@ QString readCurrentProductName()
     return IniFile(configIniPath()).text(QStringLiteral("Config/CurrentProductName"));
 }
 
-int countMacros()
-{
-    IniFile ini(configIniPath());
-    int used = 0;
-    for (int i = 0; i < 50; ++i) {
-        if (!ini.text(QStringLiteral("MACRO_LIST/%1").arg(i)).isEmpty())
-            ++used;
-    }
-    return used;
-}
-
 int readMouseSensor()
 {
     return readConfigInt(QStringLiteral("MouseSenSor/1"));
@@ -180,11 +169,4 @@ int readFontSize(int languageIndex)
     const qint64 size =
         IniFile(configIniPath()).number(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(languageIndex));
     return (size >= 0 && size <= INT_MAX) ? int(size) : 0;
-}
-
-QString macroFilePath(const QString &name)
-{
-    if (!isSafeProfileName(name))
-        return QString();
-    return configDirPath() + QStringLiteral("/MacroDB/") + name + QStringLiteral(".MSMACRO");
 }

@@ -31,7 +31,6 @@ void readFontList(LanguageList &list);
 int usableLanguageCount(const LanguageList &list);
 void writeCurrentProductName(const QString &name);
 QString readCurrentProductName();
-int countMacros();
 int readMouseSensor();
 int readMouseLedMode();
 void writeMouseName(const QString &name, const QString &iniPath);
@@ -43,5 +42,3 @@ QString readConfigModel();
 // "FONT_LIST/FONT_<lang>" and "FONT_LIST/FONT_SIZE_<lang>".
 QString readFontFamily(int languageIndex);
 int readFontSize(int languageIndex);
-// Path of a macro or gun file: configDirPath() + "/MacroDB/" + name + ".MSMACRO".
-QString macroFilePath(const QString &name);

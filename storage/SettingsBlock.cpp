@@ -52,7 +52,7 @@ void builtInDefaults(ProfileRecord &r)
     static const quint32 raw[DpiStageCount] = {8, 12, 16, 24, 50, 75, 0, 0};
     for (int i = 0; i < DpiStageCount; ++i)
         r.stages[i].xy = r.stages[i].x = r.stages[i].y = raw[i];
-    static const qint32 fun[7] = {1, 2, 3, 4, 5, 4, 5};
+    static const qint32 fun[7] = {FunLeft, FunRight, FunMiddle, FunForward, FunBack, FunForward, FunBack};
     for (int n = 0; n < 7; ++n)
         r.buttons[n].Fun = fun[n];
     for (LedModeRecord &effect : r.ledModes) {
@@ -111,8 +111,8 @@ void resetProfileToDefaults(ProfileRecord &record)
         effect.s = 0;
         effect.v = 0;
     }
-    record.buttons[40].Fun = 52;
-    record.buttons[41].Fun = 53;
+    record.buttons[40].Fun = FunScrollUp;
+    record.buttons[41].Fun = FunScrollDown;
 }
 
 void initSettingsBlock(SettingsBlock &block)

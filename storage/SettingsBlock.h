@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/FunctionCodes.h"
+
 #include <QColor>
 #include <QString>
 #include <QtGlobal>
@@ -12,10 +14,6 @@ constexpr int ButtonSlotCount = 42;
 constexpr int KeyStepCount = 63;
 constexpr int LedModeCount = 14;
 constexpr int DefaultLedMode = 9;
-
-// Button function codes stored in ButtonSlot::Fun that name a macro file.
-constexpr int FunMacro = 200;
-constexpr int FunGunFile = 510;
 
 // One step of a button slot: [type, DataL, DataH] as the device takes it.
 struct KeyStep

@@ -1,5 +1,6 @@
 #include "device/ButtonTable.h"
 #include "device/MacroUpload.h"
+#include "storage/MacroFile.h"
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 
@@ -102,6 +103,21 @@ private slots:
         QCOMPARE(readMacroStepRecord(button).KeyNumber, 0);
         button.macroname = "missing";
         QCOMPARE(readMacroStepRecord(button).KeyNumber, 0);
+    }
+
+    // The mouse gets the rows the editor shows: junk closed up, delays as stored.
+    void uploadSendsTheRowsTheReaderReturns()
+    {
+        DeviceFixture fx;
+        fx.writeMacro("m", {{0x84, 0, 4}, {0x77, 1, 2}, {0x06, 0, 5}, {0x81, 0, 3}, {0x04, 0, 4}});
+        assignMacro(0, 0, "m");
+        QCOMPARE(sendButtonTable(), quint8(0));
+        QCOMPARE(uploadMacros(), quint8(0));
+        QByteArray expected;
+        for (const MacroAction &row : readMacroFile("m").rows)
+            expected += char(row.type) + QByteArray(1, char(row.dataL)) + char(row.dataH);
+        QCOMPARE(expected, hex("840400 060500 040400"));
+        QCOMPARE(fx.mouse().state().macroSlot(0).left(12), expected + hex("000000"));
     }
 
     void noMacroButtonsSendNothing()

@@ -1,5 +1,6 @@
 #include "storage/ChangeDetection.h"
 #include "storage/ConfigIni.h"
+#include "storage/MacroFile.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
 #include "tests/storage/ProfileSamples.h"

@@ -1,5 +1,6 @@
 #include "storage/AppFolder.h"
 #include "storage/ConfigIni.h"
+#include "storage/MacroFile.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
 

@@ -1,0 +1,208 @@
+#include "storage/MacroFile.h"
+
+#include "storage/AppFolder.h"
+#include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
+#include "storage/ProfileFiles.h"
+
+#include <algorithm>
+
+namespace {
+const QString kFilePath = QStringLiteral("Setting/MacroFilePath");
+const QString kDefaultDelay = QStringLiteral("Setting/DefaultDelay");
+const QString kDelayType = QStringLiteral("Setting/DelayType");
+const QString kLoopType = QStringLiteral("Setting/LoopType");
+const QString kLoopTime = QStringLiteral("Setting/LoopTime");
+const QString kCount = QStringLiteral("Setting/Count");
+const QString kWriteSign = QStringLiteral("Setting/WriteSign");
+
+QString rowKey(const char *key, int row)
+{
+    return QStringLiteral("Setting/%1_%2").arg(QLatin1String(key)).arg(row);
+}
+
+quint8 rowByte(const IniFile &ini, const char *key, int row)
+{
+    return quint8(ini.number(rowKey(key, row)) & 0xFF);
+}
+
+int boundedValue(const IniFile &ini, const QString &key, int max)
+{
+    return int(std::clamp<qint64>(ini.number(key), 0, max));
+}
+
+// An option outside 0..count-1 reads as 0.
+int optionValue(const IniFile &ini, const QString &key, int count)
+{
+    const qint64 v = ini.number(key);
+    return v >= 0 && v < count ? int(v) : 0;
+}
+
+QString macroListKey(int slot)
+{
+    return QStringLiteral("MACRO_LIST/%1").arg(slot);
+}
+}
+
+bool isValidMacroName(const QString &name)
+{
+    return isSafeProfileName(name)
+           && std::none_of(name.begin(), name.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+QString macroFilePath(const QString &name)
+{
+    if (!isValidMacroName(name))
+        return QString();
+    return configDirPath() + QStringLiteral("/MacroDB/") + name + QStringLiteral(".MSMACRO");
+}
+
+bool isKnownMacroRow(const MacroAction &row)
+{
+    switch (row.type) {
+    case MacroButtonPress:
+    case MacroButtonRelease:
+        return row.dataL != 0 && (row.dataL & (row.dataL - 1)) == 0 && row.dataL <= 16;
+    case MacroKeyPress:
+    case MacroKeyRelease:
+    case MacroMove:
+    case MacroDelay:
+        return true;
+    default:
+        return false;
+    }
+}
+
+MacroFile readMacroFile(const QString &name)
+{
+    MacroFile macro;
+    const QString path = macroFilePath(name);
+    if (path.isEmpty())
+        return macro;
+    const IniFile ini(path);
+    macro.defaultDelay = boundedValue(ini, kDefaultDelay, MaxDefaultDelayMs);
+    macro.delayType = optionValue(ini, kDelayType, DelayDefault + 1);
+    macro.loopType = optionValue(ini, kLoopType, LoopTypeCount);
+    macro.loopTime = boundedValue(ini, kLoopTime, MaxLoopTime);
+    macro.writeSign = ini.number(kWriteSign) != 0;
+    const int count = boundedValue(ini, kCount, MaxMacroRows);
+    for (int i = 0; i < count; ++i) {
+        const MacroAction row{rowByte(ini, "Map", i), rowByte(ini, "DataH", i), rowByte(ini, "DataL", i)};
+        if (isKnownMacroRow(row))
+            macro.rows.append(row);
+    }
+    return macro;
+}
+
+bool writeMacroFile(const QString &name, const MacroFile &macro, WriteSign sign)
+{
+    const QString path = macroFilePath(name);
+    if (path.isEmpty() || macro.rows.size() > MaxMacroRows)
+        return false;
+    IniFile ini(path);
+    ini.setValue(kFilePath, path);
+    ini.setValue(kDefaultDelay, macro.defaultDelay);
+    ini.setValue(kDelayType, macro.delayType);
+    ini.setValue(kLoopType, macro.loopType);
+    ini.setValue(kLoopTime, macro.loopTime);
+    ini.setValue(kCount, macro.rows.size());
+    for (int i = 0; i < macro.rows.size(); ++i) {
+        ini.setValue(rowKey("Map", i), macro.rows[i].type);
+        ini.setValue(rowKey("DataH", i), macro.rows[i].dataH);
+        ini.setValue(rowKey("DataL", i), macro.rows[i].dataL);
+    }
+    if (sign == WriteSign::Mark)
+        ini.setValue(kWriteSign, 1);
+    return ini.commit();
+}
+
+bool takeMacroWriteSign(const QString &name)
+{
+    const QString path = macroFilePath(name);
+    if (path.isEmpty() || !fileExists(path))
+        return false;
+    IniFile ini(path);
+    if (ini.number(kWriteSign) == 0)
+        return false;
+    ini.setValue(kWriteSign, 0);
+    return true;
+}
+
+KeyStep keyStepFromMacroRow(int type, int dataH, int dataL)
+{
+    return KeyStep{quint8(type & 0xFF), quint8(dataL & 0xFF), quint8(dataH & 0xFF)};
+}
+
+KeyStep keyStepFromMacroRow(const MacroAction &row)
+{
+    return keyStepFromMacroRow(row.type, row.dataH, row.dataL);
+}
+
+void copyMacroRowsToSlot(const QVector<MacroAction> &rows, ButtonSlot &slot)
+{
+    const int n = std::min(int(rows.size()), MaxMacroRows);
+    for (int i = 0; i < n; ++i)
+        slot.KeyInfo[size_t(i)] = keyStepFromMacroRow(rows[i]);
+    slot.KeyNumber = n;
+}
+
+QStringList readMacroList()
+{
+    const IniFile ini(configIniPath());
+    QStringList names;
+    for (int i = 0; i < MacroListSize; ++i)
+        names << ini.text(macroListKey(i));
+    return names;
+}
+
+QStringList listedMacroNames()
+{
+    QStringList names = readMacroList();
+    names.removeAll(QString());
+    return names;
+}
+
+int countMacros()
+{
+    return listedMacroNames().size();
+}
+
+int firstFreeMacroSlot()
+{
+    return findMacroSlot(QString());
+}
+
+int findMacroSlot(const QString &name)
+{
+    const QStringList names = readMacroList();
+    for (int i = 0; i < names.size(); ++i) {
+        if (names[i] == name)
+            return i;
+    }
+    return -1;
+}
+
+bool setMacroListSlot(int slot, const QString &name)
+{
+    if (slot < 0 || slot >= MacroListSize)
+        return false;
+    IniFile ini(configIniPath());
+    ini.setValue(macroListKey(slot), name);
+    return ini.commit();
+}
+
+int addToMacroList(const QString &name)
+{
+    if (!isValidMacroName(name))
+        return -1;
+    const int slot = firstFreeMacroSlot();
+    return setMacroListSlot(slot, name) ? slot : -1;
+}
+
+int removeFromMacroList(const QString &name)
+{
+    if (name.isEmpty())
+        return -1;
+    const int slot = findMacroSlot(name);
+    return setMacroListSlot(slot, QString()) ? slot : -1;
+}
