@@ -241,20 +241,20 @@ void buildButtonEntry(int profile, int slotIndex, int entry)
         setEntry(out, 0, 0, 0, 0);
 }
 
-int buildButtonTable()
+int buildButtonTable(int profile)
 {
     macroIndexMap.clear();
     const int count = std::clamp(modelButtonCount(), 0, MatrixSize);
     for (int i = 0; i < count; ++i)
-        buildButtonEntry(0, i, i);
-    buildButtonEntry(0, 40, WheelUpEntry);
-    buildButtonEntry(0, 41, WheelDownEntry);
+        buildButtonEntry(profile, i, i);
+    buildButtonEntry(profile, 40, WheelUpEntry);
+    buildButtonEntry(profile, 41, WheelDownEntry);
     return count;
 }
 
 quint8 sendButtonTable()
 {
-    buildButtonTable();
+    buildButtonTable(deviceSettings.currentProfile);
     std::array<quint8, ButtonTableSize + 4> packets{};
     std::copy(buttonTableImage.begin(), buttonTableImage.end(), packets.begin());
     std::fill(packets.begin() + ButtonTableSize, packets.end(), 0xFF);

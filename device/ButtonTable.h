@@ -31,10 +31,10 @@ const ButtonFunction *findButtonFunctionByCode(quint8 code);
 const ButtonFunction *findButtonFunctionByB2(quint8 b2);
 const ButtonFunction *findButtonFunctionByB3(quint8 b3);
 
-// Builds the table from profile 0 of deviceSettings and numbers its macros; returns the
+// Builds the table from a profile of deviceSettings and numbers its macros; returns the
 // button count used (at most 16).
-int buildButtonTable();
-// 0x03: builds the table and sends it.
+int buildButtonTable(int profile);
+// 0x03: builds the table of deviceSettings' current profile and sends it.
 quint8 sendButtonTable();
 // Builds the device entry of a button slot of a profile of deviceSettings at a table entry.
 void buildButtonEntry(int profile, int slot, int entry);

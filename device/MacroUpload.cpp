@@ -108,8 +108,10 @@ void eraseMacroName(const QString &name)
 
 bool packNumberedMacros(const char *overflowLog)
 {
-    for (const ProfileRecord &profile : deviceSettings.profiles) {
-        for (const ButtonSlot &button : profile.buttons) {
+    // The current profile first: the button table numbered its macros.
+    const int current = safeProfileIndex(deviceSettings.currentProfile);
+    for (int n = 0; n < ProfileCount; ++n) {
+        for (const ButtonSlot &button : deviceSettings.profiles[size_t((current + n) % ProfileCount)].buttons) {
             if (!usesMacroFile(button.Fun))
                 continue;
             const int k = findMacroIndex(button.macroname);

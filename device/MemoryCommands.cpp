@@ -152,7 +152,7 @@ quint8 writeDpiMemory(int profile)
 
 quint8 writeButtonEntriesMemory(int profile)
 {
-    const int count = buildButtonTable();
+    const int count = buildButtonTable(profile);
     QVector<int> positions = {WheelUpEntry, WheelDownEntry};
     for (int i = 0; i < count; ++i) {
         if (buttonMatrix[size_t(i)] < ButtonTableEntries)

@@ -46,8 +46,8 @@ quint8 writeSettingPairMemory(const quint8 *two);   // 0x003E
 quint8 writeSettingByteMemory();                    // 0x0012, value 2
 // The eight stages of a profile of deviceSettings as 5-byte records from 0x0040.
 quint8 writeDpiMemory(int profile);
-// Builds the button table and writes each entry it reaches at its position in the
-// memory block of a profile.
+// Builds the button table of a profile and writes each entry it reaches at its
+// position in the profile's memory block.
 quint8 writeButtonEntriesMemory(int profile);
 // Packs the numbered macros and writes each used slot k at 0x0478 + 200k.
 quint8 writeMacroMemory();

@@ -69,7 +69,7 @@ quint8 deviceLedMode(int ledMode)
 
 quint8 sendGeneralSettings(const SettingsBlock &block)
 {
-    const ProfileRecord &first = block.profiles[0];
+    const ProfileRecord &lighting = lightingRecord(block);
     const ProfileRecord &current = currentRecord(block);
     quint8 data[19] = {};
     for (int p = 0; p < ProfileCount; ++p) {
@@ -78,8 +78,8 @@ quint8 sendGeneralSettings(const SettingsBlock &block)
     }
     data[5] = block.LiftHigh;
     data[6] = quint8(safeProfileIndex(block.currentProfile));
-    data[7] = first.LedMoveOFF;
-    data[8] = first.LedSleepTime;
+    data[7] = lighting.LedMoveOFF;
+    data[8] = lighting.LedSleepTime;
     data[9] = 0x01;
     data[10] = 0x01;
     data[16] = 0x1F;
@@ -151,7 +151,7 @@ void buildLightingTable(const ProfileRecord &record, quint8 *table)
 quint8 sendLightingTable()
 {
     quint8 table[LightingTableSize];
-    buildLightingTable(deviceSettings.profiles[0], table);
+    buildLightingTable(lightingRecord(deviceSettings), table);
     if (quint8 r = sendDataPackets(CmdLightingTable, 0, table, LightingTableSize, LightingChunk))
         return r;
     return sendEndPacket(CmdLightingTable);

@@ -8,11 +8,12 @@
 
 // Upload bracket 0x46: 0 begin, 1 end.
 quint8 uploadSession(int phase);
-// 0x01: wheel speeds and report rates of all profiles, lift, current profile settings.
+// 0x01: wheel speeds and report rates of all profiles, lift, current profile settings,
+// the LED sleep settings of the lighting record.
 quint8 sendGeneralSettings(const SettingsBlock &block);
 // 0x02: the DPI stages of a profile of deviceSettings, encoded for the sensor.
 quint8 sendDpiStages(int profile);
-// 0x04: the lighting effect table of profile 0 of deviceSettings.
+// 0x04: the lighting effect table of deviceSettings' lighting record.
 quint8 sendLightingTable();
 // 0x40 with flags 0x04, 0x01, 0x02, 0x08, 0x10.
 quint8 commitAll();

@@ -21,7 +21,7 @@ quint8 sendParts(int mask)
         [] { return uploadSession(0); },
         [mask] { return (mask & ChangeGeneral) ? sendGeneralSettings(deviceSettings) : quint8(0); },
         [mask] { return (mask & ChangeButtons) ? sendButtonTable() : quint8(0); },
-        [mask] { return (mask & ChangeDpi) ? sendDpiStages(0) : quint8(0); },
+        [mask] { return (mask & ChangeDpi) ? sendDpiStages(deviceSettings.currentProfile) : quint8(0); },
         [mask] { return (mask & ChangeLighting) ? sendLightingTable() : quint8(0); },
         [mask] { return mask ? commitAll() : quint8(0); },
         [] { return uploadMacros(); },

@@ -78,8 +78,8 @@ private slots:
         QCOMPARE(fx.mouse().memory(0x40, 10), QByteArray::fromHex("01 6400 4081 01 6400 4081"));
         QCOMPARE(fx.mouse().memory(0x40 + 35, 5), QByteArray::fromHex("00 6400 4081")); // past the count
 
-        deviceSettings.profiles[0].buttons[0].Fun = 2;
-        deviceSettings.profiles[0].buttons[41].Fun = 53;
+        deviceSettings.profiles[2].buttons[0].Fun = 2;
+        deviceSettings.profiles[2].buttons[41].Fun = 53;
         QCOMPARE(writeButtonEntriesMemory(2), quint8(0));
         QCOMPARE(fx.mouse().memory(0x01B0 + 0x42, 4), QByteArray::fromHex("82000000"));
         QCOMPARE(fx.mouse().memory(0x01B0 + 0x42 + 4 * 23, 4), QByteArray::fromHex("8c000000"));

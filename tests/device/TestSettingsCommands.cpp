@@ -67,7 +67,8 @@ private slots:
         const QVector<QByteArray> log = reports();
         QCOMPARE(log.size(), 2);
         QCOMPARE(log[0].mid(3, 5), hex("01000013d1"));
-        QCOMPARE(log[0].mid(8, 19), hex("0304050607 02 03 40 50 0101 0102040801 1f 03 0a"));
+        // The LED sleep settings come from the lighting record: the current profile here.
+        QCOMPARE(log[0].mid(8, 19), hex("0304050607 02 03 43 53 0101 0102040801 1f 03 0a"));
         QCOMPARE(log[1].mid(3, 6), hex("017f0001d31a"));
         QCOMPARE(fx.mouse().state().ledMode(), quint8(10));
         block.currentProfile = 4; // LedMode 14 has no device mode of its own

@@ -123,6 +123,56 @@ private slots:
         QCOMPARE(lastWrittenSettings.profiles[0].stages[3].x, 80u);
     }
 
+    // With profile 3 current the mouse holds profile 3's stages, buttons, macros and
+    // lighting; for "X642" the lighting page edits profile 0, and that is what goes out.
+    void uploadWritesTheCurrentProfile_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("lightingProfile");
+        QTest::newRow("lighting of the current profile") << QString(DeviceFixture::ProductName) << 3;
+        QTest::newRow("X642 lights profile 0") << QString("X642") << 0;
+    }
+
+    void uploadWritesTheCurrentProfile()
+    {
+        QFETCH(QString, product);
+        QFETCH(int, lightingProfile);
+        DeviceFixture fx(3389, 6, 4);
+        fx.writeMacro("first", keyRows(3));
+        fx.writeMacro("second", keyRows(2));
+        fx.writeMacro("third", {{0x81, 0, 2}, {0x06, 0, 9}, {0x01, 0, 2}});
+        writeCurrentProductName(product);
+        fillSampleBlock(workingSettings);
+        ProfileRecord &p3 = workingSettings.profiles[3];
+        p3 = workingSettings.profiles[0];
+        for (int i = 0; i < DpiStageCount; ++i)
+            p3.stages[size_t(i)].x = quint32(200 + i);
+        p3.buttons[1].Fun = FunMacro;
+        p3.buttons[1].macroname = "third";
+        p3.buttons[2].Fun = FunButtonOff;
+        p3.LedSleepTime = 9;
+        p3.ledModes[1].color = QColor(1, 2, 3);
+        workingSettings.currentProfile = 3;
+        QCOMPARE(runUpload(true), quint8(0));
+
+        const FakeMouseState s = fx.mouse().state();
+        QCOMPARE(s.currentProfile(), quint8(3));
+        for (int i = 0; i < DpiStageCount; ++i)
+            QCOMPARE(s.dpiFirstValue(i), quint16(200 + i));
+        QCOMPARE(s.buttonEntry(1).toHex(), QByteArray("91000000"));
+        QCOMPARE(s.buttonEntry(2).toHex(), QByteArray("00000000"));
+        QCOMPARE(s.buttonEntry(4).toHex(), QByteArray("9d81ffff"));
+        QCOMPARE(s.macroSlot(0).left(12), QByteArray::fromHex("810200 060900 010200 000000"));
+        QCOMPARE(s.macroSlot(1).left(9), QByteArray::fromHex("840400 040500 060100"));
+        const ProfileRecord &lit = workingSettings.profiles[size_t(lightingProfile)];
+        quint8 lighting[80];
+        buildLightingTable(lit, lighting);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(s.lighting.data()), 80),
+                 QByteArray(reinterpret_cast<const char *>(lighting), 80));
+        QCOMPARE(s.ledSleepTime(), lit.LedSleepTime);
+        QCOMPARE(fx.mouse().protocolErrors().total(), 0);
+    }
+
     void onlyChangedPartsAreSent()
     {
         DeviceFixture fx;
