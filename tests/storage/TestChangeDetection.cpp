@@ -92,6 +92,13 @@ private slots:
         work = last;
         work.profiles[work.currentProfile].LedMode = (last.profiles[last.currentProfile].LedMode + 1) % LedModeCount;
         QCOMPARE(detectSettingsChanges(work, last), int(ChangeGeneral | ChangeLighting));
+        // For "X642" the LED switches go out from profile 0 whatever profile is current.
+        writeCurrentProductName("X642");
+        SettingsBlock onThird = last;
+        onThird.currentProfile = 3;
+        work = onThird;
+        work.profiles[0].LedSleepTime++;
+        QCOMPARE(detectSettingsChanges(work, onThird), int(ChangeGeneral));
     }
 
     void dpiBit()
