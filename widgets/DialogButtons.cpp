@@ -2,10 +2,28 @@
 
 #include "widgets/UiScale.h"
 
+#include <QColor>
 #include <QDialog>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QToolButton>
+
+QString dialogButtonStyleSheet(const QColor &frame)
+{
+    return QStringLiteral("QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);                       "
+                          "border-radius: 3px;  border: 1px rgb(%1, %2, %3);                       "
+                          "border-style: outset;}")
+        .arg(frame.red()).arg(frame.green()).arg(frame.blue());
+}
+
+QFont dialogButtonFont(double scale)
+{
+    QFont font(QStringLiteral("Consolas"));
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(qMax(1, scaledPixels(14, scale)));
+    return font;
+}
 
 QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &text,
                               const QString &styleSheet, const QFont &font, double scale)

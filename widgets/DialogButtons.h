@@ -2,10 +2,16 @@
 
 #include <QString>
 
+class QColor;
 class QDialog;
 class QFont;
 class QHBoxLayout;
 class QToolButton;
+
+// The skinned dialogs' button look: black with white text and a frame in the colour;
+// the text bold at 14 design pixels times scale.
+QString dialogButtonStyleSheet(const QColor &frame);
+QFont dialogButtonFont(double scale);
 
 // The confirming ("msgBoxYesBtn", released accepts) or refusing ("msgBoxNoBtn",
 // released rejects) button of the skinned dialogs: icon size 30 by 30 and fixed size

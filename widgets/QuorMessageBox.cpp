@@ -5,6 +5,7 @@
 #include "widgets/QuorLabel.h"
 #include "widgets/SkinPaths.h"
 #include "widgets/UiScale.h"
+#include "widgets/WidgetLook.h"
 
 #include <QHBoxLayout>
 #include <QPainter>
@@ -27,13 +28,6 @@ QString iconSkinForType(int type)
     default:
         return QString();
     }
-}
-
-QPalette whiteTextPalette(QPalette palette)
-{
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::WindowText, Qt::white);
-    return palette;
 }
 }
 
@@ -58,9 +52,7 @@ QuorMessageBox::QuorMessageBox(int type, const QString &title, const QString &he
             m_iconLabel->setPixmap(icon.scaled(iconSide, iconSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
 
-    QFont font(QStringLiteral("Consolas"));
-    font.setWeight(QFont::Bold);
-    font.setPixelSize(qMax(1, scaledPixels(14, s)));
+    const QFont font = dialogButtonFont(s);
     const QPalette palette = whiteTextPalette(this->palette());
 
     m_headingLabel = new QuorLabel(heading, this);
@@ -80,11 +72,7 @@ QuorMessageBox::QuorMessageBox(int type, const QString &title, const QString &he
     m_messageLabel->setObjectName(QStringLiteral("msgBoxInfoLabel2"));
     m_messageLabel->setPalette(palette);
 
-    const QColor theme = themeColor();
-    const QString style = QStringLiteral(
-        "QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);                       "
-        "border-radius: 3px;  border: 1px rgb(%1, %2, %3);                       border-style: outset;}")
-        .arg(theme.red()).arg(theme.green()).arg(theme.blue());
+    const QString style = dialogButtonStyleSheet(themeColor());
     m_firstButton = makeDialogButton(this, true, type == 1 ? tr("Yes") : tr("Ok"), style, font, s);
     if (type == 1)
         m_secondButton = makeDialogButton(this, false, tr("No"), style, font, s);

@@ -2,6 +2,7 @@
 
 #include "storage/Theme.h"
 #include "widgets/UiScale.h"
+#include "widgets/WidgetLook.h"
 
 #include <QSlider>
 
@@ -111,18 +112,5 @@ void QuorTwoBarSlider::layOutBars(bool gradientGroove)
     m_upperBar->setStyleSheet(thinStyle);
     m_lowerBar->setStyleSheet(thinStyle);
 
-    const int h = scaledPixels(6, m_scale);
-    const int w = scaledPixels(12, m_scale);
-    const QString middleStyle = QStringLiteral(
-        "QSlider{background: qrgb(0,0,0,0%);}QSlider::groove:horizontal{height:%1px;"
-        "background:qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 rgb(%2,%3,%4), stop:1 rgb(%5,%6,%7));;"
-        "border-radius:%8px;}QSlider::add-page:horizontal{height:%9px;background:rgb(150,150,150);"
-        "border-radius:%10px;}QSlider::handle:horizontal{width:%11px;background:rgba(%12,%13,%14,255);"
-        "margin:-%15px 0px -%16px 0px;border-radius:%17px;}")
-        .arg(h).arg(start.red()).arg(start.green()).arg(start.blue())
-        .arg(theme.red()).arg(theme.green()).arg(theme.blue())
-        .arg(h / 2).arg(h).arg(h / 2).arg(w)
-        .arg(theme.red()).arg(theme.green()).arg(theme.blue())
-        .arg(h / 2).arg(h / 2).arg(w / 2);
-    m_middleBar->setStyleSheet(middleStyle);
+    m_middleBar->setStyleSheet(grooveSliderStyleSheet(start, theme, m_scale));
 }

@@ -29,10 +29,15 @@ int scaledPixels(int value)
     return scaledPixels(value, g_uiScale);
 }
 
+QRect scaledRect(double scale, int x, int y, int width, int height)
+{
+    return QRect(scaledPixels(x, scale), scaledPixels(y, scale), scaledPixels(width, scale),
+                 scaledPixels(height, scale));
+}
+
 void setScaledGeometry(QWidget *widget, double scale, int x, int y, int width, int height)
 {
-    widget->setGeometry(scaledPixels(x, scale), scaledPixels(y, scale), scaledPixels(width, scale),
-                        scaledPixels(height, scale));
+    widget->setGeometry(scaledRect(scale, x, y, width, height));
     setUiScale(scale);
 }
 

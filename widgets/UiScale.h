@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 class QWidget;
 
 // The program-wide UI scale factor (1.0 until the main window sets it).
@@ -9,6 +11,9 @@ double uiScale();
 // A design value times the factor, truncated toward zero.
 int scaledPixels(int value, double scale);
 int scaledPixels(int value);
+
+// A rectangle of design values times scale, each truncated on its own.
+QRect scaledRect(double scale, int x, int y, int width, int height);
 
 // Sets the widget's geometry from design values times scale (each truncated on its
 // own), then stores scale as the UI scale factor.

@@ -3,7 +3,7 @@
 #include "storage/IniFile.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
-#include "tests/storage/ProfileSamples.h"
+#include "tests/common/ProfileSamples.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // Renders every widget and dialog of the kit offscreen into PNG files, at UI scales
 // 1.0 and 2.0, with the application folder's skin, fonts and catalogs:
 //   widget_gallery <output folder>
-#include "storage/AppFolder.h"
+#include "tests/common/Gallery.h"
 #include "widgets/QuorAction.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorLineEdit.h"
@@ -20,41 +20,13 @@
 #include "widgets/UiScale.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
-#include <QImage>
 #include <QMouseEvent>
 #include <QMovie>
-#include <QTranslator>
 
 #include <cstdio>
 
 namespace {
-const QColor Backdrop(33, 35, 35);
-
-class Gallery
-{
-public:
-    explicit Gallery(const QString &folder) : m_folder(folder) { QDir().mkpath(folder); }
-
-    void save(const QString &name, QWidget &widget)
-    {
-        widget.ensurePolished();
-        QImage image(widget.size(), QImage::Format_ARGB32);
-        image.fill(Backdrop);
-        widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-        const QString path = m_folder + "/" + name + ".png";
-        if (!image.save(path))
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        ++m_count;
-    }
-    int count() const { return m_count; }
-
-private:
-    QString m_folder;
-    int m_count = 0;
-};
-
 QPalette whiteText(QPalette palette)
 {
     palette.setColor(QPalette::WindowText, Qt::white);
@@ -214,43 +186,19 @@ void dialogs(Gallery &gallery)
     gallery.save("process_dialog", busy);
 }
 
-void renderAll(const QString &folder)
+void renderAll(Gallery &gallery)
 {
-    Gallery gallery(folder);
     buttons(gallery);
     labelsAndText(gallery);
     sliders(gallery);
     dialogs(gallery);
-    std::printf("%d pictures in %s\n", gallery.count(), qPrintable(folder));
 }
 }
 
 int main(int argc, char **argv)
 {
-    QApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
-    QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    setAppDirPathForTests(QStringLiteral(MOUSECFG_APP_DIR));
-
-    for (double scale : {1.0, 2.0}) {
-        setUiScale(scale);
-        setCurrentLanguageIndex(0);
-        renderAll(QStringLiteral("%1/scale-%2").arg(out).arg(scale, 0, 'f', 1));
-    }
-    // The dialogs once more in traditional Chinese, with that language's font.
-    QTranslator translator;
-    if (translator.load(QStringLiteral(":/lang/tc.qm"))) {
-        QCoreApplication::installTranslator(&translator);
-        setUiScale(1.0);
-        setCurrentLanguageIndex(1);
-        Gallery tc(out + "/scale-1.0-tc");
+    return galleryMain(argc, argv, QStringLiteral(MOUSECFG_APP_DIR), {1.0, 2.0}, renderAll, [](Gallery &tc) {
         dialogs(tc);
         buttons(tc);
-        QCoreApplication::removeTranslator(&translator);
-    }
-    return 0;
+    });
 }

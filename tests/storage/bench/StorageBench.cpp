@@ -4,7 +4,7 @@
 #include "storage/ConfigExport.h"
 #include "storage/ConfigIni.h"
 #include "storage/StartupLoad.h"
-#include "tests/storage/ProfileSamples.h"
+#include "tests/common/ProfileSamples.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "tests/storage/ProfileSamples.h"
+#include "tests/common/ProfileSamples.h"
 
 #include <QRgba64>
 

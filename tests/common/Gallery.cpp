@@ -1,0 +1,74 @@
+#include "tests/common/Gallery.h"
+
+#include "storage/AppFolder.h"
+#include "widgets/SkinFont.h"
+#include "widgets/UiScale.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTranslator>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+const QColor Backdrop(33, 35, 35);
+
+bool renderInto(const QString &folder, const std::function<void(Gallery &)> &render)
+{
+    Gallery gallery(folder);
+    render(gallery);
+    std::printf("%d pictures in %s\n", gallery.count(), qPrintable(folder));
+    return !gallery.failed();
+}
+}
+
+Gallery::Gallery(const QString &folder)
+    : m_folder(folder)
+{
+    QDir().mkpath(folder);
+}
+
+void Gallery::save(const QString &name, QWidget &widget)
+{
+    widget.ensurePolished();
+    QImage image(widget.size(), QImage::Format_ARGB32);
+    image.fill(Backdrop);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QString path = m_folder + "/" + name + ".png";
+    if (!image.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        m_failed = true;
+    }
+    ++m_count;
+}
+
+int galleryMain(int argc, char **argv, const QString &appDir, std::initializer_list<double> scales,
+                const std::function<void(Gallery &)> &render, const std::function<void(Gallery &)> &renderTc)
+{
+    QApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    setAppDirPathForTests(appDir);
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    bool ok = true;
+    for (double scale : scales) {
+        setUiScale(scale);
+        setCurrentLanguageIndex(0);
+        ok = renderInto(QStringLiteral("%1/scale-%2").arg(out).arg(scale, 0, 'f', 1), render) && ok;
+    }
+    // The traditional Chinese catalog with that language's font.
+    QTranslator translator;
+    if (translator.load(QStringLiteral(":/lang/tc.qm"))) {
+        QCoreApplication::installTranslator(&translator);
+        setUiScale(1.0);
+        setCurrentLanguageIndex(1);
+        ok = renderInto(out + "/scale-1.0-tc", renderTc) && ok;
+        QCoreApplication::removeTranslator(&translator);
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+
+// The palette with white WindowText in every colour group.
+QPalette whiteTextPalette(QPalette palette = QPalette());
+
+// A horizontal slider with a theme-coloured handle: the part of the groove before the
+// handle runs from start to end, the rest is grey; sizes follow the scale.
+QString grooveSliderStyleSheet(const QColor &start, const QColor &end, double scale);
