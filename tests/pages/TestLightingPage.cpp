@@ -1,0 +1,257 @@
+#include "pages/DefaultColorArea.h"
+#include "pages/QuorColorArea.h"
+#include "pages/QuorColorWindow.h"
+#include "tests/common/ProfileSamples.h"
+#include "tests/common/TestMain.h"
+#include "tests/pages/PageFixture.h"
+#include "widgets/QuorLabel.h"
+#include "widgets/QuorPushButton.h"
+#include "widgets/QuorSlider.h"
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace {
+ProfileRecord lightingSample()
+{
+    ProfileRecord r;
+    r.LedMode = 1;
+    r.LedSleepTime = 5;
+    r.LedMoveOFF = 255;
+    for (int m = 0; m < LedModeCount; ++m)
+        r.ledModes[size_t(m)] = LedModeRecord{QColor(10 * m, 20, 30), m, m, m, 1, 2};
+    return r;
+}
+
+const QStringList MenuTexts{"FULL LIGHTED", "BREATHING", "7 COLOR BREATHING", "RAINBOW", "WAVE",
+                            "REACTIVE", "GO WITHOUT TRACE", "yo-yo", "Marbles", "OFF"};
+}
+
+class TestLightingPage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void menuOffersTenEffectsInOrder()
+    {
+        PageFixture fx;
+        QuorColorWindow page(nullptr, 1.0);
+        ProfileRecord r = lightingSample();
+        page.setProfileData(&r);
+        QStringList texts;
+        for (QAction *action : page.effectMenu()->actions())
+            texts << action->text();
+        QCOMPARE(texts, MenuTexts);
+        const int indexes[] = {1, 2, 3, 4, 9, 11, 10, 12, 13, 0};
+        for (int i = 0; i < MenuTexts.size(); ++i) {
+            pickMenuEntry(page.effectButton(), MenuTexts[i]);
+            QCOMPARE(int(r.LedMode), indexes[i]);
+            QCOMPARE(page.effectButton()->caption(), MenuTexts[i]);
+        }
+    }
+
+    void layoutFollowsTheEffect_data()
+    {
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<bool>("brightness");
+        QTest::addColumn<bool>("speed");
+        QTest::addColumn<bool>("colour");
+        QTest::addColumn<int>("speedY");
+        QTest::newRow("FULL LIGHTED") << 1 << true << false << true << 156;
+        QTest::newRow("BREATHING") << 2 << false << true << true << 97;
+        QTest::newRow("RAINBOW") << 4 << true << true << false << 156;
+        QTest::newRow("FLASH") << 5 << true << true << false << 156;
+        QTest::newRow("REACTIVE") << 11 << true << false << false << 156;
+        QTest::newRow("OFF") << 0 << false << false << false << 156;
+    }
+    void layoutFollowsTheEffect()
+    {
+        QFETCH(int, effect);
+        QFETCH(bool, brightness);
+        QFETCH(bool, speed);
+        QFETCH(bool, colour);
+        QFETCH(int, speedY);
+        PageFixture fx;
+        QuorColorWindow page(nullptr, 1.0);
+        ProfileRecord r = lightingSample();
+        r.LedMode = 3;
+        page.setProfileData(&r);
+        page.setScale(1.0);
+        page.setEffect(effect);
+        QCOMPARE(int(r.LedMode), effect);
+        QCOMPARE(!page.brightnessSlider()->isHidden(), brightness);
+        QCOMPARE(!page.title(QuorColorWindow::BrightnessTitle)->isHidden(), brightness);
+        QCOMPARE(!page.speedSlider()->isHidden(), speed);
+        QCOMPARE(!page.colorSwatch()->isHidden(), colour);
+        QCOMPARE(page.speedSlider()->y(), speedY);
+        QVERIFY(!page.sleepSlider()->isHidden() && !page.moveOffBox()->isHidden());
+    }
+
+    // Each effect keeps its own values; a value the slider clamps on loading is stored
+    // clamped, and the effect the mouse reports shows its own values.
+    void eachEffectKeepsItsValues()
+    {
+        PageFixture fx;
+        QuorColorWindow page(nullptr, 1.0);
+        ProfileRecord r = lightingSample();
+        r.ledModes[9].bright = 0;
+        r.ledModes[9].breath = 9;
+        page.setProfileData(&r);
+        ProfileRecord expected = r;
+        pickMenuEntry(page.effectButton(), "RAINBOW");
+        QTest::keyClick(page.brightnessSlider(), Qt::Key_Right);
+        pickMenuEntry(page.effectButton(), "WAVE");
+        QCOMPARE(page.brightnessSlider()->value(), 1);
+        QTest::keyClick(page.brightnessSlider(), Qt::Key_End);
+        QTest::keyClick(page.speedSlider(), Qt::Key_Left);
+        page.setEffect(4);
+        QCOMPARE(page.brightnessSlider()->value(), 2);
+        expected.LedMode = 4;
+        expected.ledModes[4].bright = 2;
+        expected.ledModes[9].bright = 3;
+        expected.ledModes[9].breath = 4;
+        QCOMPARE(firstDifference(r, expected), QString());
+        QCOMPARE(page.colorSwatch()->color(), r.ledModes[4].color);
+    }
+
+    void sleepTimeAndMoveOff_data()
+    {
+        QTest::addColumn<int>("showSleep");
+        QTest::newRow("shown") << 1;
+        QTest::newRow("not shown") << 0;
+    }
+    void sleepTimeAndMoveOff()
+    {
+        QFETCH(int, showSleep);
+        PageFixture fx("QM700", 8, showSleep);
+        QuorColorWindow page(nullptr, 1.0);
+        ProfileRecord r = lightingSample();
+        r.LedSleepTime = 0;
+        r.LedMoveOFF = 1;
+        page.setProfileData(&r);
+        page.setScale(1.0);
+        QCOMPARE(int(r.LedSleepTime), 1);
+        QVERIFY(!page.moveOffBox()->isChecked());
+        QCOMPARE(page.sleepSlider()->geometry().isEmpty(), !showSleep);
+        QCOMPARE(page.moveOffBox()->focusPolicy(), showSleep ? Qt::StrongFocus : Qt::NoFocus);
+        QTest::keyClick(page.sleepSlider(), Qt::Key_End);
+        QCOMPARE(int(r.LedSleepTime), 9);
+        QCOMPARE(page.minutesLabel()->caption(), QString("9 MINUTE"));
+        page.moveOffBox()->click();
+        QCOMPARE(int(r.LedMoveOFF), 0);
+        page.moveOffBox()->click();
+        QCOMPARE(int(r.LedMoveOFF), 255);
+    }
+
+    // An effect without a row: no caption, its controls disabled, nothing read or
+    // written outside the 14 records, the byte kept until an effect is picked.
+    void unknownEffectAndNoRecord()
+    {
+        PageFixture fx;
+        QuorColorWindow page(nullptr, 1.0);
+        page.setEffect(3);
+        page.refresh();
+        page.retranslate();
+        page.setScale(1.5);
+        QTest::keyClick(page.brightnessSlider(), Qt::Key_Right);
+        QTest::mouseClick(page.colorSwatch(), Qt::LeftButton);
+
+        ProfileRecord r = lightingSample();
+        r.LedMode = 200;
+        const ProfileRecord stored = r;
+        page.setProfileData(&r);
+        QCOMPARE(page.effectButton()->caption(), QString());
+        QVERIFY(!page.brightnessSlider()->isEnabled() && !page.speedSlider()->isEnabled());
+        QVERIFY(!page.colorSwatch()->isEnabled());
+        page.brightnessSlider()->setValue(3);
+        page.slotSendLedState(Qt::green);
+        QCOMPARE(firstDifference(r, stored), QString());
+        pickMenuEntry(page.effectButton(), "REACTIVE");
+        QCOMPARE(int(r.LedMode), 11);
+        QVERIFY(page.brightnessSlider()->isEnabled());
+    }
+
+    // The dialog's colour reaches the record and effect it was opened for, also when
+    // the page was reloaded meanwhile; Cancel and Escape change nothing.
+    void colourDialogResult_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("ok") << "ok";
+        QTest::newRow("cancel") << "cancel";
+        QTest::newRow("escape") << "escape";
+        QTest::newRow("reloaded meanwhile") << "reload";
+    }
+    void colourDialogResult()
+    {
+        QFETCH(QString, how);
+        PageFixture fx;
+        QuorColorWindow page(nullptr, 1.0);
+        ProfileRecord r = lightingSample();
+        ProfileRecord other = lightingSample();
+        page.setProfileData(&r);
+        ProfileRecord expected = r;
+        const ProfileRecord otherBefore = other;
+        whileOpen(
+            [&](QWidget *window) {
+                auto *dialog = qobject_cast<QuorColorArea *>(window);
+                QVERIFY(dialog);
+                QCOMPARE(dialog->color(), r.ledModes[1].color);
+                dialog->box(4)->selectAll();
+                QTest::keyClicks(dialog->box(4), "99");
+                if (how == "reload") {
+                    page.setProfileData(&other);
+                    page.setEffect(2);
+                }
+                if (how == "escape")
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(how == "cancel" ? dialog->cancelButton() : dialog->okButton(), Qt::LeftButton);
+            },
+            [&] { QTest::mouseClick(page.colorSwatch(), Qt::LeftButton); });
+        const QColor picked(10, 99, 30);
+        if (how == "ok" || how == "reload")
+            expected.ledModes[1].color = picked;
+        QCOMPARE(firstDifference(r, expected), QString());
+        QCOMPARE(page.colorSwatch()->color(), how == "ok" ? picked : page.record()->ledModes[page.record()->LedMode].color);
+        if (how == "reload") {
+            QCOMPARE(int(other.LedMode), 2);
+            other.LedMode = otherBefore.LedMode;
+            QCOMPARE(firstDifference(other, otherBefore), QString());
+        }
+    }
+
+    // The main window hands the page lightingRecord(): profile 0 for "X642" only.
+    void x642EditsProfileZero_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("edited");
+        QTest::newRow("X642") << "X642" << 0;
+        QTest::newRow("x642") << "x642" << 3;
+    }
+    void x642EditsProfileZero()
+    {
+        QFETCH(QString, product);
+        QFETCH(int, edited);
+        PageFixture fx(product);
+        SettingsBlock block;
+        for (ProfileRecord &r : block.profiles)
+            r = lightingSample();
+        block.currentProfile = 3;
+        const SettingsBlock before = block;
+        QuorColorWindow page(nullptr, 1.0);
+        page.setProfileData(&lightingRecord(block));
+        pickMenuEntry(page.effectButton(), "RAINBOW");
+        QTest::keyClick(page.speedSlider(), Qt::Key_Right);
+        page.moveOffBox()->click();
+        for (int p = 0; p < ProfileCount; ++p) {
+            const QString difference = firstDifference(block.profiles[size_t(p)], before.profiles[size_t(p)]);
+            QCOMPARE(difference.isEmpty(), p != edited);
+        }
+        const ProfileRecord &r = block.profiles[size_t(edited)];
+        QCOMPARE(QVector<int>({r.LedMode, r.ledModes[4].breath, r.LedMoveOFF}), QVector<int>({4, 3, 0}));
+    }
+};
+
+MOUSECFG_TEST(TestLightingPage)
+#include "TestLightingPage.moc"
