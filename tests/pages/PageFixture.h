@@ -1,17 +1,15 @@
 #pragma once
 
+#include "tests/common/ModalRunner.h"
 #include "tests/common/TestAppFolder.h"
 #include "widgets/SkinFont.h"
 #include "widgets/UiScale.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
 
 // A throw-away application folder whose Config.ini names the product, a font and
 // theme blue, and whose model descriptor gives the stage count and ShowSleep.
@@ -35,47 +33,23 @@ public:
     TestAppFolder folder;
 };
 
-// Runs act on the window that the next step opens (a popup menu or a modal dialog),
-// inside its event loop; a watchdog closes a window that act left open.
-inline void whileOpen(const std::function<void(QWidget *)> &act, const std::function<void()> &open)
-{
-    bool acted = false;
-    QTimer::singleShot(0, [&] {
-        QWidget *window = QApplication::activePopupWidget();
-        if (!window)
-            window = QApplication::activeModalWidget();
-        acted = window != nullptr;
-        if (window)
-            act(window);
-    });
-    QTimer watchdog;
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] {
-        if (QWidget *popup = QApplication::activePopupWidget())
-            popup->close();
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    watchdog.start(5000);
-    open();
-    QVERIFY2(acted, "no window opened");
-}
-
 // Picks the entry of the button's menu as a user does: press the button, then
 // Return on the entry in the menu that pops up.
-inline void pickMenuEntry(QPushButton *button, const QString &text)
+inline bool pickMenuEntry(QPushButton *button, const QString &text)
 {
-    whileOpen(
-        [text](QWidget *popup) {
-            auto *menu = qobject_cast<QMenu *>(popup);
-            for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
-                if (action->text() == text) {
-                    menu->setActiveAction(action);
-                    QTest::keyClick(menu, Qt::Key_Return);
-                    return;
-                }
-            }
-            popup->close();
-        },
-        [button] { QTest::mouseClick(button, Qt::LeftButton); });
+    bool found = false;
+    const bool ran = runModal([button] { QTest::mouseClick(button, Qt::LeftButton); },
+                              [text, &found](QWidget *popup) {
+                                  auto *menu = qobject_cast<QMenu *>(popup);
+                                  for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+                                      if (action->text() == text) {
+                                          found = true;
+                                          menu->setActiveAction(action);
+                                          QTest::keyClick(menu, Qt::Key_Return);
+                                          return;
+                                      }
+                                  }
+                                  popup->close();
+                              });
+    return ran && found;
 }

@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(texts, MenuTexts);
         const int indexes[] = {1, 2, 3, 4, 9, 11, 10, 12, 13, 0};
         for (int i = 0; i < MenuTexts.size(); ++i) {
-            pickMenuEntry(page.effectButton(), MenuTexts[i]);
+            QVERIFY(pickMenuEntry(page.effectButton(), MenuTexts[i]));
             QCOMPARE(int(r.LedMode), indexes[i]);
             QCOMPARE(page.effectButton()->caption(), MenuTexts[i]);
         }
@@ -99,9 +99,9 @@ private slots:
         r.ledModes[9].breath = 9;
         page.setProfileData(&r);
         ProfileRecord expected = r;
-        pickMenuEntry(page.effectButton(), "RAINBOW");
+        QVERIFY(pickMenuEntry(page.effectButton(), "RAINBOW"));
         QTest::keyClick(page.brightnessSlider(), Qt::Key_Right);
-        pickMenuEntry(page.effectButton(), "WAVE");
+        QVERIFY(pickMenuEntry(page.effectButton(), "WAVE"));
         QCOMPARE(page.brightnessSlider()->value(), 1);
         QTest::keyClick(page.brightnessSlider(), Qt::Key_End);
         QTest::keyClick(page.speedSlider(), Qt::Key_Left);
@@ -167,7 +167,7 @@ private slots:
         page.brightnessSlider()->setValue(3);
         page.slotSendLedState(Qt::green);
         QCOMPARE(firstDifference(r, stored), QString());
-        pickMenuEntry(page.effectButton(), "REACTIVE");
+        QVERIFY(pickMenuEntry(page.effectButton(), "REACTIVE"));
         QCOMPARE(int(r.LedMode), 11);
         QVERIFY(page.brightnessSlider()->isEnabled());
     }
@@ -192,7 +192,7 @@ private slots:
         page.setProfileData(&r);
         ProfileRecord expected = r;
         const ProfileRecord otherBefore = other;
-        whileOpen(
+        QVERIFY(runModal([&] { QTest::mouseClick(page.colorSwatch(), Qt::LeftButton); },
             [&](QWidget *window) {
                 auto *dialog = qobject_cast<QuorColorArea *>(window);
                 QVERIFY(dialog);
@@ -207,8 +207,7 @@ private slots:
                     QTest::keyClick(dialog, Qt::Key_Escape);
                 else
                     QTest::mouseClick(how == "cancel" ? dialog->cancelButton() : dialog->okButton(), Qt::LeftButton);
-            },
-            [&] { QTest::mouseClick(page.colorSwatch(), Qt::LeftButton); });
+            }));
         const QColor picked(10, 99, 30);
         if (how == "ok" || how == "reload")
             expected.ledModes[1].color = picked;
@@ -241,7 +240,7 @@ private slots:
         const SettingsBlock before = block;
         QuorColorWindow page(nullptr, 1.0);
         page.setProfileData(&lightingRecord(block));
-        pickMenuEntry(page.effectButton(), "RAINBOW");
+        QVERIFY(pickMenuEntry(page.effectButton(), "RAINBOW"));
         QTest::keyClick(page.speedSlider(), Qt::Key_Right);
         page.moveOffBox()->click();
         for (int p = 0; p < ProfileCount; ++p) {

@@ -40,14 +40,13 @@ private slots:
         QCOMPARE(detectSettingsChanges(workingSettings, lastWrittenSettings), 0);
 
         QTest::keyClick(dpiPage.row(1)->slider()->upperBar(), Qt::Key_Right);
-        whileOpen(
+        QVERIFY(runModal([&] { QTest::mouseClick(lighting.colorSwatch(), Qt::LeftButton); },
             [](QWidget *window) {
                 auto *dialog = qobject_cast<QuorColorArea *>(window);
                 QVERIFY(dialog);
                 QTest::mouseClick(dialog->preset(3), Qt::LeftButton);
                 QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
-            },
-            [&] { QTest::mouseClick(lighting.colorSwatch(), Qt::LeftButton); });
+            }));
         QCOMPARE(current.stages[1].x, 40u);
         storeUiIntoRecord(current, dpiPage, ratePanel);
         QCOMPARE(current.stages[1].x, 41u);

@@ -23,7 +23,7 @@ private slots:
         const QStringList entries{"125 HZ", "250 HZ", "500 HZ", "1000 HZ"};
         const quint8 codes[] = {8, 4, 2, 1};
         for (int i : {1, 0, 3, 2}) {
-            pickMenuEntry(panel.rateButton(), entries[i]);
+            QVERIFY(pickMenuEntry(panel.rateButton(), entries[i]));
             QCOMPARE(panel.profileData().pollrate, codes[i]);
             QCOMPARE(panel.rateButton()->caption(), entries[i]);
         }
