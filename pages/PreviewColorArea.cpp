@@ -28,6 +28,11 @@ void PreviewColorArea::setNewColor(const QColor &color)
     update();
 }
 
+void PreviewColorArea::setScale(double scale)
+{
+    m_scale = scale > 0 ? scale : 1.0;
+}
+
 void PreviewColorArea::svChangedSlot(int hue, int s, int v)
 {
     const int S = fullScale(s, m_scale);

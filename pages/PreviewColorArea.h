@@ -14,7 +14,7 @@ public:
 
     void setNewColor(const QColor &color);
     QColor newColor() const { return m_newColor; }
-    void setScale(double scale) { m_scale = scale; }
+    void setScale(double scale);
 
 signals:
     void svChangedSignal(int hue, int s, int v);
