@@ -22,7 +22,7 @@ void QuorProcessThread::run()
         qDebug("isStop.\n");
         return;
     }
-    saveAllSettings(workingSettings);
+    m_settingsSaved = saveAllSettings(workingSettings);
     if (mouseOffFlag) {
         m_result = ResultMouseOff;
         emit DoProcessDlg();
@@ -36,9 +36,9 @@ void QuorProcessThread::run()
         emit DoProcessDlg();
         return;
     }
-    saveAllSettings(workingSettings);
+    m_settingsSaved = saveAllSettings(workingSettings) && m_settingsSaved;
     m_result = uploadSettings(workingSettings, mask);
     lastWrittenSettings = workingSettings;
-    writeConfigDiff(m_result ? 1 : 0);
+    m_settingsSaved = writeConfigDiff(m_result ? 1 : 0) && m_settingsSaved;
     emit DoProcessDlg();
 }

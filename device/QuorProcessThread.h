@@ -18,6 +18,9 @@ public:
     void setSendAll(bool all) { m_bSendAll = all; }
     // 0 written or nothing to write; 1, 2, 4 from the send routine; 5 mouse off.
     quint8 result() const { return m_result; }
+    // False when a settings file of the last run could not be written; the mouse
+    // is written all the same.
+    bool settingsSaved() const { return m_settingsSaved; }
 
 signals:
     void DoProcessDlg();
@@ -27,6 +30,7 @@ protected:
 
 private:
     std::atomic<quint8> m_result{0};
+    std::atomic<bool> m_settingsSaved{true};
     bool m_bSendAll = false;
     std::atomic<bool> m_bStop{false};
 };

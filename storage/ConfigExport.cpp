@@ -11,20 +11,24 @@ QString exportSection(int index)
 }
 
 // Keys of the file that the export does not write stay in it.
-void exportProfiles(const SettingsBlock &block, const QString &fileName)
+bool exportProfiles(const SettingsBlock &block, const QString &fileName)
 {
+    bool saved = true;
     {
         IniFile ini(fileName);
         writeBlockHeader(ini, block);
+        saved = ini.commit();
     }
-    for (int i = 0; i < ProfileCount; ++i)
-        exportProfileSection(i, block.profiles[i], fileName);
+    for (int i = 0; saved && i < ProfileCount; ++i)
+        saved = exportProfileSection(i, block.profiles[i], fileName);
+    return saved;
 }
 
-void exportProfileSection(int index, const ProfileRecord &record, const QString &fileName)
+bool exportProfileSection(int index, const ProfileRecord &record, const QString &fileName)
 {
     IniFile ini(fileName);
     writeProfileKeys(ini, exportSection(index), record, LedSwitchKeys::Skipped);
+    return ini.commit();
 }
 
 // Every stored field is replaced, missing keys giving 0, empty text or an invalid

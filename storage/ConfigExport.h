@@ -4,7 +4,8 @@
 
 #include <QString>
 
-void exportProfiles(const SettingsBlock &block, const QString &fileName);
-void exportProfileSection(int index, const ProfileRecord &record, const QString &fileName);
+// The exporters return true when the file was written.
+bool exportProfiles(const SettingsBlock &block, const QString &fileName);
+bool exportProfileSection(int index, const ProfileRecord &record, const QString &fileName);
 void importProfiles(SettingsBlock &block, const QString &fileName);
 void importProfileSection(int index, ProfileRecord &record, const QString &fileName);

@@ -18,9 +18,16 @@ int readConfigInt(const QString &key)
     return int(IniFile(configIniPath()).number(key));
 }
 
-void writeConfigValue(const QString &key, const QVariant &value)
+bool writeValue(const QString &path, const QString &key, const QVariant &value)
 {
-    IniFile(configIniPath()).setValue(key, value);
+    IniFile ini(path);
+    ini.setValue(key, value);
+    return ini.commit();
+}
+
+bool writeConfigValue(const QString &key, const QVariant &value)
+{
+    return writeValue(configIniPath(), key, value);
 }
 }
 
@@ -34,28 +41,32 @@ QString langConfigIniPath()
     return configDirPath() + QStringLiteral("/LangConfig.ini");
 }
 
-void saveCurrentProfileId(int index)
+bool saveCurrentProfileId(int index)
 {
-    writeConfigValue(kProfileId, index);
+    return writeConfigValue(kProfileId, index);
 }
 
-void saveProfileNames(const SettingsBlock &block)
+bool saveProfileNames(const SettingsBlock &block)
 {
     IniFile ini(configIniPath());
     ini.setValue(kProfileId, uint(block.currentProfile));
     ini.setValue(kCount, uint(block.Count));
     for (int i = 0; i < ProfileCount; ++i)
         ini.setValue(profileNameKey(i), block.names[i]);
+    return ini.commit();
 }
 
 // All five names and the file of every named slot, so edits in any slot survive.
 // Slots that share a name share a file: the current slot's record is written to
 // it, and no file twice.
-void saveAllSettings(const SettingsBlock &block)
+// Every file is attempted even when an earlier one fails.
+bool saveAllSettings(const SettingsBlock &block)
 {
+    bool saved = true;
     {
         IniFile ini(configIniPath());
         writeBlockHeader(ini, block);
+        saved = ini.commit();
     }
     const int current = safeProfileIndex(block.currentProfile);
     QStringList written;
@@ -63,9 +74,10 @@ void saveAllSettings(const SettingsBlock &block)
         const int i = (current + n) % ProfileCount;
         if (block.names[i].isEmpty() || written.contains(block.names[i]))
             continue;
-        saveProfileFile(block.profiles[i], block.names[i]);
+        saved = saveProfileFile(block.profiles[i], block.names[i]) && saved;
         written << block.names[i];
     }
+    return saved;
 }
 
 int readConfigDiff()
@@ -73,14 +85,14 @@ int readConfigDiff()
     return readConfigInt(QStringLiteral("Config/Diff"));
 }
 
-void writeConfigDiff(int value)
+bool writeConfigDiff(int value)
 {
-    writeConfigValue(QStringLiteral("Config/Diff"), value);
+    return writeConfigValue(QStringLiteral("Config/Diff"), value);
 }
 
-void writeLangId(int index)
+bool writeLangId(int index)
 {
-    IniFile(langConfigIniPath()).setValue(QStringLiteral("Config/LangID"), index);
+    return writeValue(langConfigIniPath(), QStringLiteral("Config/LangID"), index);
 }
 
 int readLangId()
@@ -103,9 +115,9 @@ int usableLanguageCount(const LanguageList &list)
     return qBound(0, int(list.count), MaxLanguages);
 }
 
-void writeCurrentProductName(const QString &name)
+bool writeCurrentProductName(const QString &name)
 {
-    writeConfigValue(QStringLiteral("Config/CurrentProductName"), name);
+    return writeConfigValue(QStringLiteral("Config/CurrentProductName"), name);
 }
 
 QString readCurrentProductName()
@@ -124,9 +136,9 @@ int readMouseLedMode()
     return readConfigInt(QStringLiteral("MouseLEDMode/") + product);
 }
 
-void writeMouseName(const QString &name, const QString &iniPath)
+bool writeMouseName(const QString &name, const QString &iniPath)
 {
-    IniFile(iniPath).setValue(QStringLiteral("MouseName/Name"), name);
+    return writeValue(iniPath, QStringLiteral("MouseName/Name"), name);
 }
 
 QString readMouseName(const QString &iniPath)
@@ -134,9 +146,9 @@ QString readMouseName(const QString &iniPath)
     return IniFile(iniPath).text(QStringLiteral("MouseName/Name"));
 }
 
-void writeBattery(int percent)
+bool writeBattery(int percent)
 {
-    writeConfigValue(QStringLiteral("Config/Battery"), percent);
+    return writeConfigValue(QStringLiteral("Config/Battery"), percent);
 }
 
 int readBattery()

@@ -19,23 +19,24 @@ struct LanguageList
 QString configIniPath();     // configDirPath() + "/Config.ini"
 QString langConfigIniPath(); // configDirPath() + "/LangConfig.ini"
 
-void saveCurrentProfileId(int index);
-void saveProfileNames(const SettingsBlock &block);
-void saveAllSettings(const SettingsBlock &block);
+// Writers return true when the file was written.
+bool saveCurrentProfileId(int index);
+bool saveProfileNames(const SettingsBlock &block);
+bool saveAllSettings(const SettingsBlock &block);
 int readConfigDiff();
-void writeConfigDiff(int value);
-void writeLangId(int index);
+bool writeConfigDiff(int value);
+bool writeLangId(int index);
 int readLangId();
 void readFontList(LanguageList &list);
 // The language count clamped to 0..10, for callers that index the lists.
 int usableLanguageCount(const LanguageList &list);
-void writeCurrentProductName(const QString &name);
+bool writeCurrentProductName(const QString &name);
 QString readCurrentProductName();
 int readMouseSensor();
 int readMouseLedMode();
-void writeMouseName(const QString &name, const QString &iniPath);
+bool writeMouseName(const QString &name, const QString &iniPath);
 QString readMouseName(const QString &iniPath);
-void writeBattery(int percent);
+bool writeBattery(int percent);
 int readBattery();
 int readBatteryFull();
 QString readConfigModel();

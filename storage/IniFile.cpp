@@ -1,128 +1,158 @@
 #include "storage/IniFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
-#include <QTextCodec>
+#include <QLockFile>
+#include <QMutex>
+#include <QSaveFile>
 
-#include <algorithm>
-#include <atomic>
-#include <iterator>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
-int digitValue(char ch, int base)
+// Another process of ours may hold the file's lock for a moment while it writes.
+constexpr int LockWaitMs = 2000;
+
+// One writer at a time in this process, so two threads cannot lose each
+// other's keys between reading and writing a file.
+QMutex &writeMutex()
 {
-    const int d = (ch >= '0' && ch <= '9')   ? ch - '0'
-                  : (ch >= 'a' && ch <= 'f') ? ch - 'a' + 10
-                  : (ch >= 'A' && ch <= 'F') ? ch - 'A' + 10
-                                             : -1;
-    return d < base ? d : -1;
+    static QMutex mutex;
+    return mutex;
 }
 
-// A value's text as the INI reader unescapes it: quotes dropped, "\x.." and "\ooo"
-// greedy with the low 16 bits kept, a backslash before a line end joins lines, an
-// unknown escape drops its character. Other bytes stay one character each; a
-// character above 255 becomes 255, which keeps every comparison below.
-QByteArray unescapedIniText(const QByteArray &data)
+// As QSettings names keys: no empty parts, no slash at either end.
+QString normalizedKey(const QString &key)
 {
-    static const char escapes[][2] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
-                                      {'r', '\r'}, {'t', '\t'}, {'v', '\v'}, {'"', '"'},
-                                      {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
-    QByteArray text;
-    text.reserve(data.size());
-    const char *p = data.constData();
-    const int end = data.size();
-    int i = 0;
-    while (i < end) {
-        const char ch = p[i++];
-        if (ch == '"')
-            continue;
-        if (ch != '\\') {
-            text += ch;
-            continue;
-        }
-        if (i >= end)
-            break;
-        const char code = p[i++];
-        const auto known = std::find_if(std::begin(escapes), std::end(escapes),
-                                        [code](const char *e) { return e[0] == code; });
-        if (known != std::end(escapes)) {
-            text += (*known)[1];
-        } else if (code == 'x' || (code >= '0' && code <= '7')) {
-            const bool hex = code == 'x';
-            uint value = hex ? 0 : uint(code - '0');
-            bool digits = !hex;
-            for (int d; i < end && (d = digitValue(p[i], hex ? 16 : 8)) >= 0; ++i) {
-                value = ((value << (hex ? 4 : 3)) | uint(d)) & 0xFFFF;
-                digits = true;
-            }
-            if (digits)
-                text += char(qMin(value, 0xFFu));
-        } else if ((code == '\n' || code == '\r') && i < end && (p[i] == '\n' || p[i] == '\r')
-                   && p[i] != code) {
-            ++i;
-        }
-    }
-    return text;
+    const QChar *u = key.unicode();
+    const int n = key.size();
+    bool clean = n == 0 || (u[0] != QLatin1Char('/') && u[n - 1] != QLatin1Char('/'));
+    for (int i = 1; clean && i < n; ++i)
+        clean = !(u[i] == QLatin1Char('/') && u[i - 1] == QLatin1Char('/'));
+    if (clean)
+        return key;
+    return key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
 }
 
-// Whether a value or list element of the INI reader can begin at this point of
-// the unescaped text: only blanks between it and "=", "," or a line start.
-bool startsAValue(const QByteArray &text, int at)
+// The whole of a regular file, read without blocking; false for anything else.
+bool readRegularFile(int fd, QByteArray &data, struct stat &st)
 {
-    while (at > 0 && (text.at(at - 1) == ' ' || text.at(at - 1) == '\t'))
-        --at;
-    if (at == 0)
-        return true;
-    const char before = text.at(at - 1);
-    return before == '=' || before == ',' || before == '\n' || before == '\r';
-}
-
-// The INI reader turns "@Variant(" values into objects through a binary stream
-// that trusts the counts it finds, so a damaged or hostile value can demand
-// gigabytes. Our files hold only colours there (stream type 67).
-bool holdsForeignVariant(const QByteArray &data)
-{
-    if (!data.contains('@') && !data.contains('\\'))
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MaxIniFileSize)
         return false;
-    const QByteArray text = unescapedIniText(data);
-    const QByteArray marker("@Variant(");
-    const QByteArray colourType("\0\0\0\x43", 4);
-    for (int at = text.indexOf(marker); at >= 0; at = text.indexOf(marker, at + 1)) {
-        if (startsAValue(text, at) && text.mid(at + marker.size(), colourType.size()) != colourType)
-            return true;
+    data.resize(int(st.st_size));
+    qint64 got = 0;
+    while (got < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + got, size_t(data.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        got += n;
     }
-    return false;
-}
-
-QString refusedPath(const QString &path, const char *reason)
-{
-    static std::atomic<int> refused{0};
-    qWarning("Ignoring the INI file %s: %s", qPrintable(path), reason);
-    return QStringLiteral("/dev/null/refused-%1.ini").arg(++refused);
-}
-
-// A file far larger than any settings file or holding foreign stream data is
-// neither read nor written: it reads as an empty file and writes go to a path
-// that cannot exist.
-QString usablePath(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return path;
-    if (info.size() > MaxIniFileSize)
-        return refusedPath(path, "it is too large");
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && holdsForeignVariant(file.readAll()))
-        return refusedPath(path, "it holds data of a foreign type");
-    return path;
+    data.truncate(int(got));
+    return true;
 }
 }
 
-IniFile::IniFile(const QString &path)
-    : QSettings(usablePath(path), QSettings::IniFormat)
+
+IniFile::IniFile(const QString &path) : m_path(path)
 {
-    setIniCodec(QTextCodec::codecForName("UTF-8"));
+    m_state = load(m_unparsed, m_stamp);
+}
+
+IniFile::~IniFile()
+{
+    if (!m_pending.empty())
+        commit();
+}
+
+IniFile::Stamp IniFile::stampOf(const struct stat &st)
+{
+    return {qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+            quint64(st.st_ino)};
+}
+
+// What the path names now: nothing, a regular file (with its stamp) or anything else.
+IniFile::State IniFile::probe(struct stat &st) const
+{
+    const QByteArray native = QFile::encodeName(m_path);
+    if (native.isEmpty())
+        return State::Unusable;
+    if (stat(native.constData(), &st) != 0)
+        return errno == ENOENT ? State::Absent : State::Unusable;
+    return S_ISREG(st.st_mode) && st.st_size <= MaxIniFileSize ? State::Read : State::Unusable;
+}
+
+// Something other than a regular file is not opened at all (a FIFO would block,
+// a device could react); the open after the check cannot block either, and the
+// type is checked again on the open file.
+IniFile::State IniFile::load(IniSections &sections, Stamp &stamp) const
+{
+    sections.clear();
+    struct stat st;
+    const State state = probe(st);
+    if (state != State::Read)
+        return state;
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? State::Absent : State::Unusable;
+    QByteArray data;
+    const bool ok = readRegularFile(fd, data, st);
+    ::close(fd);
+    if (!ok)
+        return State::Unusable;
+    sections = splitIniSections(data);
+    stamp = stampOf(st);
+    return State::Read;
+}
+
+// The section a key lies in, found as Qt finds it: the greatest section prefix
+// that is not greater than the key and begins it; [General] for a key without "/".
+void IniFile::parseSectionOf(const QString &key) const
+{
+    if (m_unparsed.isEmpty())
+        return;
+    auto it = m_unparsed.end();
+    if (!key.contains(QLatin1Char('/'))) {
+        it = m_unparsed.find(QString());
+    } else {
+        auto above = m_unparsed.upperBound(key);
+        if (above != m_unparsed.begin() && !(--above).key().isEmpty() && key.startsWith(above.key()))
+            it = above;
+    }
+    if (it == m_unparsed.end())
+        return;
+    parseIniSection(it.key(), it.value(), m_keys);
+    m_unparsed.erase(it);
+}
+
+void IniFile::parseAll() const
+{
+    for (auto it = m_unparsed.cbegin(); it != m_unparsed.cend(); ++it)
+        parseIniSection(it.key(), it.value(), m_keys);
+    m_unparsed.clear();
+}
+
+QVariant IniFile::value(const QString &key, const QVariant &missing) const
+{
+    const QString k = normalizedKey(key);
+    parseSectionOf(k);
+    return m_keys.value(k, missing);
+}
+
+void IniFile::setValue(const QString &key, const QVariant &value)
+{
+    const QString k = normalizedKey(key);
+    if (k.isEmpty())
+        return;
+    parseSectionOf(k);
+    m_keys.insert(k, value);
+    m_pending.emplace_back(k, value);
 }
 
 qint64 IniFile::number(const QString &key) const
@@ -148,8 +178,47 @@ QColor IniFile::color(const QString &key) const
 
 bool IniFile::commit()
 {
-    sync();
-    return status() == QSettings::NoError;
+    if (m_pending.empty())
+        return true;
+    if (m_state == State::Unusable)
+        return false;
+    QMutexLocker locker(&writeMutex());
+    const QFileInfo info(m_path);
+    if (!QDir().mkpath(info.absolutePath()))
+        return false;
+    QLockFile lock(m_path + QLatin1String(".lock"));
+    if (!lock.tryLock(LockWaitMs))
+        return false;
+    return writeLocked();
+}
+
+// Keys that another writer stored since this file was read are kept: the file
+// is read again and the pending keys go on top.
+bool IniFile::writeLocked()
+{
+    struct stat st;
+    State state = probe(st);
+    if (state == State::Unusable)
+        return false;
+    if (state != m_state || (state == State::Read && !(stampOf(st) == m_stamp))) {
+        m_keys.clear();
+        state = load(m_unparsed, m_stamp);
+        if (state == State::Unusable)
+            return false;
+        parseAll();
+        for (const auto &entry : m_pending)
+            m_keys.insert(entry.first, entry.second);
+    }
+    parseAll();
+    QSaveFile file(m_path);
+    const QByteArray text = iniText(m_keys);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return false;
+    m_pending.clear();
+    m_state = probe(st);
+    if (m_state == State::Read)
+        m_stamp = stampOf(st);
+    return true;
 }
 
 qint64 variantNumber(const QVariant &value)

@@ -1,21 +1,36 @@
 #pragma once
 
+#include "storage/IniText.h"
+
 #include <QColor>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
 
+#include <utility>
+#include <vector>
+
 // Settings files are a few megabytes at most; a larger file is not ours.
+struct stat;
+
 constexpr qint64 MaxIniFileSize = 16 * 1024 * 1024;
 
-// Every INI file of the program is opened through this class: INI format with
-// UTF-8 text, so hand-written files with non-ASCII names read right. The file is
-// written when the object is destroyed. A file that is too large or holds stream
-// data the program never writes reads as empty and is left as it is.
-class IniFile : public QSettings
+// Every INI file of the program is opened through this class. It reads and
+// writes the text of Qt's INI format (UTF-8) with the parser of IniText.h, so a
+// damaged or foreign value reads as missing while the rest of the file reads
+// normally, and the next write drops it. Only a regular file is read or written:
+// anything else, or a file too large to be ours, reads as empty and every write
+// to it fails. Pending keys are written by commit() or when the object goes.
+class IniFile
 {
 public:
     explicit IniFile(const QString &path);
+    ~IniFile();
+    IniFile(const IniFile &) = delete;
+    IniFile &operator=(const IniFile &) = delete;
+
+    QVariant value(const QString &key, const QVariant &missing = QVariant()) const;
+    void setValue(const QString &key, const QVariant &value);
 
     // Number read with its low bits kept; text that is not a number and a
     // missing key give 0.
@@ -26,6 +41,34 @@ public:
 
     // Writes the pending keys now; false when the file could not be written.
     bool commit();
+
+private:
+    enum class State { Absent, Read, Unusable };
+    struct Stamp
+    {
+        qint64 size = -1;
+        qint64 modified = 0;
+        quint64 inode = 0;
+        bool operator==(const Stamp &o) const
+        {
+            return size == o.size && modified == o.modified && inode == o.inode;
+        }
+    };
+
+    static Stamp stampOf(const struct stat &st);
+    State probe(struct stat &st) const;
+    State load(IniSections &sections, Stamp &stamp) const;
+    void parseSectionOf(const QString &key) const;
+    void parseAll() const;
+    bool writeLocked();
+
+    QString m_path;
+    State m_state = State::Absent;
+    Stamp m_stamp;
+    // Sections are parsed when a key of theirs is first asked for or set.
+    mutable IniSections m_unparsed;
+    mutable QSettings::SettingsMap m_keys;
+    std::vector<std::pair<QString, QVariant>> m_pending;
 };
 
 qint64 variantNumber(const QVariant &value);

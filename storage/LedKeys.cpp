@@ -60,7 +60,7 @@ void loadAllProfileLedFiles(SettingsBlock &block)
         loadProfileLedFile(block.profiles[i], block.names[i]);
 }
 
-void saveProfileLedKeys(int index, const ProfileRecord &record, const QString &fileName)
+bool saveProfileLedKeys(int index, const ProfileRecord &record, const QString &fileName)
 {
     IniFile ini(profileIniPath(fileName));
     const QString section = profileSection(index, fileName);
@@ -70,30 +70,33 @@ void saveProfileLedKeys(int index, const ProfileRecord &record, const QString &f
         writeEffect(ini, shortStem(section, m), e.color, quint32(e.h), quint32(e.s), quint32(e.v),
                     quint32(e.bright), quint32(e.breath));
     }
+    return ini.commit();
 }
 
-void saveProfileLedFile(const ProfileRecord &record, const QString &name)
+bool saveProfileLedFile(const ProfileRecord &record, const QString &name)
 {
     const QString path = profileFilePath(name);
-    if (!path.isEmpty())
-        saveProfileLedKeys(0, record, path);
+    return !path.isEmpty() && saveProfileLedKeys(0, record, path);
 }
 
-void saveAllProfileLedFiles(const SettingsBlock &block)
+bool saveAllProfileLedFiles(const SettingsBlock &block)
 {
+    bool saved = true;
     for (int i = 0; i < ProfileCount; ++i)
-        saveProfileLedFile(block.profiles[i], block.names[i]);
+        saved = saveProfileLedFile(block.profiles[i], block.names[i]) && saved;
+    return saved;
 }
 
 // The long form of the profile files, for one effect.
-void writeProfileLedKeys(const QString &name, quint8 mode, const QColor &color, quint32 h,
+bool writeProfileLedKeys(const QString &name, quint8 mode, const QColor &color, quint32 h,
                          quint32 s, quint32 v, quint32 bright, quint32 breath)
 {
     const QString path = profileFilePath(name);
     if (path.isEmpty())
-        return;
+        return false;
     IniFile ini(path);
     ini.setValue(QStringLiteral("PROFILE/LedMode"), uint(mode));
     writeEffect(ini, QStringLiteral("PROFILE/LedMode/LED_MODE_") + QString::number(mode), color, h, s,
                 v, bright, breath);
+    return ini.commit();
 }

@@ -59,10 +59,11 @@ QString modelProfileFilePath(const QString &productName, const QString &name)
            + kProfileSuffix;
 }
 
-void saveProfile(int index, const ProfileRecord &record, const QString &fileName)
+bool saveProfile(int index, const ProfileRecord &record, const QString &fileName)
 {
     IniFile ini(profileIniPath(fileName));
     writeProfileKeys(ini, profileSection(index, fileName), record, LedSwitchKeys::Stored);
+    return ini.commit();
 }
 
 // A profile file missing from one tree is read from the other one before the
@@ -78,11 +79,10 @@ void loadProfile(int index, ProfileRecord &record, const QString &fileName)
     readProfileKeys(IniFile(path), profileSection(index, fileName), record, LedSwitchKeys::Stored);
 }
 
-void saveProfileFile(const ProfileRecord &record, const QString &name)
+bool saveProfileFile(const ProfileRecord &record, const QString &name)
 {
     const QString path = profileFilePath(name);
-    if (!path.isEmpty())
-        saveProfile(0, record, path);
+    return !path.isEmpty() && saveProfile(0, record, path);
 }
 
 // An unusable name reads like a missing file.
@@ -98,20 +98,24 @@ void loadProfileFile(ProfileRecord &record, const QString &name)
     loadProfile(0, record, path);
 }
 
-void saveProfileDpi(const QString &name, int stage)
+bool saveProfileDpi(const QString &name, int stage)
 {
     const QString path = profileFilePath(name);
-    if (!path.isEmpty())
-        IniFile(path).setValue(QStringLiteral("PROFILE/dpi"), stage);
+    if (path.isEmpty())
+        return false;
+    IniFile ini(path);
+    ini.setValue(QStringLiteral("PROFILE/dpi"), stage);
+    return ini.commit();
 }
 
 // Both profile trees get the factory profile.
-void writeDefaultProfileFile()
+bool writeDefaultProfileFile()
 {
     ProfileRecord record;
     resetProfileToDefaults(record);
-    saveProfile(0, record, profileFilePath(kDefaultProfileName));
+    bool saved = saveProfile(0, record, profileFilePath(kDefaultProfileName));
     const QString modelPath = modelProfileFilePath(readCurrentProductName(), kDefaultProfileName);
     if (!modelPath.isEmpty() && cleanDir(modelPath) != cleanDir(profileFilePath(kDefaultProfileName)))
-        saveProfile(0, record, modelPath);
+        saved = saveProfile(0, record, modelPath) && saved;
+    return saved;
 }

@@ -12,10 +12,12 @@ QString modelProfileFilePath(const QString &productName, const QString &name);
 bool isSafeProfileName(const QString &name);
 
 // fileName empty: Config.ini, section "PROFILE_<index>"; else that file, section "PROFILE".
-void saveProfile(int index, const ProfileRecord &record, const QString &fileName);
+// Writers return true when every file was written; a name that gives no path writes nothing
+// and returns false.
+bool saveProfile(int index, const ProfileRecord &record, const QString &fileName);
 void loadProfile(int index, ProfileRecord &record, const QString &fileName);
 
-void saveProfileFile(const ProfileRecord &record, const QString &name);
+bool saveProfileFile(const ProfileRecord &record, const QString &name);
 void loadProfileFile(ProfileRecord &record, const QString &name);
-void saveProfileDpi(const QString &name, int stage);
-void writeDefaultProfileFile();
+bool saveProfileDpi(const QString &name, int stage);
+bool writeDefaultProfileFile();

@@ -36,9 +36,10 @@ void loadAllSettings(SettingsBlock &block)
 }
 
 // Also records the names "PROFILE_LIST/<n>", so readProfileList finds the files again.
-void writeProfileList(const SettingsBlock &block)
+bool writeProfileList(const SettingsBlock &block)
 {
     const std::vector<ProfileRecord> &list = profileList();
+    bool saved = true;
     {
         IniFile ini(configIniPath());
         ini.setValue(kProfileId, uint(block.currentProfile));
@@ -47,9 +48,11 @@ void writeProfileList(const SettingsBlock &block)
         ini.setValue(kListCount, uint(list.size()));
         for (size_t n = 0; n < list.size(); ++n)
             ini.setValue(listNameKey(int(n) + 1), list[n].ProfileName);
+        saved = ini.commit();
     }
     for (const ProfileRecord &record : list)
-        saveProfileFile(record, record.ProfileName);
+        saved = saveProfileFile(record, record.ProfileName) && saved;
+    return saved;
 }
 
 void readProfileList(SettingsBlock &block)

@@ -7,6 +7,7 @@
 void loadAllSettings(SettingsBlock &block);
 
 // The process-wide profile list.
-void writeProfileList(const SettingsBlock &block);
+// True when Config.ini and every listed file were written.
+bool writeProfileList(const SettingsBlock &block);
 void readProfileList(SettingsBlock &block);
 int findProfileByName(const QString &name);

@@ -28,9 +28,11 @@ int readThemeColorId()
     return int(IniFile(configIniPath()).number(kColorId));
 }
 
-void writeThemeColorId(int index)
+bool writeThemeColorId(int index)
 {
-    IniFile(configIniPath()).setValue(kColorId, index);
+    IniFile ini(configIniPath());
+    ini.setValue(kColorId, index);
+    return ini.commit();
 }
 
 QColor themeColor()

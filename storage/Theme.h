@@ -7,7 +7,7 @@ constexpr int ThemeColorCount = 7;
 
 QColor themePaletteColor(int index); // entry 0 for an index outside 0..6
 int readThemeColorId();
-void writeThemeColorId(int index);
+bool writeThemeColorId(int index); // true when written
 // The theme colour every widget draws with: the palette entry of "Config/GColorID".
 QColor themeColor();
 QString menuStyleSheet();

@@ -16,6 +16,10 @@
         <translation>Send data failed, please try again.</translation>
     </message>
     <message>
+        <source>The settings could not be saved.</source>
+        <translation>The settings could not be saved.</translation>
+    </message>
+    <message>
         <source>Dongle Disconnect!</source>
         <translation>Dongle Disconnect!</translation>
     </message>

@@ -16,6 +16,10 @@
         <translation>发送数据失败，请重试。</translation>
     </message>
     <message>
+        <source>The settings could not be saved.</source>
+        <translation>无法保存设置。</translation>
+    </message>
+    <message>
         <source>Dongle Disconnect!</source>
         <translation>接收器已断开！</translation>
     </message>

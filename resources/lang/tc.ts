@@ -16,6 +16,10 @@
         <translation>傳送資料失敗，請重試。</translation>
     </message>
     <message>
+        <source>The settings could not be saved.</source>
+        <translation>無法儲存設定。</translation>
+    </message>
+    <message>
         <source>Dongle Disconnect!</source>
         <translation>接收器已斷開！</translation>
     </message>

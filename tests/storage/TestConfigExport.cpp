@@ -117,8 +117,9 @@ private slots:
     }
 
     // Stream data of any type but a colour could demand gigabytes when read: such a
-    // file reads as an empty one and is never written, however the value is escaped.
-    void foreignStreamDataIsNeitherReadNorWritten_data()
+    // value reads as missing, however it is escaped, the rest of the file reads
+    // normally and the next write drops it.
+    void foreignStreamDataReadsAsMissingAndHeals_data()
     {
         QTest::addColumn<QByteArray>("value");
         const QByteArray bomb = "Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)";
@@ -132,24 +133,33 @@ private slots:
         QTest::newRow("list element") << "a, @" + bomb;
         QTest::newRow("continued line") << "\\\n@" + bomb;
         QTest::newRow("string list type") << QByteArray("@Variant(\\0\\0\\0\\v\\x7f\\xff\\xff\\xff)");
+        QTest::newRow("date time") << QByteArray("@DateTime(\\0\\0\\0\\x10\\0)");
+        QTest::newRow("short colour") << QByteArray("@Variant(\\0\\0\\0\\x43\\x1\\xff)");
     }
-    void foreignStreamDataIsNeitherReadNorWritten()
+    void foreignStreamDataReadsAsMissingAndHeals()
     {
         QFETCH(QByteArray, value);
         TestAppFolder folder;
-        const QByteArray content = "[Config]\nProfileID=3\nProfile1=Kept\n[PROFILE_0]\npollrate=8\nx=" + value + "\n";
+        const QByteArray content = "[Config]\nProfileID=3\nProfile1=Kept\n[PROFILE_0]\npollrate=8\nx=" + value
+                                   + "\n[PROFILE_1]\npollrate=9\n";
         folder.writeFile("hostile.conf", content);
         const QString file = folder.path() + "/hostile.conf";
         SettingsBlock read = sampleBlock(1);
         importProfiles(read, file);
-        QCOMPARE(read.currentProfile, quint8(0));
-        QVERIFY(read.names[0].isEmpty());
-        QCOMPARE(read.profiles[0].pollrate, quint8(0));
-        exportProfiles(sampleBlock(2), file);
-        writeMouseName("QM700", file);
+        QCOMPARE(read.currentProfile, quint8(3));
+        QCOMPARE(read.names[0], QStringLiteral("Kept"));
+        QCOMPARE(read.profiles[0].pollrate, quint8(8));
+        QCOMPARE(read.profiles[1].pollrate, quint8(9));
+        QVERIFY(!IniFile(file).value("PROFILE_0/x").isValid());
+        QVERIFY(writeMouseName("QM700", file));
         QFile raw(file);
         QVERIFY(raw.open(QIODevice::ReadOnly));
-        QCOMPARE(raw.readAll(), content);
+        const QByteArray healed = raw.readAll();
+        QVERIFY2(!healed.contains("x="), healed.constData());
+        // Qt's own reader may read the healed file.
+        QSettings qt(file, QSettings::IniFormat);
+        QCOMPARE(qt.value("Config/Profile1").toString(), QStringLiteral("Kept"));
+        QCOMPARE(qt.value("PROFILE_1/pollrate").toInt(), 9);
     }
 
     // A file far larger than any settings file is not read into memory, nor written.
