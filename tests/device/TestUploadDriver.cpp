@@ -5,10 +5,12 @@
 #include "device/UploadDriver.h"
 #include "storage/ChangeDetection.h"
 #include "storage/ConfigIni.h"
+#include "storage/ProfileFiles.h"
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -287,6 +289,27 @@ private slots:
         QTRY_VERIFY(fx.mouse().commandSequence().mid(end).contains(char(0x48)));
         control.stopBatteryThread();
         QVERIFY(!control.isBatteryThreadRunning());
+    }
+
+    // The mouse is written even when a settings file cannot be; the thread says so.
+    void unsavedSettingsAreReportedAfterTheUpload()
+    {
+        DeviceFixture fx(3389, 6, 4);
+        fillSampleBlock(workingSettings);
+        const QString blocked = profileFilePath(workingSettings.names[0]);
+        for (const bool obstacle : {true, false}) {
+            QVERIFY(obstacle ? QDir().mkpath(blocked) : QDir(blocked).removeRecursively());
+            const int writes = fx.mouse().writeCount();
+            QuorProcessThread thread;
+            thread.setSendAll(true);
+            QSignalSpy done(&thread, &QuorProcessThread::DoProcessDlg);
+            thread.start();
+            QVERIFY(done.wait(10000));
+            thread.wait();
+            QCOMPARE(thread.result(), quint8(0));
+            QCOMPARE(thread.settingsSaved(), !obstacle);
+            QVERIFY(fx.mouse().writeCount() > writes);
+        }
     }
 
     void stopFlagEndsWithoutSignal()

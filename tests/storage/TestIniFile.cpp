@@ -1,0 +1,186 @@
+#include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
+#include "storage/ProfileFiles.h"
+#include "storage/StartupLoad.h"
+#include "tests/common/TestAppFolder.h"
+#include "tests/common/TestMain.h"
+#include "tests/storage/ProfileSamples.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTest>
+
+#include <chrono>
+#include <cstdlib>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+SettingsBlock savedAndReloaded(const SettingsBlock &block)
+{
+    SettingsBlock loaded;
+    if (saveAllSettings(block))
+        loadAllSettings(loaded);
+    return loaded;
+}
+}
+
+class TestIniFile : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Names that hold stream-data lookalikes once made every later save go nowhere.
+    void namesLikeStreamDataSurviveSaveRestartAndSaveAgain()
+    {
+        TestAppFolder folder;
+        folder.copySeedData();
+        SettingsBlock block = sampleBlock(2);
+        block.names[0] = "My, @Variant(1)";
+        block.names[1] = "a=@Variant(x)";
+        for (int round = 0; round < 2; ++round) {
+            const SettingsBlock loaded = savedAndReloaded(block);
+            QCOMPARE(loaded.names, block.names);
+            for (int i = 0; i < ProfileCount; ++i)
+                QCOMPARE(firstDifference(loaded.profiles[i], block.profiles[i]), QString());
+            QCOMPARE(readCurrentProductName(), QStringLiteral("QM700"));
+            block.profiles[0].pollrate = quint8(block.profiles[0].pollrate + 1);
+        }
+        QCOMPARE(QSettings(configIniPath(), QSettings::IniFormat).value("Config/Profile1").toString(),
+                 block.names[0]);
+    }
+
+    void foreignValueInConfigIniReadsAsMissingAndHeals()
+    {
+        TestAppFolder folder;
+        folder.copySeedData();
+        QFile ini(configIniPath());
+        QVERIFY(ini.open(QIODevice::Append));
+        ini.write("\n[Foreign]\nbomb=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\nkept=1\n");
+        ini.close();
+        SettingsBlock block;
+        loadAllSettings(block);
+        QCOMPARE(block.names[4], QStringLiteral("Profile 5"));
+        QCOMPARE(readMouseSensor(), 3389);
+        QVERIFY(!IniFile(configIniPath()).value("Foreign/bomb").isValid());
+        QVERIFY(saveAllSettings(block));
+        const QByteArray healed = fileBytes(configIniPath());
+        QVERIFY(!healed.contains("bomb"));
+        QVERIFY(healed.contains("kept=1"));
+    }
+
+    // A spec byte outside Qt's range would build a QColor the sanitizers stop at.
+    void colourWithAnUnknownSpecReadsInvalid_data()
+    {
+        QTest::addColumn<QByteArray>("spec");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("89") << QByteArray("Y") << false;
+        QTest::newRow("-1") << QByteArray("\\xff") << false;
+        QTest::newRow("6") << QByteArray("\\x6") << false;
+        QTest::newRow("invalid") << QByteArray("\\0") << false;
+        QTest::newRow("rgb") << QByteArray("\\x1") << true;
+        QTest::newRow("hsv") << QByteArray("\\x2") << true;
+        QTest::newRow("extended") << QByteArray("\\x5") << true;
+    }
+    void colourWithAnUnknownSpecReadsInvalid()
+    {
+        QFETCH(QByteArray, spec);
+        QFETCH(bool, valid);
+        TestAppFolder folder;
+        folder.writeFile("Configs/Profile/P.prof", "[PROFILE]\nLedMode\\LED_MODE_0_RGB=@Variant(\\0\\0\\0\\x43" + spec
+                                                       + "\\x3c\\0\\x10\\0\\x20\\0\\x30\\0\\0\\0)\npollrate=8\n");
+        ProfileRecord r;
+        loadProfileFile(r, "P");
+        QCOMPARE(r.ledModes[0].color.isValid(), valid);
+        QCOMPARE(r.pollrate, quint8(8));
+    }
+
+    // A FIFO would block the reader in open() for ever; it reads as missing and is
+    // never written through.
+    void fifoReadsAsMissingAndIsNotWritten()
+    {
+        TestAppFolder folder;
+        folder.copySeedData();
+        const QString fifo = profileFilePath("Profile 1");
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        auto load = std::async(std::launch::async, [] {
+            SettingsBlock block;
+            loadAllSettings(block);
+            return block.profiles[0].LedMoveOFF;
+        });
+        if (load.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+            qCritical("loading hangs on a FIFO");
+            std::_Exit(1);
+        }
+        QCOMPARE(load.get(), quint8(255));
+        SettingsBlock block = sampleBlock(1);
+        block.names[0] = "Profile 1";
+        QVERIFY(!saveAllSettings(block));
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+        QVERIFY(saveProfileFile(block.profiles[1], "Profile 2"));
+    }
+
+    // Writes report failure: a file that cannot be written, a folder in its place,
+    // a folder that cannot be made.
+    void failedWritesAreReported_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("read-only file") << "read-only";
+        QTest::newRow("folder in its place") << "folder";
+        QTest::newRow("file in place of its folder") << "file";
+    }
+    void failedWritesAreReported()
+    {
+        QFETCH(QString, obstacle);
+        TestAppFolder folder;
+        folder.copySeedData();
+        QString target = configIniPath();
+        if (obstacle == "read-only") {
+            QFile(target).setPermissions(QFile::ReadOwner);
+            if (access(QFile::encodeName(target).constData(), W_OK) == 0)
+                QSKIP("this user may write read-only files");
+        } else if (obstacle == "folder") {
+            QFile::remove(target);
+            QVERIFY(QDir().mkpath(target));
+        } else {
+            QVERIFY(QDir(folder.configDir()).removeRecursively());
+            folder.writeFile("Configs", "not a folder");
+        }
+        const QByteArray before = fileBytes(target);
+        QVERIFY(!saveAllSettings(sampleBlock(1)));
+        QVERIFY(!writeBattery(80));
+        IniFile ini(target);
+        ini.setValue("Config/Battery", 80);
+        QVERIFY(!ini.commit());
+        QCOMPARE(fileBytes(target), before);
+        QVERIFY(writeMouseName("QM700", folder.path() + "/elsewhere.conf"));
+    }
+
+    // Keys another object wrote meanwhile are kept, and an unchanged object writes nothing.
+    void commitKeepsKeysWrittenMeanwhile()
+    {
+        TestAppFolder folder;
+        const QString path = folder.path() + "/shared.ini";
+        IniFile first(path);
+        first.setValue("A/one", 1);
+        QVERIFY(writeMouseName("QM700", path));
+        QVERIFY(first.commit());
+        QCOMPARE(readMouseName(path), QStringLiteral("QM700"));
+        QCOMPARE(IniFile(path).number("A/one"), 1);
+        const QByteArray bytes = fileBytes(path);
+        QVERIFY(IniFile(path).commit());
+        QCOMPARE(fileBytes(path), bytes);
+        QVERIFY(!QFile::exists(path + ".lock"));
+    }
+};
+
+MOUSECFG_TEST(TestIniFile)
+#include "TestIniFile.moc"
