@@ -4,7 +4,7 @@
 #include "storage/StartupLoad.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
-#include "tests/storage/ProfileSamples.h"
+#include "tests/common/ProfileSamples.h"
 
 #include <QDir>
 #include <QFile>
