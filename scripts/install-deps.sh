@@ -7,6 +7,8 @@ packages=(
   libhidapi-dev libudev-dev
   fonts-dejavu-core
 )
+# Callers may name more packages, e.g. the run script's fonts.
+packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
@@ -15,7 +17,9 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Not root: through sudo where there is one.
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || ! command -v sudo > /dev/null || sudo=(sudo)
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

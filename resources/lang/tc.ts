@@ -76,44 +76,12 @@
         <translation>滑鼠休眠</translation>
     </message>
     <message>
-        <source>Profile</source>
-        <translation>設定檔</translation>
-    </message>
-    <message>
-        <source>Mode</source>
-        <translation>模式</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>版本</translation>
-    </message>
-    <message>
-        <source>Press Enter To Apply</source>
-        <translation>按 Enter 鍵套用</translation>
-    </message>
-    <message>
-        <source>NAME</source>
-        <translation>名稱</translation>
-    </message>
-    <message>
-        <source>RESET</source>
-        <translation>重設</translation>
-    </message>
-    <message>
-        <source>ADD</source>
-        <translation>新增</translation>
-    </message>
-    <message>
         <source>DELETE</source>
         <translation>刪除</translation>
     </message>
     <message>
         <source>COPY</source>
         <translation>複製</translation>
-    </message>
-    <message>
-        <source>Reset All</source>
-        <translation>全部重設</translation>
     </message>
     <message>
         <source>OK</source>
@@ -124,24 +92,8 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>Apply</source>
-        <translation>套用</translation>
-    </message>
-    <message>
-        <source>LOAD1</source>
-        <translation>載入</translation>
-    </message>
-    <message>
         <source>SAVE</source>
         <translation>儲存</translation>
-    </message>
-    <message>
-        <source>LIGHTING</source>
-        <translation>燈光</translation>
-    </message>
-    <message>
-        <source>CUSTOMIZE</source>
-        <translation>按鍵自訂</translation>
     </message>
     <message>
         <source>DPI</source>
@@ -150,81 +102,6 @@
     <message>
         <source>MACRO</source>
         <translation>巨集</translation>
-    </message>
-    <message>
-        <source>Firmware Update</source>
-        <translation>韌體更新</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>正面</translation>
-    </message>
-    <message>
-        <source>Side</source>
-        <translation>側面</translation>
-    </message>
-</context>
-<context>
-    <name>MousecfgWidget</name>
-    <message>
-        <source>MOUSE OFF</source>
-        <translation>滑鼠關閉</translation>
-    </message>
-    <message>
-        <source>&amp;Load Config</source>
-        <translation>載入設定(&amp;L)</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>結束(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Save Profile File</source>
-        <translation>儲存設定檔</translation>
-    </message>
-    <message>
-        <source>Load Profile File</source>
-        <translation>載入設定檔</translation>
-    </message>
-    <message>
-        <source>Save Config File</source>
-        <translation>儲存組態檔</translation>
-    </message>
-    <message>
-        <source>Load Config File</source>
-        <translation>載入組態檔</translation>
-    </message>
-    <message>
-        <source>Profile File(*.prof)</source>
-        <translation>設定檔(*.prof)</translation>
-    </message>
-    <message>
-        <source>Config File(*.conf)</source>
-        <translation>組態檔(*.conf)</translation>
-    </message>
-    <message>
-        <source>Profile</source>
-        <translation>設定檔</translation>
-    </message>
-    <message>
-        <source>DPI</source>
-        <translation>DPI</translation>
-    </message>
-    <message>
-        <source>125 HZ</source>
-        <translation>125 赫茲</translation>
-    </message>
-    <message>
-        <source>250 HZ</source>
-        <translation>250 赫茲</translation>
-    </message>
-    <message>
-        <source>500 HZ</source>
-        <translation>500 赫茲</translation>
-    </message>
-    <message>
-        <source>1000 HZ</source>
-        <translation>1000 赫茲</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,199 @@
+#pragma once
+
+#include "app/WindowScale.h"
+#include "storage/ConfigIni.h"
+
+#include <QPixmap>
+#include <QPoint>
+#include <QRegion>
+#include <QSize>
+#include <QStringList>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class BatteryThreadControl;
+class QIcon;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollArea;
+class QTranslator;
+class QuorAction;
+class QuorLabel;
+class QuorMessageBox;
+class QuorProcessbar;
+class QuorPushButton;
+
+// The program's one top-level window: a frameless, skinned window of 999 x 640
+// design pixels times the UI scale. It owns the pages, the tray icon, the profile
+// controls and the device connection. Its implementation is split by topic over
+// the MousecfgWidget*.cpp files of app/.
+class MousecfgWidget : public QWidget
+{
+    Q_OBJECT
+    friend struct MousecfgWidgetProbe;
+
+public:
+    // The four tabs.
+    enum Tab { LightingTab = 0, ButtonsTab = 1, DpiTab = 2, MacroTab = 3 };
+    static constexpr int TabCount = 4;
+    // m_iLinkState.
+    enum LinkState { CableOnly = 0, CableAndReceiver = 1, ReceiverOnly = 2, NoLink = 3 };
+
+    explicit MousecfgWidget(QWidget *parent = nullptr);
+    ~MousecfgWidget() override;
+
+    int connectedCount() const { return m_iConnectedCount; }
+    double scale() const { return m_dScale; }
+
+    void switchPage(int tab);
+    void showMouseView(bool front);
+    void refreshPages();
+    void storeUiIntoProfile();
+    void updateLinkIcons();
+    void retranslateUi();
+    void relayoutWindow();
+
+public slots:
+    void showOrWarn();
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void slotGotoMacro(quint8 tab);
+    void slotWarning();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void onButtonClicked();
+    void onTabOrFirmwareButton(QuorPushButton *sender);
+
+private:
+    // Construction (MousecfgWidget.cpp).
+    void chooseInitialScale();
+    void placeOnPrimaryScreen();
+    void applyScaleIndex(int index);
+    const QPixmap &backgroundForIndex(int index);
+    const QRegion &maskForIndex(int index);
+    void loadLanguage();
+    void loadSettingsBlocks();
+    void adoptLastWrittenBlock();
+    void writePendingDefaultProfile();
+    void openCurrentDevice();
+    void createTrayActions();
+    void createTrayIcon(const QIcon &icon);
+    // Hides the window into the tray, or minimises it where there is no tray.
+    void hideWindow();
+    bool hasTray() const { return m_trayIcon != nullptr; }
+
+    // Controls and texts (MousecfgWidgetControls.cpp).
+    QuorPushButton *makeButton(const QStringList &skins, int flags);
+    QLabel *makeLabel(int alignment, bool hidden);
+    void createMouseButton();
+    void buildUi();
+    void buildTopControls();
+    void buildTabAndActionButtons();
+    void buildMenus();
+    void buildProfileControls();
+    void buildViewControls();
+    void placeControls();
+    void updateAreaFocus();
+    void loadModelPictures();
+
+    // Pages (MousecfgWidgetPages.cpp).
+    void createPages();
+    void placePages();
+    void retranslatePages();
+    void showPagesOfTab(int tab);
+    // Tells the button page which key group the mouse view shows.
+    void showButtonGroupOnPage();
+
+    // Devices (MousecfgWidgetDevices.cpp).
+    void countConnectedMice();
+    void refreshMouseList(int unused);
+
+    // Shell.
+    bool m_bDragging = false;
+    QPoint m_pressPos;
+    QPoint m_pressWindowPos;
+    double m_dScale = 1.0;
+    int m_iScaleIndex = 0;
+    int m_iAppliedScaleIndex = 0;
+    QSize m_scaledSize;
+    std::array<QPixmap, ScaleIndexCount> m_background;
+    std::array<QRegion, ScaleIndexCount> m_windowMask;
+    std::array<bool, ScaleIndexCount> m_maskMade{};
+    QPixmap m_batteryPixmapNoCable;
+    QPixmap m_batteryPixmapCable;
+    QTranslator *m_translator = nullptr;
+    int m_iLangIndex = 0;
+    LanguageList m_languages;
+    int m_iLangCount = 0;
+    QScrollArea *m_buttonScroll = nullptr;
+    bool m_bFrontView = true;
+    int m_iLinkState = NoLink;
+    int m_iConnectedCount = 0;
+    int m_bDevicePresent = 0;
+    bool m_bDefaultProfilePending = false;
+    int m_iBatteryFull = BatteryFullDefault;
+    BatteryThreadControl *m_batteryControl = nullptr;
+    QStringList m_mouseNames;
+    QMenu *m_mouseMenu = nullptr;
+
+    // Controls.
+    QuorProcessbar *m_batteryBar = nullptr;
+    int m_iBattery = 0;
+    QLabel *m_hiddenLabel = nullptr;
+    QuorLabel *m_versionLabel = nullptr;
+    QuorLabel *m_modelLabel = nullptr;
+    QuorPushButton *m_langButton = nullptr;
+    QMenu *m_langMenu = nullptr;
+    QuorPushButton *m_closeButton = nullptr;
+    QuorPushButton *m_minButton = nullptr;
+    QuorPushButton *m_firmwareButton = nullptr;
+    QuorPushButton *m_profileButton = nullptr;
+    std::array<QuorPushButton *, ProfileCount> m_slotButtons{};
+    std::array<QuorPushButton *, 16> m_buttons{};
+    QLabel *m_profileLabel = nullptr;
+    std::vector<std::unique_ptr<QuorAction>> m_langActions;
+    QLabel *m_frontPicture = nullptr;
+    QLabel *m_sidePicture = nullptr;
+    QLabel *m_cableLabel = nullptr;
+    QLabel *m_dongleLabel = nullptr;
+    std::array<QuorPushButton *, 40> m_hotspots{};
+    QuorPushButton *m_arrowUp = nullptr;
+    QuorPushButton *m_arrowDown = nullptr;
+    QuorPushButton *m_frontButton = nullptr;
+    QuorPushButton *m_sideButton = nullptr;
+    QuorPushButton *m_mouseButton = nullptr;
+    QLineEdit *m_nameEdit = nullptr;
+    QuorPushButton *m_nameApplyButton = nullptr;
+    QuorLabel *m_nameLabel = nullptr;
+    QMenu *m_profileMenu = nullptr;
+    std::array<std::unique_ptr<QuorAction>, ProfileCount> m_profileActions;
+    QMenu *m_spareMenu = nullptr;
+
+    // Hot-spot selection: the selected key of each group (0 front, 1 side, 2 arrows).
+    std::array<int, 3> m_selectedKey{};
+    int m_iKeyGroup = 0;
+    int m_iSavedKey = 0;
+
+    // Tray.
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    QMenu *m_trayMenu = nullptr;
+    std::unique_ptr<QuorAction> m_loadConfigAction;
+    std::unique_ptr<QuorAction> m_quitAction;
+    QuorMessageBox *m_warningBox = nullptr;
+};
+
+// 1 from the moment the no-mouse box is decided on until it closes; the tray
+// does not hide the window meanwhile.
+extern quint8 warningBoxOpen;

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds a Release build and starts mousecfg from the
+# build's application folder:  bash scripts/run.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+# The Chinese languages need the CJK fonts.
+bash scripts/install-deps.sh fonts-noto-cjk
+build=build-rel
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build "$build" -j"$(nproc)" --target mousecfg appfolder
+
+rule=/etc/udev/rules.d/70-mousecfg.rules
+if [ ! -e "$rule" ]; then
+  if [ "$(id -u)" -eq 0 ]; then
+    cp data/70-mousecfg.rules "$rule"
+    command -v udevadm > /dev/null && udevadm control --reload || true
+    echo "installed $rule: replug the receiver or the cable"
+  else
+    echo "to reach the mouse without root, run once:"
+    echo "  sudo cp data/70-mousecfg.rules $rule && sudo udevadm control --reload"
+  fi
+fi
+exec "$build/bin/mousecfg"

@@ -1,0 +1,227 @@
+#include "tests/app/WindowFixture.h"
+#include "tests/common/TestMain.h"
+
+#include "platform/HostInput.h"
+#include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
+#include "storage/ProfileFiles.h"
+#include "storage/SettingsBlock.h"
+#include "widgets/QuorMessageBox.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTest>
+
+class TestMousecfgWidget : public QObject
+{
+    Q_OBJECT
+private slots:
+    // The window's size follows the screen's logical DPI (run also with QT_FONT_DPI=120).
+    void receiverPluggedOpensPollsAndShows()
+    {
+        WindowFixture fixture(true, false);
+        MousecfgWidget &window = fixture.open();
+        MousecfgWidgetProbe probe(window);
+        QCOMPARE(window.connectedCount(), 1);
+        QCOMPARE(FakeMouse::instance().openHandleCount(FakeLink::Receiver), 2);
+        QVERIFY(probe.batteryThreadRunning());
+        QTRY_VERIFY(FakeMouse::instance().readCount() > 0);
+        window.show();
+        const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+        const QSize expected = dpi == 120 ? QSize(1248, 800) : QSize(999, 640);
+        if (dpi != 120 && dpi != 96 && dpi != 100)
+            QSKIP("screen DPI outside the cases this test knows");
+        QCOMPARE(window.size(), expected);
+    }
+
+    void nothingPluggedShowsTheBoxLater_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("confirmed") << true;
+        QTest::newRow("escape") << false;
+    }
+    void nothingPluggedShowsTheBoxLater()
+    {
+        QFETCH(bool, confirm);
+        WindowFixture fixture(false, false);
+        MousecfgWidget &window = fixture.open();
+        QCOMPARE(window.connectedCount(), 0);
+        QString message;
+        int type = 0;
+        ModalWatch watch([&](QWidget *modal) {
+            auto *box = qobject_cast<QuorMessageBox *>(modal);
+            QVERIFY(box);
+            message = box->messageLabel()->caption();
+            type = box->type();
+            QCOMPARE(warningBoxOpen, quint8(1));
+            if (confirm)
+                box->accept();
+            else
+                QTest::keyClick(box, Qt::Key_Escape);
+        });
+        QVERIFY(!window.isVisible());
+        QTRY_VERIFY(watch.seen());
+        QCOMPARE(type, 4);
+        QCOMPARE(message, QStringLiteral("Dongle Disconnect!"));
+        // Cleared whatever the answer; without a tray a confirmed box minimises the window.
+        QCOMPARE(warningBoxOpen, quint8(0));
+        QCOMPARE(window.isMinimized(), confirm);
+    }
+
+    void tabsShowTheirControls_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<bool>("front");
+        // model label, front picture, side picture, Front button, front hot-spot, side hot-spot, arrow
+        QTest::addColumn<QVector<bool>>("shown");
+        QTest::newRow("lighting") << 0 << true << QVector<bool>{true, true, false, false, false, false, false};
+        QTest::newRow("buttons front") << 1 << true << QVector<bool>{true, true, false, true, true, false, true};
+        QTest::newRow("buttons side") << 1 << false << QVector<bool>{true, false, true, true, false, true, false};
+        QTest::newRow("dpi") << 2 << true << QVector<bool>{false, false, false, false, false, false, false};
+        QTest::newRow("macro") << 3 << true << QVector<bool>{false, false, false, false, false, false, false};
+    }
+    void tabsShowTheirControls()
+    {
+        QFETCH(int, tab);
+        QFETCH(bool, front);
+        QFETCH(QVector<bool>, shown);
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.open();
+        MousecfgWidgetProbe probe(window);
+        probe.setFrontView(front);
+        window.switchPage(tab);
+        const QWidget *controls[] = {probe.modelLabel(), probe.frontPicture(), probe.sidePicture(),
+                                     probe.frontButton(), probe.hotspot(0), probe.hotspot(20), probe.arrowUp()};
+        for (int i = 0; i < shown.size(); ++i)
+            QVERIFY2(!controls[i]->isHidden() == shown[i], qPrintable(QString::number(i)));
+        for (int i = 0; i < MousecfgWidget::TabCount; ++i)
+            QCOMPARE(probe.button(i)->isSelected(), i == tab);
+        // A tab outside 0..3 changes nothing.
+        window.switchPage(4);
+        window.switchPage(-1);
+        QVERIFY(probe.button(tab)->isSelected());
+    }
+
+    void linkIconsFollowTheLinks_data()
+    {
+        QTest::addColumn<bool>("cable");
+        QTest::addColumn<bool>("receiver");
+        QTest::addColumn<int>("state");
+        QTest::newRow("both") << true << true << int(MousecfgWidget::CableAndReceiver);
+        QTest::newRow("cable") << true << false << int(MousecfgWidget::CableOnly);
+        QTest::newRow("receiver") << false << true << int(MousecfgWidget::ReceiverOnly);
+        QTest::newRow("neither") << false << false << int(MousecfgWidget::NoLink);
+    }
+    void linkIconsFollowTheLinks()
+    {
+        QFETCH(bool, cable);
+        QFETCH(bool, receiver);
+        QFETCH(int, state);
+        WindowFixture fixture(receiver, cable);
+        MousecfgWidget &window = fixture.open();
+        MousecfgWidgetProbe probe(window);
+        QCOMPARE(probe.linkState(), state);
+        QCOMPARE(!probe.dongleLabel()->isHidden(), receiver);
+        QCOMPARE(!probe.batteryBar()->isHidden(), !cable);
+        QVERIFY(probe.cableLabel()->isHidden());
+    }
+
+    void tabNeverReachesAControlWithoutArea()
+    {
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.open();
+        MousecfgWidgetProbe probe(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        probe.langButton()->setFocus();
+        int reached = 0;
+        for (int i = 0; i < 60; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QVERIFY2(focus->width() > 0 && focus->height() > 0, focus->metaObject()->className());
+            reached += focus == probe.button(13) ? 1 : 0;
+        }
+        QVERIFY(reached > 0);
+        // OK has no area: Space cannot click it unseen.
+        QCOMPARE(probe.button(11)->focusPolicy(), Qt::NoFocus);
+    }
+
+    void closeButtonWithoutTrayMinimises()
+    {
+        if (QSystemTrayIcon::isSystemTrayAvailable())
+            QSKIP("a tray is available here");
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.open();
+        window.show();
+        QTest::mouseClick(MousecfgWidgetProbe(window).closeButton(), Qt::LeftButton);
+        QVERIFY(window.isVisible());
+        QVERIFY(window.isMinimized());
+    }
+
+    void dragMovesPastFourPixels_data()
+    {
+        QTest::addColumn<QPoint>("delta");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("3 right 1 down") << QPoint(3, 1) << false;
+        QTest::newRow("3 right 2 down") << QPoint(3, 2) << true;
+    }
+    void dragMovesPastFourPixels()
+    {
+        QFETCH(QPoint, delta);
+        QFETCH(bool, moves);
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.open();
+        window.show();
+        const QPoint start = window.pos();
+        const QPoint local(10, 300);
+        const QPoint global = window.mapToGlobal(local);
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &press);
+        QMouseEvent move(QEvent::MouseMove, local + delta, global + delta, Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&window, &move);
+        QCOMPARE(window.pos(), moves ? start + delta : start);
+    }
+
+    // Stored values that would index past their tables, and the pointer speed.
+    void startUpChecksStoredValues()
+    {
+        WindowFixture fixture;
+        {
+            IniFile lang(langConfigIniPath());
+            lang.setValue("Config/LangID", 7);
+            IniFile config(configIniPath());
+            config.setValue("Config/ProfileID", 9);
+        }
+        ProfileRecord record;
+        resetProfileToDefaults(record);
+        record.mousespeed = 7;
+        saveProfileFile(record, "Profile 1");
+        MousecfgWidget &window = fixture.open();
+        MousecfgWidgetProbe probe(window);
+        QCOMPARE(probe.langIndex(), 0);
+        QCOMPARE(probe.langButton()->caption(), QStringLiteral("English"));
+        QCOMPARE(int(workingSettings.currentProfile), 0);
+        QCOMPARE(int(workingSettings.profiles[0].mousespeed), 7);
+        QCOMPARE(HostInput::pointerSpeed(), 7);
+    }
+
+    void noLanguageLeavesTheCaptionEmpty()
+    {
+        WindowFixture fixture;
+        {
+            IniFile config(configIniPath());
+            config.setValue("FONT_LIST/LANGNUM", 0);
+        }
+        MousecfgWidget &window = fixture.open();
+        MousecfgWidgetProbe probe(window);
+        QCOMPARE(probe.langButton()->caption(), QString());
+        QVERIFY(!probe.translatorInstalled());
+    }
+};
+
+MOUSECFG_TEST(TestMousecfgWidget)
+#include "TestMousecfgWidget.moc"

@@ -1,0 +1,91 @@
+#include "tests/common/TestAppFolder.h"
+#include "tests/common/TestMain.h"
+
+#include "platform/SingleInstance.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// The built program copied into a test application folder, started with a runtime
+// folder of its own.
+class ProgramCopy
+{
+public:
+    ProgramCopy()
+    {
+        m_folder.copySeedData();
+        m_program = m_folder.path() + "/mousecfg";
+        QFile::copy(QStringLiteral(MOUSECFG_PROGRAM), m_program);
+        QFile(m_program).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_env.insert("XDG_RUNTIME_DIR", m_runtime.path());
+        m_env.insert("QT_QPA_PLATFORM", "offscreen");
+        // The test stops the programs with signals; nothing to report then.
+        m_env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    }
+
+    void start(QProcess &process)
+    {
+        process.setProcessEnvironment(m_env);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.start(m_program, QStringList());
+        QVERIFY(process.waitForStarted());
+    }
+
+    // The pid written into the instance lock, 0 while there is none.
+    qint64 lockOwner() const
+    {
+        QFile lock(m_runtime.path() + "/" + SingleInstance::lockFileName("QM700 Wireless Gaming Mouse Mutex1"));
+        if (!lock.open(QIODevice::ReadOnly))
+            return 0;
+        return lock.readLine().trimmed().toLongLong();
+    }
+
+private:
+    TestAppFolder m_folder;
+    QTemporaryDir m_runtime;
+    QString m_program;
+    QProcessEnvironment m_env;
+};
+
+void stop(QProcess &process)
+{
+    process.kill();
+    process.waitForFinished();
+}
+}
+
+class TestProgramStart : public QObject
+{
+    Q_OBJECT
+private slots:
+    void secondStartExitsWithOne()
+    {
+        ProgramCopy program;
+        QProcess first;
+        program.start(first);
+        QTRY_COMPARE_WITH_TIMEOUT(program.lockOwner(), first.processId(), 30000);
+
+        QProcess second;
+        program.start(second);
+        QVERIFY(second.waitForFinished(30000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 1);
+        QCOMPARE(first.state(), QProcess::Running);
+
+        // A killed owner leaves a stale lock that the next start takes over.
+        stop(first);
+        QProcess third;
+        program.start(third);
+        QTRY_COMPARE_WITH_TIMEOUT(program.lockOwner(), third.processId(), 30000);
+        QCOMPARE(third.state(), QProcess::Running);
+        stop(third);
+    }
+};
+
+MOUSECFG_TEST(TestProgramStart)
+#include "TestProgramStart.moc"

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "app/MousecfgWidget.h"
+#include "device/BatteryThreadControl.h"
+#include "tests/common/TestAppFolder.h"
+#include "tests/fakehid/FakeMouse.h"
+#include "widgets/QuorLabel.h"
+#include "widgets/QuorProcessbar.h"
+#include "widgets/QuorPushButton.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QTranslator>
+
+#include <functional>
+#include <memory>
+
+// Reaches the window's members for the tests.
+struct MousecfgWidgetProbe
+{
+    explicit MousecfgWidgetProbe(MousecfgWidget &window) : w(window) {}
+    MousecfgWidget &w;
+
+    QuorPushButton *button(int i) const { return w.m_buttons[size_t(i)]; }
+    QuorPushButton *hotspot(int i) const { return w.m_hotspots[size_t(i)]; }
+    QuorPushButton *closeButton() const { return w.m_closeButton; }
+    QuorPushButton *langButton() const { return w.m_langButton; }
+    QuorPushButton *frontButton() const { return w.m_frontButton; }
+    QuorPushButton *arrowUp() const { return w.m_arrowUp; }
+    QuorLabel *modelLabel() const { return w.m_modelLabel; }
+    QLabel *frontPicture() const { return w.m_frontPicture; }
+    QLabel *sidePicture() const { return w.m_sidePicture; }
+    QLabel *dongleLabel() const { return w.m_dongleLabel; }
+    QLabel *cableLabel() const { return w.m_cableLabel; }
+    QuorProcessbar *batteryBar() const { return w.m_batteryBar; }
+    int linkState() const { return w.m_iLinkState; }
+    int langIndex() const { return w.m_iLangIndex; }
+    bool translatorInstalled() const { return w.m_translator && !w.m_translator->isEmpty(); }
+    bool batteryThreadRunning() const { return w.m_batteryControl->isBatteryThreadRunning(); }
+    void setFrontView(bool front) { w.m_bFrontView = front; }
+};
+
+// A test application folder with the shipped Config.ini and model descriptor, and
+// the emulated mouse with the links asked for.
+class WindowFixture
+{
+public:
+    explicit WindowFixture(bool receiver = true, bool cable = false)
+    {
+        FakeMouse &mouse = FakeMouse::instance();
+        mouse.reset();
+        if (receiver)
+            mouse.plug(FakeLink::Receiver);
+        if (cable)
+            mouse.plug(FakeLink::Cable);
+        folder.copySeedData();
+    }
+    ~WindowFixture()
+    {
+        window.reset();
+        FakeMouse::instance().reset();
+    }
+
+    MousecfgWidget &open()
+    {
+        window = std::make_unique<MousecfgWidget>();
+        return *window;
+    }
+
+    TestAppFolder folder;
+    std::unique_ptr<MousecfgWidget> window;
+};
+
+// Hands the next modal dialog to a handler; one that is still open after the time
+// limit is rejected, so a test can never hang in a nested event loop.
+class ModalWatch : public QObject
+{
+public:
+    using Handler = std::function<void(QWidget *)>;
+    explicit ModalWatch(Handler handler, int limitMs = 5000) : m_handler(std::move(handler)), m_limitMs(limitMs)
+    {
+        m_clock.start();
+        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start(20);
+    }
+    bool seen() const { return m_seen; }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (!m_seen) {
+            m_seen = true;
+            m_clock.restart();
+            m_handler(modal);
+        } else if (m_clock.elapsed() > m_limitMs) {
+            QMetaObject::invokeMethod(modal, "reject");
+        }
+    }
+
+    Handler m_handler;
+    int m_limitMs;
+    bool m_seen = false;
+    QElapsedTimer m_clock;
+    QTimer m_timer;
+};
