@@ -1,4 +1,5 @@
 #include "tests/app/WindowFixture.h"
+#include "tests/common/ModalRunner.h"
 #include "tests/common/TestMain.h"
 
 #include "platform/HostInput.h"
@@ -49,19 +50,22 @@ private slots:
         QCOMPARE(window.connectedCount(), 0);
         QString message;
         int type = 0;
-        ModalWatch watch([&](QWidget *modal) {
-            auto *box = qobject_cast<QuorMessageBox *>(modal);
-            QVERIFY(box);
-            message = box->messageLabel()->caption();
-            type = box->type();
-            QCOMPARE(warningBoxOpen, quint8(1));
-            if (confirm)
-                box->accept();
-            else
-                QTest::keyClick(box, Qt::Key_Escape);
-        });
+        bool closed = false;
         QVERIFY(!window.isVisible());
-        QTRY_VERIFY(watch.seen());
+        // The box opens from the window's 200 ms timer while the test waits.
+        QVERIFY(runModal([&] { QTRY_VERIFY(closed); },
+                         [&](QWidget *modal) {
+                             auto *box = qobject_cast<QuorMessageBox *>(modal);
+                             QVERIFY(box);
+                             message = box->messageLabel()->caption();
+                             type = box->type();
+                             QCOMPARE(warningBoxOpen, quint8(1));
+                             if (confirm)
+                                 box->accept();
+                             else
+                                 QTest::keyClick(box, Qt::Key_Escape);
+                             closed = true;
+                         }));
         QCOMPARE(type, 4);
         QCOMPARE(message, QStringLiteral("Dongle Disconnect!"));
         // Cleared whatever the answer; without a tray a confirmed box minimises the window.

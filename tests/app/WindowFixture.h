@@ -9,11 +9,8 @@
 #include "widgets/QuorPushButton.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTimer>
 #include <QTranslator>
 
-#include <functional>
 #include <memory>
 
 // Reaches the window's members for the tests.
@@ -70,40 +67,4 @@ public:
 
     TestAppFolder folder;
     std::unique_ptr<MousecfgWidget> window;
-};
-
-// Hands the next modal dialog to a handler; one that is still open after the time
-// limit is rejected, so a test can never hang in a nested event loop.
-class ModalWatch : public QObject
-{
-public:
-    using Handler = std::function<void(QWidget *)>;
-    explicit ModalWatch(Handler handler, int limitMs = 5000) : m_handler(std::move(handler)), m_limitMs(limitMs)
-    {
-        m_clock.start();
-        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-        m_timer.start(20);
-    }
-    bool seen() const { return m_seen; }
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (!m_seen) {
-            m_seen = true;
-            m_clock.restart();
-            m_handler(modal);
-        } else if (m_clock.elapsed() > m_limitMs) {
-            QMetaObject::invokeMethod(modal, "reject");
-        }
-    }
-
-    Handler m_handler;
-    int m_limitMs;
-    bool m_seen = false;
-    QElapsedTimer m_clock;
-    QTimer m_timer;
 };
