@@ -20,8 +20,11 @@ class QIcon;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QScrollArea;
 class QTranslator;
+class QuorColorWindow;
+class QuorDPIWindow;
+class QuorPointSpeed;
+class QuorReportRate;
 class QuorAction;
 class QuorLabel;
 class QuorMessageBox;
@@ -63,6 +66,7 @@ public slots:
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void slotGotoMacro(quint8 tab);
     void slotWarning();
+    void slotLiftChange(quint8 lift);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -137,7 +141,6 @@ private:
     int m_iLangIndex = 0;
     LanguageList m_languages;
     int m_iLangCount = 0;
-    QScrollArea *m_buttonScroll = nullptr;
     bool m_bFrontView = true;
     int m_iLinkState = NoLink;
     int m_iConnectedCount = 0;
@@ -145,6 +148,10 @@ private:
     bool m_bDefaultProfilePending = false;
     int m_iBatteryFull = BatteryFullDefault;
     BatteryThreadControl *m_batteryControl = nullptr;
+    QuorDPIWindow *m_dpiWindow = nullptr;
+    QuorPointSpeed *m_pointSpeed = nullptr;
+    QuorReportRate *m_reportRate = nullptr;
+    QuorColorWindow *m_colorWindow = nullptr;
     QStringList m_mouseNames;
     QMenu *m_mouseMenu = nullptr;
 

@@ -1,6 +1,7 @@
 #include "app/MousecfgWidget.h"
 
 #include "device/DeviceTable.h"
+#include "pages/PageLook.h"
 #include "storage/ModelDescriptor.h"
 #include "storage/Theme.h"
 #include "widgets/QuorAction.h"
@@ -10,6 +11,7 @@
 #include "widgets/SkinFont.h"
 #include "widgets/SkinPaths.h"
 #include "widgets/UiScale.h"
+#include "widgets/WidgetLook.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -70,13 +72,6 @@ bool usesRoundArrows(const QString &product)
            || product == QString::fromLatin1(deviceTable[0].productName);
 }
 
-QPalette whiteTextPalette(QPalette palette)
-{
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setBrush(group, QPalette::WindowText, Qt::white);
-    return palette;
-}
-
 // Scales a skin picture into a label; a picture that does not load leaves the label as it was.
 void showPicture(QLabel *label, const QString &skin, int width, int height, Qt::AspectRatioMode mode)
 {
@@ -87,7 +82,7 @@ void showPicture(QLabel *label, const QString &skin, int width, int height, Qt::
 
 void place(QWidget *widget, double scale, const QRect &r)
 {
-    setScaledGeometry(widget, scale, r.x(), r.y(), r.width(), r.height());
+    widget->setGeometry(scaledRect(scale, r.x(), r.y(), r.width(), r.height()));
 }
 } // namespace
 
@@ -370,5 +365,5 @@ void MousecfgWidget::updateAreaFocus()
         controls << button;
     controls << m_nameEdit;
     for (QWidget *control : controls)
-        control->setFocusPolicy(control->width() > 0 && control->height() > 0 ? Qt::StrongFocus : Qt::NoFocus);
+        focusOnlyWithArea(control, Qt::StrongFocus);
 }

@@ -8,8 +8,11 @@
 #include "storage/ProfileFiles.h"
 #include "storage/SettingsBlock.h"
 #include "widgets/QuorMessageBox.h"
+#include "widgets/QuorSlider.h"
 
 #include <QLabel>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
@@ -77,13 +80,19 @@ private slots:
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<bool>("front");
-        // model label, front picture, side picture, Front button, front hot-spot, side hot-spot, arrow
+        // model label, front picture, side picture, Front button, front hot-spot, side hot-spot,
+        // arrow, lighting page, DPI page, speed panel, rate panel
         QTest::addColumn<QVector<bool>>("shown");
-        QTest::newRow("lighting") << 0 << true << QVector<bool>{true, true, false, false, false, false, false};
-        QTest::newRow("buttons front") << 1 << true << QVector<bool>{true, true, false, true, true, false, true};
-        QTest::newRow("buttons side") << 1 << false << QVector<bool>{true, false, true, true, false, true, false};
-        QTest::newRow("dpi") << 2 << true << QVector<bool>{false, false, false, false, false, false, false};
-        QTest::newRow("macro") << 3 << true << QVector<bool>{false, false, false, false, false, false, false};
+        QTest::newRow("lighting") << 0 << true
+                                  << QVector<bool>{true, true, false, false, false, false, false, true, false, false, false};
+        QTest::newRow("buttons front")
+            << 1 << true << QVector<bool>{true, true, false, true, true, false, true, false, false, false, false};
+        QTest::newRow("buttons side")
+            << 1 << false << QVector<bool>{true, false, true, true, false, true, false, false, false, false, false};
+        QTest::newRow("dpi") << 2 << true
+                             << QVector<bool>{false, false, false, false, false, false, false, false, true, true, true};
+        QTest::newRow("macro") << 3 << true
+                               << QVector<bool>{false, false, false, false, false, false, false, false, false, false, false};
     }
     void tabsShowTheirControls()
     {
@@ -95,8 +104,10 @@ private slots:
         MousecfgWidgetProbe probe(window);
         probe.setFrontView(front);
         window.switchPage(tab);
-        const QWidget *controls[] = {probe.modelLabel(), probe.frontPicture(), probe.sidePicture(),
-                                     probe.frontButton(), probe.hotspot(0), probe.hotspot(20), probe.arrowUp()};
+        const QWidget *controls[] = {probe.modelLabel(),   probe.frontPicture(), probe.sidePicture(),
+                                     probe.frontButton(),  probe.hotspot(0),     probe.hotspot(20),
+                                     probe.arrowUp(),      probe.lightingPage(), probe.dpiPage(),
+                                     probe.speedPanel(),   probe.ratePanel()};
         for (int i = 0; i < shown.size(); ++i)
             QVERIFY2(!controls[i]->isHidden() == shown[i], qPrintable(QString::number(i)));
         for (int i = 0; i < MousecfgWidget::TabCount; ++i)
@@ -105,6 +116,44 @@ private slots:
         window.switchPage(4);
         window.switchPage(-1);
         QVERIFY(probe.button(tab)->isSelected());
+    }
+
+    // What the pages show of the current profile comes back into it unchanged.
+    void pagesRoundTripTheCurrentProfile()
+    {
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.open();
+        MousecfgWidgetProbe probe(window);
+        workingSettings.currentProfile = 2;
+        ProfileRecord &record = workingSettings.profiles[2];
+        record.dpi = 3;
+        for (int i = 0; i < DpiStageCount; ++i)
+            record.stages[size_t(i)] = DpiStage{quint8(i % 2), 0, 0, quint32(10 + 20 * i), quint32(12 + 20 * i)};
+        record.pollrate = 4;
+        record.mousespeed = 7;
+        record.scrollspeed = 5;
+        const ProfileRecord shown = record;
+        window.refreshPages();
+        QCOMPARE(probe.speedPanel()->pointerSlider()->value(), 7);
+        QCOMPARE(probe.speedPanel()->scrollBox()->value(), 5);
+        // Apply takes the pages' copies back, whatever the record holds meanwhile.
+        record.dpi = 0;
+        record.stages = {};
+        record.pollrate = 1;
+        window.storeUiIntoProfile();
+        QCOMPARE(int(record.dpi), 3);
+        QCOMPARE(int(record.pollrate), 4);
+        for (int i = 0; i < DpiStageCount; ++i) {
+            QCOMPARE(record.stages[size_t(i)].used, shown.stages[size_t(i)].used);
+            QCOMPARE(record.stages[size_t(i)].x, shown.stages[size_t(i)].x);
+            QCOMPARE(record.stages[size_t(i)].y, shown.stages[size_t(i)].y);
+        }
+        QCOMPARE(int(record.mousespeed), 7);
+        QCOMPARE(int(record.scrollspeed), 5);
+        QCOMPARE(workingSettings.profiles[0].pollrate, lastWrittenSettings.profiles[0].pollrate);
+        // The lift-off distance goes straight into the block.
+        probe.ratePanel()->liftButton(0)->click();
+        QCOMPARE(int(workingSettings.LiftHigh), 1);
     }
 
     void linkIconsFollowTheLinks_data()

@@ -2,6 +2,10 @@
 
 #include "app/MousecfgWidget.h"
 #include "device/BatteryThreadControl.h"
+#include "pages/QuorColorWindow.h"
+#include "pages/QuorDPIWindow.h"
+#include "pages/QuorPointSpeed.h"
+#include "pages/QuorReportRate.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/fakehid/FakeMouse.h"
 #include "widgets/QuorLabel.h"
@@ -36,6 +40,10 @@ struct MousecfgWidgetProbe
     bool translatorInstalled() const { return w.m_translator && !w.m_translator->isEmpty(); }
     bool batteryThreadRunning() const { return w.m_batteryControl->isBatteryThreadRunning(); }
     void setFrontView(bool front) { w.m_bFrontView = front; }
+    QuorDPIWindow *dpiPage() const { return w.m_dpiWindow; }
+    QuorPointSpeed *speedPanel() const { return w.m_pointSpeed; }
+    QuorReportRate *ratePanel() const { return w.m_reportRate; }
+    QuorColorWindow *lightingPage() const { return w.m_colorWindow; }
 };
 
 // A test application folder with the shipped Config.ini and model descriptor, and
