@@ -12,6 +12,7 @@ cmake --build "$build" -j"$(nproc)" --target mousecfg appfolder
 rule=/etc/udev/rules.d/70-mousecfg.rules
 if [ ! -e "$rule" ]; then
   if [ "$(id -u)" -eq 0 ]; then
+    mkdir -p "$(dirname "$rule")"
     cp data/70-mousecfg.rules "$rule"
     command -v udevadm > /dev/null && udevadm control --reload || true
     echo "installed $rule: replug the receiver or the cable"
