@@ -8,7 +8,6 @@
 #include "widgets/WidgetLook.h"
 
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -112,10 +111,6 @@ void QuorMessageBox::GetPlugInSignal()
 
 void QuorMessageBox::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    painter.drawPixmap(rect(), m_background);
-    painter.setPen(QPen(themeColor(), 2));
-    painter.drawRect(1, 1, width() - 2, height() - 2);
-    painter.end();
+    paintDialogFrame(this, m_background);
     QDialog::paintEvent(event);
 }

@@ -1,6 +1,10 @@
 #include "widgets/WidgetLook.h"
 
+#include "storage/Theme.h"
 #include "widgets/UiScale.h"
+
+#include <QPainter>
+#include <QWidget>
 
 QPalette whiteTextPalette(QPalette palette)
 {
@@ -24,4 +28,12 @@ QString grooveSliderStyleSheet(const QColor &start, const QColor &end, double sc
         .arg(h / 2).arg(h).arg(h / 2).arg(w)
         .arg(end.red()).arg(end.green()).arg(end.blue())
         .arg(h / 2).arg(h / 2).arg(w / 2);
+}
+
+void paintDialogFrame(QWidget *dialog, const QPixmap &background)
+{
+    QPainter painter(dialog);
+    painter.drawPixmap(dialog->rect(), background);
+    painter.setPen(QPen(themeColor(), 2));
+    painter.drawRect(1, 1, dialog->width() - 2, dialog->height() - 2);
 }

@@ -4,9 +4,16 @@
 #include <QPalette>
 #include <QString>
 
+class QPixmap;
+class QWidget;
+
 // The palette with white WindowText in every colour group.
 QPalette whiteTextPalette(QPalette palette = QPalette());
 
 // A horizontal slider with a theme-coloured handle: the part of the groove before the
 // handle runs from start to end, the rest is grey; sizes follow the scale.
 QString grooveSliderStyleSheet(const QColor &start, const QColor &end, double scale);
+
+// The skinned dialogs' ground: the background picture over the whole widget and a
+// 2-pixel frame in the theme colour.
+void paintDialogFrame(QWidget *dialog, const QPixmap &background);
