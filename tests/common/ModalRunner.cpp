@@ -1,6 +1,9 @@
 #include "tests/common/ModalRunner.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
 #include <QDialog>
 #include <QPointer>
 #include <QWidget>
@@ -62,4 +65,23 @@ bool runModal(const std::function<void()> &open, const std::function<void(QWidge
     whenModalOpens(inside, &dog, &ran);
     open();
     return ran && !dog.fired();
+}
+
+bool pickMenuEntry(QPushButton *button, const QString &text)
+{
+    bool found = false;
+    const bool ran = runModal([button] { QTest::mouseClick(button, Qt::LeftButton); },
+                              [text, &found](QWidget *popup) {
+                                  auto *menu = qobject_cast<QMenu *>(popup);
+                                  for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
+                                      if (action->text() == text) {
+                                          found = true;
+                                          menu->setActiveAction(action);
+                                          QTest::keyClick(menu, Qt::Key_Return);
+                                          return;
+                                      }
+                                  }
+                                  popup->close();
+                              });
+    return ran && found;
 }

@@ -3,8 +3,11 @@
 #include <QObject>
 #include <QTimer>
 
+#include <QString>
+
 #include <functional>
 
+class QPushButton;
 class QWidget;
 
 // When its time runs out, closes every popup and modal dialog still open, so a
@@ -27,3 +30,7 @@ private:
 //   QVERIFY(runModal([&] { result = dialog.exec(); }, [](QWidget *d) { ... }));
 bool runModal(const std::function<void()> &open, const std::function<void(QWidget *)> &inside,
               int timeoutMs = 3000);
+
+// Picks the entry of the button's menu as a user does: press the button, then
+// Return on the entry in the menu that pops up. False when no entry has the text.
+bool pickMenuEntry(QPushButton *button, const QString &text);

@@ -32,24 +32,3 @@ public:
 
     TestAppFolder folder;
 };
-
-// Picks the entry of the button's menu as a user does: press the button, then
-// Return on the entry in the menu that pops up.
-inline bool pickMenuEntry(QPushButton *button, const QString &text)
-{
-    bool found = false;
-    const bool ran = runModal([button] { QTest::mouseClick(button, Qt::LeftButton); },
-                              [text, &found](QWidget *popup) {
-                                  auto *menu = qobject_cast<QMenu *>(popup);
-                                  for (QAction *action : menu ? menu->actions() : QList<QAction *>()) {
-                                      if (action->text() == text) {
-                                          found = true;
-                                          menu->setActiveAction(action);
-                                          QTest::keyClick(menu, Qt::Key_Return);
-                                          return;
-                                      }
-                                  }
-                                  popup->close();
-                              });
-    return ran && found;
-}

@@ -1,0 +1,143 @@
+#include "macro/MacroRows.h"
+
+#include <QPair>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+constexpr std::array<int, MouseButtonCount> buttonBits{{1, 4, 2, 8, 16}};
+constexpr quint8 PressBit = 0x80;
+
+quint8 negativeByte(int distance)
+{
+    return quint8((256 - (distance & 0xFF)) & 0xFF);
+}
+
+// Distance of one move byte: up to 120 forward, above it backward.
+int byteDistance(quint8 value)
+{
+    return value > MaxMoveDistance ? 256 - value : value;
+}
+}
+
+int mouseButtonBit(int button)
+{
+    return button >= 0 && button < MouseButtonCount ? buttonBits[size_t(button)] : 0;
+}
+
+int mouseButtonIndex(int bit)
+{
+    const auto it = std::find(buttonBits.begin(), buttonBits.end(), bit);
+    return it != buttonBits.end() ? int(it - buttonBits.begin()) : -1;
+}
+
+MacroAction mouseButtonRow(int button, bool release)
+{
+    const int bit = mouseButtonBit(button);
+    if (bit == 0)
+        return MacroAction{};
+    return MacroAction{release ? MacroButtonRelease : MacroButtonPress, 0, quint8(bit)};
+}
+
+MacroAction mouseMoveRow(int direction, int distance)
+{
+    const quint8 forward = quint8(distance & 0xFF);
+    switch (direction) {
+    case MoveLeft:
+        return MacroAction{MacroMove, 0, negativeByte(distance)};
+    case MoveRight:
+        return MacroAction{MacroMove, 0, forward};
+    case MoveUp:
+        return MacroAction{MacroMove, negativeByte(distance), 0};
+    case MoveDown:
+        return MacroAction{MacroMove, forward, 0};
+    default:
+        return MacroAction{MacroMove, 0, 0};
+    }
+}
+
+MoveStep decodeMove(quint8 dataH, quint8 dataL)
+{
+    if (dataH != 0 && dataL != 0)
+        return MoveStep{MoveLeft, 0, false};
+    if (dataL != 0)
+        return MoveStep{dataL > MaxMoveDistance ? MoveLeft : MoveRight, byteDistance(dataL), true};
+    return MoveStep{dataH > MaxMoveDistance ? MoveUp : MoveDown, byteDistance(dataH), true};
+}
+
+MacroAction delayRow(int ms)
+{
+    return delayRowOfUnits(ms / 10);
+}
+
+MacroAction delayRowOfUnits(int units)
+{
+    units = std::clamp(units, 0, MaxDelayUnits);
+    return MacroAction{MacroDelay, quint8(units >> 8), quint8(units & 0xFF)};
+}
+
+int delayRowMs(const MacroAction &row)
+{
+    return row.dataH * 2560 + row.dataL * 10;
+}
+
+int recordedDelayUnits(qint64 gapMs)
+{
+    return int(std::clamp<qint64>(gapMs / 10, 1, MaxDelayUnits));
+}
+
+bool hasDelayRow(const QVector<MacroAction> &rows)
+{
+    return std::any_of(rows.begin(), rows.end(), [](const MacroAction &r) { return r.type == MacroDelay; });
+}
+
+bool rowsFit(const QVector<MacroAction> &rows, const QVector<MacroAction> &added)
+{
+    const int limit = hasDelayRow(rows) || hasDelayRow(added) ? MaxMacroRows : MaxRowsWithoutDelay;
+    return rows.size() + added.size() <= limit;
+}
+
+bool allKeysReleased(const QVector<MacroAction> &rows)
+{
+    // Pending presses by kind (key 4, button 1) and code.
+    QVector<QPair<int, int>> pressed;
+    for (const MacroAction &row : rows) {
+        const int kind = row.type & ~PressBit;
+        if (kind != (MacroKeyRelease & ~PressBit) && kind != (MacroButtonRelease & ~PressBit))
+            continue;
+        const QPair<int, int> key{kind, row.dataL};
+        if (row.type & PressBit)
+            pressed.append(key);
+        else
+            pressed.removeOne(key);
+    }
+    return pressed.isEmpty();
+}
+
+const char *mouseButtonName(int button)
+{
+    static const char *const names[MouseButtonCount] = {"LEFT CLICK", "MIDDLE CLICK", "RIGHT CLICK", "FORWARD",
+                                                         "BACKWARD"};
+    return button >= 0 && button < MouseButtonCount ? names[button] : "";
+}
+
+const char *moveDirectionName(int direction)
+{
+    static const char *const names[MoveDirectionCount] = {"MOVE LEFT", "MOVE RIGHT", "MOVE UP", "MOVE DOWN"};
+    return direction >= 0 && direction < MoveDirectionCount ? names[direction] : "";
+}
+
+MacroAction editorRow(const MacroAction &fileRow)
+{
+    switch (fileRow.type & ~PressBit) {
+    case MacroMove: {
+        const MoveStep move = decodeMove(fileRow.dataH, fileRow.dataL);
+        return mouseMoveRow(move.direction, move.distance);
+    }
+    case MacroKeyRelease:
+        return MacroAction{fileRow.type & PressBit ? MacroKeyPress : MacroKeyRelease, 0, fileRow.dataL};
+    default:
+        return fileRow;
+    }
+}
