@@ -1,0 +1,554 @@
+#include "macro/MacroDialog.h"
+
+#include "macro/MacroRows.h"
+#include "macro/QuorMacroItemDelegate.h"
+#include "macro/QuorTreeItem.h"
+#include "macro/QuorTreeWidget.h"
+#include "storage/Theme.h"
+#include "widgets/QuorAction.h"
+#include "widgets/QuorLabel.h"
+#include "widgets/QuorLineEdit.h"
+#include "widgets/QuorMessageBox.h"
+#include "widgets/QuorPushButton.h"
+#include "widgets/SkinFont.h"
+#include "widgets/SkinPaths.h"
+#include "widgets/UiScale.h"
+#include "widgets/WidgetLook.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QListWidget>
+#include <QMenu>
+#include <QStandardItemModel>
+#include <QTableView>
+
+namespace {
+QStringList skins(std::initializer_list<const char *> names)
+{
+    QStringList paths;
+    for (const char *name : names)
+        paths << skinPath(QStringLiteral("/skin/") + QLatin1String(name));
+    return paths;
+}
+
+QStringList fourStates(const char *stem)
+{
+    QStringList paths;
+    for (int i = 1; i <= 4; ++i)
+        paths << skinPath(QStringLiteral("/skin/%1%2.png").arg(QLatin1String(stem)).arg(i));
+    return paths;
+}
+
+QStringList tabSkins()
+{
+    return skins({"tabbutton-1.png", "tabbutton-3.png", "tabbutton-2.png", "tabbutton-1.png"});
+}
+
+const QString EditStyle = QStringLiteral("background-color:rgb(30,30,30);color:white;border:1px solid gray;");
+
+QString checkBoxStyle(double s)
+{
+    return QStringLiteral("QCheckBox{color:rgb(255,255,255);background:transparent;spacing:%1px;}"
+                          "QCheckBox::indicator{width:%2px;height:%2px;}"
+                          "QCheckBox::indicator:unchecked{border-image:url(%3);}"
+                          "QCheckBox::indicator:checked{border-image:url(%4);}")
+        .arg(scaledPixels(6, s))
+        .arg(scaledPixels(16, s))
+        .arg(skinPath(QStringLiteral("/skin/checkbox1-1.png")), skinPath(QStringLiteral("/skin/checkbox1-2.png")));
+}
+
+QString scrollBarStyle(double s)
+{
+    return QStringLiteral("QScrollBar:vertical {width: %1px;background:rgb(30,30,30);}"
+                          "QScrollBar::handle:vertical{background:rgb(90,90,90);min-height:%2px;}"
+                          "QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}"
+                          "QScrollBar::add-page:vertical,QScrollBar::sub-page:vertical{background:none;}")
+        .arg(scaledPixels(10, s))
+        .arg(scaledPixels(20, s));
+}
+
+QString listStyle(double s)
+{
+    const QColor c = themeColor();
+    return QStringLiteral("QListWidget{background-color:rgb(30,30,30);outline:0;}"
+                          "QListWidget{border:1px solid gray; color:white; }"
+                          "QListWidget::Item{height:%1;border:0.5px solid gray;}"
+                          "QListWidget::Item:hover{background:rgb(29,28,29);}"
+                          "QListWidget::item:selected{border-width:0px; background:rgb(%2,%3,%4); color:black;}"
+                          "QListWidget::item:selected:!active{border-width:0px; background:rgb(%2,%3,%4); "
+                          "color:black;}")
+               .arg(scaledPixels(26, s))
+               .arg(c.red())
+               .arg(c.green())
+               .arg(c.blue())
+           + scrollBarStyle(s);
+}
+
+QString tableStyle(double s)
+{
+    const QColor c = themeColor();
+    return QStringLiteral("QTableView{background-color:rgb(30,30,30);color:white;border:1px solid gray;"
+                          "gridline-color:rgb(70,70,70);selection-background-color:rgb(%1,%2,%3);}")
+               .arg(c.red())
+               .arg(c.green())
+               .arg(c.blue())
+           + scrollBarStyle(s);
+}
+}
+
+MacroDialog::MacroDialog(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("background-color: rgba(33,35,35,0.5)"));
+    buildUi();
+    rebuildMacroList();
+    retranslate();
+    applyScale();
+    loadMacroFile();
+    setEditPanelHidden(false);
+}
+
+MacroDialog::~MacroDialog()
+{
+    removeHook();
+}
+
+void MacroDialog::buildUi()
+{
+    buildButtons();
+    buildLabels();
+    m_pNameEdit = new QuorLineEdit(this);
+    m_pNameEdit->setMaxLength(20);
+    m_pNameEdit->setAlignment(Qt::AlignCenter);
+    m_pNameEdit->setStyleSheet(EditStyle);
+    m_pMacroList = new QListWidget(this);
+    m_pMacroList->setFocusPolicy(Qt::NoFocus);
+    connect(m_pMacroList, &QListWidget::clicked, this, &MacroDialog::itemClicked);
+    buildOptions();
+    buildTable();
+    buildEditors();
+    buildTree();
+    buildCommands();
+    setRecordMode(false);
+}
+
+void MacroDialog::buildButtons()
+{
+    const std::pair<PageButton, QStringList> pictures[] = {
+        {NewButton, fourStates("add")},
+        // A remove picture, so the two buttons beside the name do not look alike.
+        {DeleteMacroButton, skins({"profile_del1.png", "profile_del2.png"})},
+        {EditButton, skins({"edit.png", "edit.png", "edit.png", "edit.png"})},
+        {DeleteRowButton, fourStates("delete")},
+        {MoveUpButton, fourStates("moveup")},
+        {MoveDownButton, fourStates("movedown")},
+        {TopButton, fourStates("top")},
+        {BottomButton, fourStates("bottom")},
+        {ClearButton, fourStates("clear")},
+        {MouseEditorButton, skins({"rate.png"})},
+        {DirectionEditorButton, skins({"rate.png"})},
+    };
+    for (int i = 0; i < PageButtonCount; ++i) {
+        QStringList paths = tabSkins();
+        for (const auto &p : pictures) {
+            if (p.first == i)
+                paths = p.second;
+        }
+        auto *b = new QuorPushButton(paths, this);
+        b->setGlowMode(true);
+        connect(b, &QuorPushButton::clicked, this, &MacroDialog::onButtonClicked);
+        m_buttons[size_t(i)] = b;
+    }
+    button(MouseActionButton)->setSelectable(true);
+    for (PageButton loop : {LoopTimesButton, LoopWhileDownButton, LoopUntilDownButton})
+        button(loop)->setSelectable(true);
+    button(StopButton)->hide();
+}
+
+void MacroDialog::buildLabels()
+{
+    for (auto &l : m_labels) {
+        l = new QuorLabel(this);
+        l->setPalette(whiteTextPalette(l->palette()));
+    }
+    label(FocusLabel)->setFocusPolicy(Qt::NoFocus);
+}
+
+void MacroDialog::buildOptions()
+{
+    m_pRecordDelayBox = new QCheckBox(this);
+    m_pDefaultDelayBox = new QCheckBox(this);
+    m_pBatchBox = new QCheckBox(this);
+    for (QCheckBox *box : {m_pRecordDelayBox, m_pDefaultDelayBox})
+        connect(box, &QCheckBox::clicked, this, [this, box] { onDelayBoxClicked(box); });
+    m_pDefaultDelayEdit = new QuorLineEdit(this);
+    m_pDefaultDelayEdit->setMaxLength(5);
+    m_pDefaultDelayEdit->setValidator(new QIntValidator(0, MaxDefaultDelayMs, m_pDefaultDelayEdit));
+    m_pDefaultDelayEdit->setStyleSheet(EditStyle);
+    m_pLoopTimeEdit = new QuorLineEdit(this);
+    m_pLoopTimeEdit->setMaxLength(3);
+    m_pLoopTimeEdit->setValidator(new QIntValidator(1, MaxLoopTime, m_pLoopTimeEdit));
+}
+
+void MacroDialog::buildTable()
+{
+    m_pModel = new QStandardItemModel(this);
+    m_pDelegate = new QuorMacroItemDelegate(this);
+    m_pTable = new QTableView(this);
+    m_pTable->setModel(m_pModel);
+    for (int c = 0; c < 3; ++c)
+        m_pTable->setItemDelegateForColumn(c, m_pDelegate);
+    m_pTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_pTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_pTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_pTable->setFocusPolicy(Qt::NoFocus);
+    m_pTable->verticalHeader()->hide();
+    m_pTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_pTable->horizontalHeader()->setStyleSheet(
+        QStringLiteral("QHeaderView::section {color: white;background:rgb(30,30,30);}"));
+    connect(m_pTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &MacroDialog::CurrentChanged);
+    setupActionTable();
+}
+
+void MacroDialog::buildEditors()
+{
+    m_pDelayEditor = new QLineEdit(this);
+    m_pDelayEditor->setMaxLength(6);
+    m_pDelayEditor->setValidator(new QIntValidator(MinEditDelayMs, MaxDelayMs, m_pDelayEditor));
+    m_pDistanceEditor = new QLineEdit(this);
+    m_pDistanceEditor->setMaxLength(5);
+    m_pDistanceEditor->setValidator(new QIntValidator(1, MaxMoveDistance, m_pDistanceEditor));
+    for (QLineEdit *edit : {m_pDelayEditor, m_pDistanceEditor}) {
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setStyleSheet(EditStyle);
+    }
+    // Edits by the user write into the row; filling an editor writes nothing.
+    connect(m_pDelayEditor, &QLineEdit::textEdited, this, &MacroDialog::EditDelayChanged);
+    connect(m_pDistanceEditor, &QLineEdit::textEdited, this, &MacroDialog::EditMoveChanged);
+
+    m_pMouseMenu = new QMenu(this);
+    m_pDirectionMenu = new QMenu(this);
+    const auto fill = [this](QMenu *menu, std::vector<std::unique_ptr<QuorAction>> &actions, int count) {
+        for (int i = 0; i < count; ++i) {
+            actions.push_back(std::make_unique<QuorAction>(this));
+            QuorAction *action = actions.back().get();
+            connect(action, &QAction::triggered, this, [this, action] { onMouseCommandMenu(action); });
+            menu->addAction(action);
+        }
+        menu->setStyleSheet(menuStyleSheet());
+    };
+    fill(m_pMouseMenu, m_mouseActions, MouseButtonCount);
+    fill(m_pDirectionMenu, m_directionActions, MoveDirectionCount);
+    button(MouseEditorButton)->setMenu(m_pMouseMenu);
+    button(DirectionEditorButton)->setMenu(m_pDirectionMenu);
+}
+
+void MacroDialog::buildTree()
+{
+    m_pTree = new QuorTreeWidget(this);
+    m_pTree->setColumnCount(1);
+    for (int row = 0; row < QuorTreeWidget::TopRowCount; ++row) {
+        auto *item = new QTreeWidgetItem(m_pTree);
+        item->setData(0, Qt::TextAlignmentRole, int(Qt::AlignCenter));
+        item->setData(0, Qt::ForegroundRole, QColor(Qt::white));
+        if (row < MouseButtonCount) {
+            for (int c = 0; c < QuorTreeWidget::ChildRowCount; ++c)
+                (new QTreeWidgetItem(item))->setData(0, Qt::TextAlignmentRole, int(Qt::AlignCenter));
+        }
+    }
+    const char *pictures[MoveDirectionCount] = {"/skin/left.png", "/skin/right.png", "/skin/up.png", "/skin/down.png"};
+    for (int d = 0; d < MoveDirectionCount; ++d) {
+        auto *entry = new QuorTreeItem(skinPath(QLatin1String(pictures[d])), QString(), QString());
+        m_pTree->setItemWidget(m_pTree->topLevelItem(MouseButtonCount + d), 0, entry);
+        connect(entry, &QuorTreeItem::MouseInSignal, this, &MacroDialog::mousemove_test);
+        connect(entry, &QuorTreeItem::QuorMousePressed, this, &MacroDialog::QuorItemPressed);
+        m_moveEntries[size_t(d)] = entry;
+    }
+    connect(m_pTree, &QTreeWidget::itemPressed, this, &MacroDialog::TreeitemClick);
+}
+
+void MacroDialog::buildCommands()
+{
+    m_commands = {
+        {StartButton, &MacroDialog::startRecording, false},
+        {StopButton, &MacroDialog::stopRecording, false},
+        {SaveButton, &MacroDialog::saveCurrentMacro, true},
+        {CancelButton, &MacroDialog::cancelEdits, false},
+        {EditButton, &MacroDialog::editRow, false},
+        {TopButton, &MacroDialog::moveRowToTop, false},
+        {BottomButton, &MacroDialog::moveRowToBottom, false},
+        {MoveUpButton, &MacroDialog::moveRowUp, false},
+        {MoveDownButton, &MacroDialog::moveRowDown, false},
+        {DeleteRowButton, &MacroDialog::deleteRow, false},
+        {ClearButton, &MacroDialog::clearRows, false},
+        {InsertDelayButton, &MacroDialog::insertDefaultDelay, true},
+        {MouseActionButton, &MacroDialog::toggleMouseAction, false},
+        {NewButton, &MacroDialog::newMacro, false},
+    };
+}
+
+// The page's style sheet keeps fonts from reaching the children: each gets its own.
+void MacroDialog::applyFonts()
+{
+    const QFont font = languageFont();
+    QWidget *const widgets[] = {this, m_pNameEdit, m_pMacroList, m_pRecordDelayBox, m_pDefaultDelayBox,
+                                m_pBatchBox, m_pDefaultDelayEdit, m_pLoopTimeEdit, m_pTable,
+                                m_pTable->horizontalHeader(), m_pDelayEditor, m_pDistanceEditor, m_pTree,
+                                m_pTree->header()};
+    for (QWidget *w : widgets)
+        w->setFont(font);
+    for (const auto *actions : {&m_mouseActions, &m_directionActions}) {
+        for (const auto &action : *actions)
+            action->applyFont();
+    }
+}
+
+void MacroDialog::retranslate()
+{
+    applyFonts();
+    const struct
+    {
+        PageButton button;
+        const char *text;
+        bool iconOnly;
+    } buttonTexts[] = {
+        {NewButton, "NEW", true}, {DeleteMacroButton, "DELETE", true}, {ChangeNameButton, "CHANGE NAME", false},
+        {MouseActionButton, "MOUSE ACTION", false}, {StartButton, "START", false}, {StopButton, "STOP", false},
+        {SaveButton, "SAVE", false}, {CancelButton, "CANCEL", false}, {EditButton, "EDIT", true},
+        {DeleteRowButton, "DELETE", true}, {MoveUpButton, "MOVE UP", true}, {MoveDownButton, "MOVE DOWN", true},
+        {TopButton, "TOP", true}, {BottomButton, "BOTTOM", true}, {ClearButton, "CLEAR", true},
+        {InsertDelayButton, "INSERT DELAY", false}, {ImportButton, "IMPORT", false},
+        {ExportButton, "EXPORT", false}, {GunSetButton, "GUN SET", false},
+    };
+    for (const auto &t : buttonTexts) {
+        if (t.iconOnly)
+            button(t.button)->setToolTip(QObject::tr(t.text));
+        else
+            button(t.button)->setCaption(QObject::tr(t.text));
+    }
+    const std::pair<PageLabel, const char *> labelTexts[] = {
+        {MacroCaption, "MACRO"}, {ListCaption, "MACRO NAME"}, {TreeCaption, "MOUSE ACTION"},
+        {BatchCaption, "BATCH"}, {KeyLabel, "KEY"}, {DelayLabel, "DELAY"}, {MouseKeyLabel, "KEY"},
+        {MovementLabel, "MOVEMENT"}, {DistanceLabel, "DISTANCE"}, {LoopTimesLabel, "LOOPS TIME(1-255)"},
+        {LoopWhileDownLabel, "REPEAT RUN WHEN KEY DOWN"}, {LoopUntilDownLabel, "REPEAT RUN UNTIL THE KEY DOWN"},
+    };
+    for (const auto &t : labelTexts)
+        label(t.first)->setCaption(QObject::tr(t.second));
+    m_pRecordDelayBox->setText(QObject::tr("RECORD DELAYS BETWEEN ACTION"));
+    m_pDefaultDelayBox->setText(QObject::tr("INSERT DEFAULT DELAY"));
+    m_pBatchBox->setText(QObject::tr("BATCH"));
+
+    m_pTree->setHeaderLabel(QObject::tr("MOUSE COMMAND"));
+    for (int row = 0; row < QuorTreeWidget::TopRowCount; ++row) {
+        QTreeWidgetItem *item = m_pTree->topLevelItem(row);
+        if (row < MouseButtonCount) {
+            item->setText(0, QObject::tr(mouseButtonName(row)));
+            item->child(0)->setText(0, QObject::tr("PRESS DOWN"));
+            item->child(1)->setText(0, QObject::tr("BOUNCE UP"));
+        } else {
+            item->setText(0, QObject::tr(moveDirectionName(row - MouseButtonCount)));
+            m_moveEntries[size_t(row - MouseButtonCount)]->setText(QObject::tr(moveDirectionName(row - MouseButtonCount)));
+        }
+    }
+    for (size_t i = 0; i < m_mouseActions.size(); ++i)
+        m_mouseActions[i]->setText(QObject::tr(mouseButtonName(int(i))));
+    for (size_t i = 0; i < m_directionActions.size(); ++i)
+        m_directionActions[i]->setText(QObject::tr(moveDirectionName(int(i))));
+    m_pModel->setHorizontalHeaderLabels({QObject::tr("KEY"), QObject::tr("ACTION"), QObject::tr("DELAY(ms)")});
+    showGunSet();
+}
+
+void MacroDialog::showGunSet()
+{
+    // Only the Chinese languages offer it, and only beside the delay options.
+    const int language = currentLanguageIndex();
+    button(GunSetButton)->setVisible(!m_pRecordDelayBox->isHidden() && (language == 1 || language == 2));
+}
+
+void MacroDialog::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    applyScale();
+}
+
+void MacroDialog::applyScale()
+{
+    const double s = uiScale();
+    layoutControls();
+    applyFonts();
+    m_pMacroList->setStyleSheet(listStyle(s));
+    m_pTable->setStyleSheet(tableStyle(s));
+    const QString boxStyle = checkBoxStyle(s);
+    for (QCheckBox *box : {m_pRecordDelayBox, m_pDefaultDelayBox, m_pBatchBox})
+        box->setStyleSheet(boxStyle);
+    m_pTable->verticalHeader()->setDefaultSectionSize(scaledPixels(30, s));
+    applyColumnWidths();
+    m_pTree->applyStyle();
+    for (QuorTreeItem *entry : m_moveEntries)
+        entry->setItemGeometry();
+    for (QMenu *menu : {m_pMouseMenu, m_pDirectionMenu})
+        menu->setFixedWidth(scaledPixels(160, s));
+}
+
+void MacroDialog::layoutControls()
+{
+    // Wider captions than the first design had: the fonts here run wider, so the row
+    // buttons gained width and BATCH moved above the list.
+    const struct
+    {
+        QWidget *widget;
+        int x, y, w, h;
+    } places[] = {
+        {label(MacroCaption), 150, 3, 46, 33},
+        {m_pNameEdit, 198, 3, 120, 33},
+        {button(NewButton), 321, 4, 31, 31},
+        {button(DeleteMacroButton), 353, 4, 31, 31},
+        {button(ChangeNameButton), 387, 3, 101, 33},
+        {button(MouseActionButton), 491, 3, 100, 33},
+        {button(StartButton), 594, 3, 70, 33},
+        {button(StopButton), 594, 3, 70, 33},
+        {label(ListCaption), 1, 1, 148, 32},
+        {m_pMacroList, 1, 72, 148, 364},
+        {m_pTree, 1, 72, 148, 364},
+        {m_pTable, 159, 72, 505, 246},
+        {button(InsertDelayButton), 159, 352, 100, 30},
+        {button(EditButton), 305, 352, 28, 30},
+        {button(TopButton), 336, 352, 28, 30},
+        {button(BottomButton), 367, 352, 28, 30},
+        {button(MoveUpButton), 398, 352, 28, 30},
+        {button(MoveDownButton), 429, 352, 28, 30},
+        {button(DeleteRowButton), 460, 352, 28, 30},
+        {button(ClearButton), 491, 352, 28, 30},
+        {button(SaveButton), 548, 352, 56, 30},
+        {button(CancelButton), 607, 352, 57, 30},
+        {m_pRecordDelayBox, 162, 385, 296, 20},
+        {m_pDefaultDelayBox, 162, 406, 296, 20},
+        {m_pDefaultDelayEdit, 178, 427, 48, 20},
+        {button(ImportButton), 1, 438, 72, 28},
+        {button(ExportButton), 77, 438, 72, 28},
+        {m_pBatchBox, 4, 38, 144, 28},
+        {label(KeyLabel), 162, 395, 150, 20},
+        {label(DelayLabel), 162, 395, 150, 20},
+        {label(MouseKeyLabel), 162, 395, 150, 20},
+        {label(MovementLabel), 162, 395, 150, 20},
+        {label(DistanceLabel), 162, 425, 150, 20},
+        {button(KeyEditorButton), 312, 395, 150, 20},
+        {m_pDelayEditor, 312, 395, 150, 20},
+        {button(MouseEditorButton), 312, 395, 150, 20},
+        {button(DirectionEditorButton), 312, 395, 150, 20},
+        {m_pDistanceEditor, 312, 425, 150, 20},
+    };
+    const double s = uiScale();
+    for (const auto &p : places)
+        p.widget->setGeometry(scaledRect(s, p.x, p.y, p.w, p.h));
+    // Kept without area: the loop options, GUN SET and two captions.
+    QWidget *const unplaced[] = {label(TreeCaption), label(BatchCaption), button(GunSetButton),
+                                 button(LoopTimesButton), button(LoopWhileDownButton), button(LoopUntilDownButton),
+                                 label(LoopTimesLabel), label(LoopWhileDownLabel), label(LoopUntilDownLabel),
+                                 m_pLoopTimeEdit, label(FocusLabel)};
+    for (QWidget *w : unplaced) {
+        w->setGeometry(QRect());
+        w->setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+void MacroDialog::onButtonClicked()
+{
+    auto *sender = qobject_cast<QuorPushButton *>(QObject::sender());
+    for (PageButton loop : {LoopTimesButton, LoopWhileDownButton, LoopUntilDownButton}) {
+        if (sender == button(loop))
+            onLoopButton(loop);
+    }
+    for (const Command &c : m_commands) {
+        if (sender != button(c.button))
+            continue;
+        if (!c.needsList || m_pMacroList->count() > 0)
+            (this->*c.operation)();
+        return;
+    }
+}
+
+void MacroDialog::onLoopButton(PageButton which)
+{
+    if (!button(which)->isSelected())
+        return;
+    for (PageButton loop : {LoopTimesButton, LoopWhileDownButton, LoopUntilDownButton}) {
+        if (loop != which)
+            button(loop)->setSelected(false);
+    }
+}
+
+void MacroDialog::onDelayBoxClicked(QCheckBox *box)
+{
+    if (!box->isChecked())
+        setDelayType(DelayNone);
+    else
+        setDelayType(box == m_pRecordDelayBox ? DelayRecorded : DelayDefault);
+}
+
+void MacroDialog::setDelayType(int type)
+{
+    m_delayType = type;
+    m_pRecordDelayBox->setChecked(type == DelayRecorded);
+    m_pDefaultDelayBox->setChecked(type == DelayDefault);
+}
+
+void MacroDialog::toggleMouseAction()
+{
+    m_bMouseAction = button(MouseActionButton)->isSelected();
+    setRecordMode(m_bMouseAction);
+}
+
+void MacroDialog::setRecordMode(bool showTree)
+{
+    m_pTree->setVisible(showTree);
+    label(TreeCaption)->setVisible(showTree);
+    m_pMacroList->setVisible(!showTree);
+    label(ListCaption)->setVisible(!showTree);
+}
+
+void MacroDialog::setEditPanelHidden(bool hidden)
+{
+    QWidget *const group[] = {button(ImportButton), button(ExportButton), m_pBatchBox, button(InsertDelayButton),
+                              m_pDefaultDelayEdit, m_pLoopTimeEdit, m_pRecordDelayBox, m_pDefaultDelayBox};
+    for (QWidget *w : group)
+        w->setHidden(hidden);
+    showGunSet();
+    showEditors({});
+}
+
+void MacroDialog::showEditors(const QList<QWidget *> &editors)
+{
+    QWidget *const all[] = {label(KeyLabel), label(DelayLabel), label(MouseKeyLabel), label(MovementLabel),
+                            label(DistanceLabel), button(KeyEditorButton), m_pDelayEditor,
+                            button(MouseEditorButton), button(DirectionEditorButton), m_pDistanceEditor};
+    for (QWidget *w : all)
+        w->setVisible(editors.contains(w));
+}
+
+void MacroDialog::setAllControlsEnabled(bool enabled, bool editing)
+{
+    const PageButton locked[] = {NewButton, DeleteMacroButton, ChangeNameButton, MouseActionButton,
+                                 LoopTimesButton, LoopWhileDownButton, LoopUntilDownButton, EditButton,
+                                 DeleteRowButton, MoveUpButton, MoveDownButton, TopButton, BottomButton,
+                                 ClearButton, InsertDelayButton, ImportButton, ExportButton, GunSetButton};
+    for (PageButton b : locked)
+        button(b)->setButtonEnabled(enabled);
+    QWidget *const widgets[] = {m_pBatchBox, m_pNameEdit, m_pDefaultDelayEdit, m_pLoopTimeEdit, m_pMacroList,
+                                m_pTree};
+    for (QWidget *w : widgets)
+        w->setEnabled(enabled);
+    button(SaveButton)->setButtonEnabled(editing || enabled);
+    button(CancelButton)->setButtonEnabled(editing || enabled);
+    button(StartButton)->setButtonEnabled(!editing);
+    emit EnableButtonsSignal(enabled);
+}
+
+void MacroDialog::showMessage(int type, const char *heading, const char *text)
+{
+    QuorMessageBox box(type, QString(), QObject::tr(heading), QObject::tr(text), this, false, Qt::FramelessWindowHint);
+    box.exec();
+}

@@ -1,0 +1,126 @@
+// Recording keys into the macro through the keyboard hook, and the key editor.
+#include "macro/MacroDialog.h"
+
+#include "macro/MacroRows.h"
+#include "platform/Clock.h"
+#include "platform/ScanCodes.h"
+#include "storage/KeyCodes.h"
+#include "widgets/QuorLabel.h"
+#include "widgets/QuorLineEdit.h"
+#include "widgets/QuorPushButton.h"
+
+#include <QDebug>
+#include <QListWidget>
+#include <QStandardItemModel>
+#include <QTableView>
+
+#include <utility>
+
+void MacroDialog::installHook()
+{
+    if (m_hook == 0)
+        m_hook = installKeyboardHook([this](KeyHookRecord &record) { return hookKey(record); });
+}
+
+void MacroDialog::removeHook()
+{
+    if (m_hook != 0)
+        removeKeyboardHook(m_hook);
+    m_hook = 0;
+}
+
+long MacroDialog::hookKey(KeyHookRecord &record)
+{
+    const int code = remapScanCode(record.scanCode, record.flags);
+    if (m_bKeyEdit)
+        setRowKeyFromHook(code, int(record.flags));
+    else if (m_bRecording)
+        OnHookKey(code, int(record.flags));
+    return callNextKeyboardHook(record);
+}
+
+void MacroDialog::startRecording()
+{
+    m_lastEventTime.reset();
+    button(StartButton)->hide();
+    button(StopButton)->show();
+    setupActionTable();
+    m_recordingMacro = currentMacroName();
+    if (m_pMacroList->count() > 0) {
+        setAllControlsEnabled(false, false);
+        installHook();
+        m_heldKeys.clear();
+    }
+    m_bRecording = true;
+    label(FocusLabel)->setFocus(Qt::OtherFocusReason);
+}
+
+void MacroDialog::stopRecording()
+{
+    m_lastEventTime.reset();
+    button(StartButton)->show();
+    button(StopButton)->hide();
+    setAllControlsEnabled(true, false);
+    releaseKeyboard();
+    removeHook();
+    m_bRecording = false;
+    saveRecording(std::exchange(m_recordingMacro, QString()));
+}
+
+void MacroDialog::saveRecording(const QString &name)
+{
+    if (name.isEmpty())
+        return;
+    // Nothing recorded: the macro keeps what it held.
+    if (m_pModel->rowCount() == 0) {
+        loadMacroFile();
+        return;
+    }
+    if (!allKeysReleased())
+        showMessage(2, "Warning", "ONE OR MORE KEYS HAS NOT BEEN RELEASED.");
+    if (!saveMacroFile(name))
+        showMessage(2, "Warning", "The macro could not be saved.");
+}
+
+void MacroDialog::OnHookKey(int keyCode, int flags)
+{
+    const int held = m_heldKeys.indexOf(keyCode);
+    qDebug("OnHookKey ret %d %d %d\n", keyCode, flags, held);
+    const bool press = (flags & KeyHookUp) == 0;
+    // A held key repeats its press until it is released.
+    if (press && held >= 0)
+        return;
+    int usage = 0;
+    if (!keyCodeToHidUsage(keyCode, &usage))
+        return;
+    QVector<MacroAction> rows;
+    const qint64 now = monotonicMs();
+    if (m_lastEventTime && m_delayType == DelayRecorded)
+        rows << delayRowOfUnits(recordedDelayUnits(now - *m_lastEventTime));
+    else if (m_lastEventTime && m_delayType == DelayDefault)
+        rows << delayRow(m_pDefaultDelayEdit->text().toInt());
+    rows << MacroAction{press ? MacroKeyPress : MacroKeyRelease, 0, quint8(usage)};
+    if (!insertRows(m_pModel->rowCount(), rows))
+        return;
+    m_lastCode = keyCode;
+    m_lastFlags = flags;
+    label(FocusLabel)->setFocus(Qt::OtherFocusReason);
+    if (press)
+        m_heldKeys.append(keyCode);
+    else
+        m_heldKeys.removeOne(keyCode);
+    m_lastEventTime = now;
+}
+
+void MacroDialog::setRowKeyFromHook(int keyCode, int flags)
+{
+    if (keyCode == m_lastCode && flags == m_lastFlags)
+        return;
+    int usage = 0;
+    if (!keyCodeToHidUsage(keyCode, &usage))
+        return;
+    m_lastCode = keyCode;
+    m_lastFlags = flags;
+    setCurrentRowCells(-1, -1, usage);
+    button(KeyEditorButton)->setCaption(keyCodeName(unsigned(keyCode)));
+}

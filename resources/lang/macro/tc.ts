@@ -1,0 +1,179 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>NEW</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>更改名稱</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>滑鼠動作</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>編輯</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>置頂</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>置底</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延遲</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>記錄動作間的延遲</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入預設延遲</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批次</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>匯入</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>壓槍設定</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>巨集名稱</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>按鍵</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>延遲</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>距離</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>動作</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延遲(毫秒)</translation>
+    </message>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>滑鼠指令</translation>
+    </message>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左鍵</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中鍵</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右鍵</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前進鍵</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>後退鍵</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>左移</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>右移</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>彈起</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>放開</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重複執行直到按下按鍵</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一個或多個按鍵尚未放開。</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>巨集數量已達上限，無法建立！</translation>
+    </message>
+    <message>
+        <source>The macro could not be saved.</source>
+        <translation>無法儲存巨集。</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,91 @@
+// Renders the macro tab with a recorded macro into PNG files, at UI scales 1.0 and
+// 1.5 and once in traditional Chinese:
+//   macro_gallery <output folder>
+#include "macro/MacroDialog.h"
+#include "macro/MacroRows.h"
+#include "storage/MacroFile.h"
+#include "tests/common/Gallery.h"
+#include "widgets/QuorPushButton.h"
+#include "widgets/UiScale.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTemporaryDir>
+
+namespace {
+// A, 250 ms, A released, then a left click and a move as the tree inserts them.
+QVector<MacroAction> recordedRows()
+{
+    return {{MacroKeyPress, 0, 4}, delayRow(250), {MacroKeyRelease, 0, 4}, delayRow(120),
+            {MacroKeyPress, 0, 0xE1}, delayRow(40), {MacroKeyPress, 0, 0x5C}, delayRow(90),
+            {MacroKeyRelease, 0, 0x5C}, delayRow(30), {MacroKeyRelease, 0, 0xE1},
+            mouseButtonRow(0, false), delayRow(10), mouseButtonRow(0, true), delayRow(10),
+            mouseMoveRow(MoveLeft, 5), delayRow(10)};
+}
+
+void writeSampleMacros()
+{
+    MacroFile macro;
+    macro.defaultDelay = 10;
+    macro.delayType = DelayRecorded;
+    macro.loopTime = 1;
+    macro.rows = recordedRows();
+    writeMacroFile(QStringLiteral("Reload"), macro, WriteSign::Mark);
+    writeMacroFile(QStringLiteral("name_1"), MacroFile{}, WriteSign::Mark);
+    for (const char *name : {"Reload", "name_1"}) {
+        if (findMacroSlot(QLatin1String(name)) < 0)
+            addToMacroList(QLatin1String(name));
+    }
+}
+
+void render(Gallery &gallery)
+{
+    writeSampleMacros();
+    MacroDialog page;
+    page.resize(scaledPixels(665), scaledPixels(467));
+    page.show();
+    gallery.save("macro_page", page);
+
+    page.actionTable()->selectRow(6);
+    page.button(MacroDialog::EditButton)->click();
+    gallery.save("macro_page_edit_key", page);
+    page.actionTable()->selectRow(15);
+    gallery.save("macro_page_edit_move", page);
+    page.actionTable()->selectRow(7);
+    gallery.save("macro_page_edit_delay", page);
+    page.button(MacroDialog::CancelButton)->click();
+
+    page.button(MacroDialog::MouseActionButton)->setSelected(true);
+    page.button(MacroDialog::MouseActionButton)->click();
+    gallery.save("macro_page_tree", page);
+
+    page.button(MacroDialog::StartButton)->click();
+    gallery.save("macro_page_recording", page);
+    page.button(MacroDialog::StopButton)->click();
+
+    page.mouseButtonMenu()->resize(page.mouseButtonMenu()->sizeHint());
+    gallery.save("macro_mouse_button_menu", *page.mouseButtonMenu());
+}
+
+// An application folder with the build's skin and Config.ini and a macro folder
+// of its own.
+bool prepareFolder(const QTemporaryDir &dir)
+{
+    const QString app = QStringLiteral(MOUSECFG_APP_DIR);
+    QDir root(dir.path());
+    return root.mkpath(QStringLiteral("Configs/MacroDB"))
+           && QFile::link(app + "/skin", dir.path() + "/skin")
+           && QFile::copy(app + "/Configs/Config.ini", dir.path() + "/Configs/Config.ini");
+}
+}
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir dir;
+    if (!dir.isValid() || !prepareFolder(dir))
+        return 1;
+    return galleryMain(argc, argv, dir.path(), {1.0, 1.5}, render, render);
+}

@@ -1,0 +1,237 @@
+#include "macro/MacroDialog.h"
+#include "macro/QuorTreeItem.h"
+#include "macro/QuorTreeWidget.h"
+#include "tests/common/TestMain.h"
+#include "tests/macro/MacroFixture.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QSignalSpy>
+
+namespace {
+constexpr int KeyA = 30;
+
+void chooseDelayType(MacroDialog &page, int type, const QString &defaultDelay = QString())
+{
+    if (type == DelayRecorded)
+        click(page.recordDelayBox());
+    if (type == DelayDefault)
+        click(page.defaultDelayBox());
+    if (!defaultDelay.isEmpty()) {
+        page.defaultDelayEdit()->clear();
+        QTest::keyClicks(page.defaultDelayEdit(), defaultDelay);
+    }
+}
+
+QString taps(int n)
+{
+    QString script;
+    for (int i = 0; i < n; ++i)
+        script += QStringLiteral(" @20 %1+ @20 %1-").arg(KeyA);
+    return script;
+}
+}
+
+class TestMacroRecording : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Keys typed at the page, with the time between them, end up in the file after STOP.
+    void recordedKeysAreSavedAtStop_data()
+    {
+        QTest::addColumn<int>("delayType");
+        QTest::addColumn<QString>("defaultDelay");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("A with 250 ms between") << 1 << "" << "30+ @250 30-" << "132/0/4 6/0/25 4/0/4";
+        QTest::newRow("short gaps give 10 ms")
+            << 1 << "" << "30+ @7 30- @19 48+ @0 48-" << "132/0/4 6/0/1 4/0/4 6/0/1 132/0/5 6/0/1 4/0/5";
+        QTest::newRow("default delay") << 2 << "55" << "30+ @250 30- @3 48+ 48-"
+                                      << "132/0/4 6/0/5 4/0/4 6/0/5 132/0/5 6/0/5 4/0/5";
+        QTest::newRow("held key once") << 0 << "" << "30+ 30* 30* @900 30* 30-" << "132/0/4 4/0/4";
+        QTest::newRow("twin keys stay apart")
+            << 0 << "" << "105+ 105- 75+ 75- 97+ 97- 29+ 29- 96+ 96- 28+ 28- 100+ 100-"
+            << "132/0/80 4/0/80 132/0/92 4/0/92 132/0/228 4/0/228 132/0/224 4/0/224 132/0/88 4/0/88 "
+               "132/0/40 4/0/40 132/0/230 4/0/230";
+        QTest::newRow("with Alt held") << 0 << "" << "56+ 105+ 105- 105+ 105- 75+ 75- 56-"
+                                       << "132/0/226 132/0/80 4/0/80 132/0/80 4/0/80 132/0/92 4/0/92 4/0/226";
+        QTest::newRow("key without usage records nothing")
+            << 1 << "" << "30+ @100 86+ @100 86- @100 30-" << "132/0/4 6/0/30 4/0/4";
+        QTest::newRow("long gap is clamped") << 1 << "" << "30+ @1000000 30-" << "132/0/4 6/255/255 4/0/4";
+    }
+    void recordedKeysAreSavedAtStop()
+    {
+        QFETCH(int, delayType);
+        QFETCH(QString, defaultDelay);
+        QFETCH(QString, keys);
+        QFETCH(QString, rows);
+        MacroFixture fx;
+        MacroFixture::writeMacro("m", "129/0/1 1/0/1", DelayNone);
+        auto page = shownPage();
+        chooseDelayType(*page, delayType, defaultDelay);
+        click(page->button(MacroDialog::StartButton));
+        QVERIFY(page->isRecording());
+        QCOMPARE(page->actionModel()->rowCount(), 0);
+        play(page.get(), keys);
+        click(page->button(MacroDialog::StopButton));
+        QVERIFY(!page->hasHook());
+
+        const MacroFile file = readMacroFile("m");
+        QCOMPARE(rowsText(file.rows), rows);
+        QCOMPARE(file.delayType, delayType);
+        QCOMPARE(file.defaultDelay, defaultDelay.isEmpty() ? 10 : defaultDelay.toInt());
+        QCOMPARE(file.loopTime, 1);
+        QVERIFY(file.writeSign);
+        QCOMPARE(rowsText(page->actionRows()), rows);
+    }
+
+    // The mouse holds 63 rows, or 40 without delay rows: recording and inserts stop there.
+    void rowLimits_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("delayType");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("count");
+        const QString keys38 = rowsText(QVector<MacroAction>(38, MacroAction{MacroKeyPress, 0, 4}));
+        const QString keys39 = keys38 + " 132/0/4";
+        QString delays59 = "6/0/1";
+        for (int i = 1; i < 59; ++i)
+            delays59 += " 132/0/4";
+        QTest::newRow("recording without delays") << "" << 0 << "record" << 40;
+        QTest::newRow("recording with delays") << "" << 1 << "record" << 63;
+        QTest::newRow("click fits without delays") << keys38 << 0 << "tree" << 40;
+        QTest::newRow("click past 40 inserts nothing") << keys39 << 0 << "tree" << 39;
+        QTest::newRow("click fits with delays") << delays59 << 1 << "tree" << 63;
+        QTest::newRow("click past 63 inserts nothing") << delays59 + " 132/0/4" << 1 << "tree" << 60;
+        QTest::newRow("move entry past 63") << delays59 + " 132/0/4 132/0/4 132/0/4" << 2 << "move" << 62;
+        QTest::newRow("a delay lifts the limit") << keys38 + " 132/0/4 132/0/4" << 0 << "delay" << 41;
+        QTest::newRow("delay past 63") << delays59 + " 132/0/4 132/0/4 132/0/4 132/0/4" << 0 << "delay" << 63;
+    }
+    void rowLimits()
+    {
+        QFETCH(QString, start);
+        QFETCH(int, delayType);
+        QFETCH(QString, action);
+        QFETCH(int, count);
+        MacroFixture fx;
+        MacroFixture::writeMacro("m", start, delayType);
+        auto page = shownPage();
+        QCOMPARE(page->delayType(), delayType);
+        if (action == "record") {
+            click(page->button(MacroDialog::StartButton));
+            play(page.get(), taps(40));
+            click(page->button(MacroDialog::StopButton));
+            QCOMPARE(readMacroFile("m").rows.size(), count);
+            return;
+        }
+        click(page->button(MacroDialog::MouseActionButton));
+        QuorTreeWidget *tree = page->commandTree();
+        const QPoint left = tree->visualItemRect(tree->topLevelItem(0)).center();
+        if (action == "tree") {
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, left); // opens the entry
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, left);
+        } else if (action == "move") {
+            click(page->moveEntry(0));
+        } else {
+            click(page->button(MacroDialog::InsertDelayButton));
+        }
+        QCOMPARE(page->actionModel()->rowCount(), count);
+    }
+
+    // While recording, STOP and the two delay boxes are the only controls left, and
+    // STOP saves into the macro that was current at START.
+    void recordingLocksThePage()
+    {
+        MacroFixture fx({"first", "second"});
+        MacroFixture::writeMacro("first", "129/0/1 1/0/1");
+        MacroFixture::writeMacro("second", "", DelayNone);
+        auto page = shownPage();
+        QSignalSpy enabled(page.get(), &MacroDialog::EnableButtonsSignal);
+        clickListRow(*page, 1);
+        QCOMPARE(page->nameEdit()->text(), QString("second"));
+        click(page->button(MacroDialog::StartButton));
+        QVERIFY(page->hasHook());
+        QCOMPARE(enabled.takeFirst().at(0).toBool(), false);
+        for (int b = 0; b < MacroDialog::KeyEditorButton; ++b) {
+            if (b != MacroDialog::StopButton && b != MacroDialog::StartButton)
+                QVERIFY2(!page->button(MacroDialog::PageButton(b))->isEnabled(), qPrintable(QString::number(b)));
+        }
+        QVERIFY(page->button(MacroDialog::StopButton)->isEnabled());
+        for (QWidget *w : std::initializer_list<QWidget *>{page->batchBox(), page->macroList(), page->nameEdit(),
+                                                          page->defaultDelayEdit(), page->commandTree()})
+            QVERIFY(!w->isEnabled());
+        QVERIFY(page->recordDelayBox()->isEnabled() && page->defaultDelayBox()->isEnabled());
+
+        click(page->recordDelayBox()); // delays on for the next event
+        play(page.get(), "30+ @40 30-");
+        clickListRow(*page, 0);
+        click(page->button(MacroDialog::StopButton));
+        QCOMPARE(enabled.takeFirst().at(0).toBool(), true);
+        QVERIFY(!page->hasHook());
+        QCOMPARE(rowsText(readMacroFile("second").rows), QString("132/0/4 6/0/4 4/0/4"));
+        QCOMPARE(rowsText(readMacroFile("first").rows), QString("129/0/1 1/0/1"));
+        QVERIFY(page->button(MacroDialog::NewButton)->isEnabled());
+    }
+
+    void unreleasedKeyWarnsAndStillSaves()
+    {
+        MacroFixture fx;
+        auto page = shownPage();
+        click(page->button(MacroDialog::StartButton));
+        play(page.get(), QStringLiteral("%1+").arg(KeyA));
+        QVERIFY(answerMessage([&] { click(page->button(MacroDialog::StopButton)); },
+                              "ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
+        QCOMPARE(rowsText(readMacroFile("m").rows), QString("132/0/4"));
+    }
+
+    // STOP without a recorded row changes no file; with no macro START locks nothing.
+    void stopWithoutRowsKeepsTheFiles_data()
+    {
+        QTest::addColumn<QStringList>("listed");
+        QTest::newRow("listed macro") << QStringList{"m"};
+        QTest::newRow("no macro") << QStringList{};
+    }
+    void stopWithoutRowsKeepsTheFiles()
+    {
+        QFETCH(QStringList, listed);
+        MacroFixture fx(listed);
+        if (!listed.isEmpty())
+            MacroFixture::writeMacro("m", "129/0/1 1/0/1");
+        auto page = shownPage();
+        QSignalSpy enabled(page.get(), &MacroDialog::EnableButtonsSignal);
+        click(page->button(MacroDialog::StartButton));
+        QVERIFY(page->button(MacroDialog::StartButton)->isHidden());
+        QCOMPARE(page->actionModel()->rowCount(), 0);
+        QCOMPARE(page->hasHook(), !listed.isEmpty());
+        QCOMPARE(page->button(MacroDialog::NewButton)->isEnabled(), listed.isEmpty());
+        if (listed.isEmpty())
+            QVERIFY(enabled.isEmpty());
+        play(page.get(), "86+ 86-");
+        click(page->button(MacroDialog::StopButton));
+        QVERIFY(!page->button(MacroDialog::StartButton)->isHidden());
+        if (listed.isEmpty()) {
+            QVERIFY(QDir(fx.folder.configDir() + "/MacroDB").isEmpty());
+        } else {
+            QCOMPARE(rowsText(readMacroFile("m").rows), QString("129/0/1 1/0/1"));
+            QCOMPARE(rowsText(page->actionRows()), QString("129/0/1 1/0/1"));
+            QVERIFY(!readMacroFile("m").writeSign);
+        }
+    }
+
+    // A page destroyed while it records leaves no hook behind to call into it.
+    void destroyedWhileRecording()
+    {
+        MacroFixture fx;
+        auto page = shownPage();
+        click(page->button(MacroDialog::StartButton));
+        QVERIFY(keyboardHookInstalled());
+        page.reset();
+        QVERIFY(!keyboardHookInstalled());
+        QWidget other;
+        other.show();
+        tapNativeKey(&other, KeyA);
+    }
+};
+
+MOUSECFG_TEST(TestMacroRecording)
+#include "TestMacroRecording.moc"
