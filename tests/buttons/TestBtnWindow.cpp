@@ -164,6 +164,7 @@ private slots:
             fx.record.buttons[size_t(s)].Fun = FunLeft;
         if (slot >= 20 && slot < 40)
             page.showButtonGroup(0, 1);
+        QVERIFY(!page.slotButton(40)->geometry().intersects(page.slotButton(41)->geometry()));
         const ButtonSlot before = fx.record.buttons[size_t(slot)];
         QSignalSpy pop(&page, &QuorBtnWindow::PopOneClickBox);
         QSignalSpy sel(&page, &QuorBtnWindow::SelBtnControl);
