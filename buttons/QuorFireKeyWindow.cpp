@@ -24,11 +24,11 @@ constexpr int StoredDefaultDelay = 10;
 
 QString checkBoxStyle()
 {
-    const QString dir = QString::fromUtf8(appDirPath().toUtf8());
-    return QStringLiteral("QCheckBox::indicator:enabled:unchecked { image: url(%1/skin/checkbox1-1.png)}"
-                          "QCheckBox::indicator:enabled:checked { image: url(%1/skin/checkbox1-2.png)}"
+    // Quoted, so that a folder with spaces or brackets still names the pictures.
+    return QStringLiteral("QCheckBox::indicator:enabled:unchecked { image: url(\"%1/skin/checkbox1-1.png\")}"
+                          "QCheckBox::indicator:enabled:checked { image: url(\"%1/skin/checkbox1-2.png\")}"
                           "QCheckBox{background-color:rgba(255,255,255,0)}")
-        .arg(dir);
+        .arg(appDirPath());
 }
 }
 

@@ -75,9 +75,9 @@ void QuorSniperWindow::buildUi()
     const QColor theme = themeColor();
     m_slider->setStyleSheet(
         QStringLiteral("QSlider{background: qrgb(0,0,0,0%);}QSlider::groove:horizontal{border-image: "
-                       "url(%1/skin/pspeed.png);}QSlider::handle:horizontal{background: rgba(%2,%3,%4,255);"
+                       "url(\"%1/skin/pspeed.png\");}QSlider::handle:horizontal{background: rgba(%2,%3,%4,255);"
                        "width: 16px;}QSlider::handle:horizontal:hover{background: rgba(200,200,200,255);}")
-            .arg(QString::fromUtf8(appDirPath().toUtf8()))
+            .arg(appDirPath())
             .arg(2 * theme.red() / 3)
             .arg(2 * theme.green() / 3)
             .arg(2 * theme.blue() / 3));
