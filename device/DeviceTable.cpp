@@ -68,15 +68,6 @@ void openPair(const DeviceModelRecord &record, int pair)
 }
 } // namespace
 
-int collectionNumber(unsigned usagePage, unsigned usage)
-{
-    if (usagePage != 1)
-        return 0;
-    if (usage == 2)
-        return 1;
-    return usage == 0 ? 4 : 0;
-}
-
 int interfaceIndex(int pair, int collection)
 {
     if ((pair != ReceiverPair && pair != CablePair) || (collection != 1 && collection != 4))
@@ -162,6 +153,19 @@ void closeDevices()
 void exitHid()
 {
     hid_exit();
+}
+
+QVector<HidInterfaceEntry> enumerateHidInterfaces()
+{
+    QVector<HidInterfaceEntry> entries;
+    hid_device_info *list = hid_enumerate(0, 0);
+    for (hid_device_info *entry = list; entry; entry = entry->next) {
+        if (entry->path)
+            entries.append({QString::fromLatin1(entry->path), entry->vendor_id,
+                            entry->product_id, entry->usage_page, entry->usage});
+    }
+    hid_free_enumeration(list);
+    return entries;
 }
 
 int getReleaseNumber(const QByteArray &path)

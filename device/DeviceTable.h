@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/HidInterface.h"
+
 #include <QByteArray>
 #include <QMutex>
 #include <QString>
@@ -45,9 +47,6 @@ constexpr int MaxDeviceTypes = 4;
 extern std::array<DeviceModelRecord, MaxDeviceTypes> deviceTable;
 extern int deviceTypeCount;
 
-// HID collection of an enumeration entry: 1 for usage page 1 / usage 2 (mouse),
-// 4 for usage page 1 / usage 0 (vendor), else 0.
-int collectionNumber(unsigned usagePage, unsigned usage);
 // The interface of a pair (0, 1) and collection (1, 4); -1 for anything else.
 int interfaceIndex(int pair, int collection);
 
@@ -62,6 +61,8 @@ int enumerateDevices();
 void openDeviceByName(const QByteArray &productName);
 void closeDevices();
 void exitHid();
+// Every collection hid_enumerate(0, 0) lists, foreign devices included.
+QVector<HidInterfaceEntry> enumerateHidInterfaces();
 // Release number of the enumeration entry with this path; 0 when absent.
 int getReleaseNumber(const QByteArray &path);
 QString deviceProductName();

@@ -1,5 +1,6 @@
 #include "device/DeviceTable.h"
 #include "device/VendorReport.h"
+#include "platform/DeviceWatcher.h"
 #include "platform/Sleep.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
@@ -127,6 +128,27 @@ private slots:
         QCOMPARE(interfaceIndex(1, 4), int(CableVendor));
         QCOMPARE(interfaceIndex(1, 0), -1);
         QCOMPARE(interfaceIndex(2, 1), -1);
+    }
+
+    // The watcher over the emulated mouse's enumeration: every collection, foreign
+    // devices included, each listed once.
+    void watcherSeesEveryCollection()
+    {
+        mouse().setDuplicateEntries(true);
+        mouse().plug(FakeLink::Receiver);
+        DeviceWatcher watcher(enumerateHidInterfaces, DeviceWatcher::Wake::Manual);
+        QStringList events;
+        connect(&watcher, &DeviceWatcher::deviceChanged,
+                [&](const QString &name, bool arrived) { events << (arrived ? "+" : "-") + name; });
+        mouse().plug(FakeLink::Cable);
+        mouse().addForeignEntry(0x046D, 0xC52B, "/dev/hidraw9", 0xFF00, 1);
+        mouse().unplug(FakeLink::Receiver);
+        watcher.rescan();
+        QCOMPARE(events, (QStringList{"-HID#VID_248A&PID_FA02&col04#/dev/hidraw2",
+                                      "-HID#VID_248A&PID_FA02&col01#/dev/hidraw2",
+                                      "+HID#VID_248A&PID_FB01&col04#/dev/hidraw4",
+                                      "+HID#VID_248A&PID_FB01&col01#/dev/hidraw4",
+                                      "+HID#VID_046D&PID_C52B&col00#/dev/hidraw9"}));
     }
 
     void enumerationFindsBothPairs()
