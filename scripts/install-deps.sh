@@ -5,6 +5,7 @@ packages=(
   g++ make cmake pkg-config
   qtbase5-dev qttools5-dev qttools5-dev-tools
   libhidapi-dev libudev-dev
+  dbus
   fonts-dejavu-core
 )
 # Callers may name more packages, e.g. the run script's fonts.
