@@ -1,0 +1,106 @@
+#include "storage/ProfileNames.h"
+
+#include "storage/AppFolder.h"
+#include "storage/ConfigIni.h"
+#include "storage/ProfileFiles.h"
+
+namespace {
+bool profileFileExists(const QString &name)
+{
+    const QString path = modelProfileFilePath(readCurrentProductName(), name);
+    return !path.isEmpty() && fileExists(path);
+}
+
+// The walk's order over the other entries of the list.
+QVector<int> replacementOrder(int count, int index)
+{
+    QVector<int> order;
+    if (index < 0 || index >= count) {
+        for (int j = 0; j < count; ++j)
+            order << j;
+        return order;
+    }
+    if (index + 1 < count)
+        order << index + 1;
+    for (int j = index - 1; j >= 0; --j)
+        order << j;
+    for (int j = index + 2; j < count; ++j)
+        order << j;
+    return order;
+}
+}
+
+bool isDefaultProfileName(const QString &name)
+{
+    for (int k = 1; k <= ProfileCount; ++k) {
+        if (name == QStringLiteral("Profile %1").arg(k))
+            return true;
+    }
+    return false;
+}
+
+QString newProfileName()
+{
+    int n = 1;
+    while (profileFileExists(QStringLiteral("Profile %1").arg(n)))
+        ++n;
+    return QStringLiteral("Profile %1").arg(n);
+}
+
+QString copyProfileName(const QString &name)
+{
+    QString target = name + QStringLiteral(" copy");
+    for (int m = 2; profileFileExists(target); ++m)
+        target = name + QStringLiteral(" copy %1").arg(m);
+    return target;
+}
+
+NewProfileName checkNewProfileName(const QString &name)
+{
+    if (!isSafeProfileName(name))
+        return NewProfileName::Unsafe;
+    return profileFileExists(name) ? NewProfileName::Exists : NewProfileName::Accepted;
+}
+
+bool isNameUsedByOtherSlot(const SettingsBlock &block, const QString &name)
+{
+    return isNameUsedByOtherSlotOf(block, safeProfileIndex(block.currentProfile), name);
+}
+
+bool isNameUsedByOtherSlotOf(const SettingsBlock &block, int slot, const QString &name)
+{
+    for (int k = 0; k < ProfileCount; ++k) {
+        if (k != slot && block.names[size_t(k)] == name)
+            return true;
+    }
+    return false;
+}
+
+QString pickReplacementProfileName(const QStringList &list, int index, const SettingsBlock &block)
+{
+    const QString deleted = index >= 0 && index < list.size() ? list[index] : QString();
+    for (int j : replacementOrder(list.size(), index)) {
+        const QString &candidate = list[j];
+        if (candidate != deleted && isSafeProfileName(candidate) && !isNameUsedByOtherSlot(block, candidate))
+            return candidate;
+    }
+    return QString();
+}
+
+ProfileDeletePlan planProfileDelete(const QStringList &list, const SettingsBlock &block)
+{
+    ProfileDeletePlan plan;
+    plan.name = block.names[size_t(safeProfileIndex(block.currentProfile))];
+    plan.listIndex = list.indexOf(plan.name);
+    if (list.size() <= 1)
+        plan.check = ProfileDeleteCheck::RetainOne;
+    else if (isDefaultProfileName(plan.name))
+        plan.check = ProfileDeleteCheck::DefaultName;
+    else if (isNameUsedByOtherSlot(block, plan.name))
+        plan.check = ProfileDeleteCheck::UsedByOtherSlot;
+    else if ((plan.replacement = pickReplacementProfileName(list, plan.listIndex, block)).isEmpty())
+        plan.check = ProfileDeleteCheck::RetainOne;
+    else
+        plan.check = ProfileDeleteCheck::Allowed;
+    return plan;
+}

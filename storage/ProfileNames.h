@@ -1,0 +1,50 @@
+#pragma once
+
+#include "storage/SettingsBlock.h"
+
+#include <QString>
+#include <QStringList>
+
+// Names of the profile files of the current product (configDirPath() + "/" + product +
+// "/Profile/"); a name is the file's base name.
+
+// "Profile 1" .. "Profile 5", letter case included.
+bool isDefaultProfileName(const QString &name);
+// "Profile <n>" with the lowest n from 1 up whose file does not exist.
+QString newProfileName();
+// name + " copy", else name + " copy <m>" with the lowest m from 2 up whose file does not exist.
+QString copyProfileName(const QString &name);
+
+enum class NewProfileName {
+    Accepted,
+    Unsafe, // empty, or a path that leaves the profile folder
+    Exists, // "Profile Exist!"
+};
+// The check of a name a rename or an import gives a profile file.
+NewProfileName checkNewProfileName(const QString &name);
+
+// Whether a slot other than the current one (or than `slot`) holds the name.
+bool isNameUsedByOtherSlot(const SettingsBlock &block, const QString &name);
+bool isNameUsedByOtherSlotOf(const SettingsBlock &block, int slot, const QString &name);
+
+// The name that takes the place of list entry `index` when it is deleted: the first
+// of the other entries, from index + 1 downwards and then upwards (index - 1 downwards
+// for the last entry), that no other slot holds, is not the deleted name and is a safe
+// name. An index outside the list walks every entry in order. Empty when there is none.
+QString pickReplacementProfileName(const QStringList &list, int index, const SettingsBlock &block);
+
+enum class ProfileDeleteCheck {
+    Allowed,
+    RetainOne,       // "AT LEAST ONE PROFILE TO BE RETAINED.": no other name to take its place
+    DefaultName,     // "The default Profile cannot be deleted or renamed."
+    UsedByOtherSlot, // another slot holds the same name and its file
+};
+struct ProfileDeletePlan
+{
+    ProfileDeleteCheck check = ProfileDeleteCheck::RetainOne;
+    QString name;        // the current slot's name
+    int listIndex = -1;  // its entry in the list, -1 when it is not listed (no file is removed then)
+    QString replacement; // the current slot's name afterwards
+};
+// DELETE acts on the current slot's name.
+ProfileDeletePlan planProfileDelete(const QStringList &list, const SettingsBlock &block);
