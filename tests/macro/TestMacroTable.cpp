@@ -198,6 +198,28 @@ private slots:
         QCOMPARE(shownTexts(*again), expected);
     }
 
+    // The tree tints the row under a press by a third of the theme colour, under the
+    // mouse by a half; child rows are marked by their place under any parent.
+    void treeMarksFollowTheMouse()
+    {
+        MacroFixture fx;
+        auto page = shownPage();
+        click(page->button(MacroDialog::MouseActionButton));
+        QuorTreeWidget *tree = page->commandTree();
+        const auto at = [tree](QTreeWidgetItem *item) { return tree->visualItemRect(item).center(); };
+        QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, at(tree->topLevelItem(3)));
+        QCOMPARE(tree->topMark(3), int(QuorTreeWidget::PressMark));
+        QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at(tree->topLevelItem(3)));
+        QCOMPARE(tree->topMark(3), int(QuorTreeWidget::HoverMark));
+        QVERIFY(tree->topLevelItem(3)->isExpanded());
+        QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, at(tree->topLevelItem(3)->child(1)));
+        QCOMPARE(tree->childMark(1), int(QuorTreeWidget::PressMark));
+        QCOMPARE(tree->topMark(3), int(QuorTreeWidget::NoMark));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(tree, &leave);
+        QCOMPARE(tree->childMark(1), int(QuorTreeWidget::NoMark));
+    }
+
     // A resize lays the page out again and keeps what is not saved; CANCEL drops it.
     void resizeKeepsUnsavedRows()
     {
