@@ -21,6 +21,9 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QTranslator;
+class QScrollArea;
+class MacroDialog;
+class QuorBtnWindow;
 class QuorColorWindow;
 class QuorDPIWindow;
 class QuorPointSpeed;
@@ -67,6 +70,8 @@ public slots:
     void slotGotoMacro(quint8 tab);
     void slotWarning();
     void slotLiftChange(quint8 lift);
+    void slotPopOneClickBox();
+    void slotMouseOver(QuorPushButton *button, bool over);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -119,6 +124,7 @@ private:
     void showPagesOfTab(int tab);
     // Tells the button page which key group the mouse view shows.
     void showButtonGroupOnPage();
+    void placeButtonPage();
 
     // Devices (MousecfgWidgetDevices.cpp).
     void countConnectedMice();
@@ -148,6 +154,9 @@ private:
     bool m_bDefaultProfilePending = false;
     int m_iBatteryFull = BatteryFullDefault;
     BatteryThreadControl *m_batteryControl = nullptr;
+    QuorBtnWindow *m_btnWindow = nullptr;
+    QScrollArea *m_buttonScroll = nullptr;
+    MacroDialog *m_macroDialog = nullptr;
     QuorDPIWindow *m_dpiWindow = nullptr;
     QuorPointSpeed *m_pointSpeed = nullptr;
     QuorReportRate *m_reportRate = nullptr;

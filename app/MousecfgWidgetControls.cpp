@@ -72,14 +72,6 @@ bool usesRoundArrows(const QString &product)
            || product == QString::fromLatin1(deviceTable[0].productName);
 }
 
-// Scales a skin picture into a label; a picture that does not load leaves the label as it was.
-void showPicture(QLabel *label, const QString &skin, int width, int height, Qt::AspectRatioMode mode)
-{
-    const QPixmap picture = loadSkin(skin);
-    if (!picture.isNull())
-        label->setPixmap(picture.scaled(width, height, mode, Qt::SmoothTransformation));
-}
-
 void place(QWidget *widget, double scale, const QRect &r)
 {
     widget->setGeometry(scaledRect(scale, r.x(), r.y(), r.width(), r.height()));
@@ -246,11 +238,11 @@ void MousecfgWidget::loadModelPictures()
 {
     const QString name = readCurrentProductName();
     const double s = m_dScale;
-    showPicture(m_frontPicture, "/skin/mouse/" + name + "/Mouse.png", scaledPixels(300, s), scaledPixels(400, s),
+    showSkinPicture(m_frontPicture, "/skin/mouse/" + name + "/Mouse.png", scaledPixels(300, s), scaledPixels(400, s),
                 Qt::KeepAspectRatio);
-    showPicture(m_sidePicture, "/skin/mouse/" + name + "_Side.png", scaledPixels(300, s), scaledPixels(300, s),
+    showSkinPicture(m_sidePicture, "/skin/mouse/" + name + "_Side.png", scaledPixels(300, s), scaledPixels(300, s),
                 Qt::IgnoreAspectRatio);
-    showPicture(m_cableLabel, "/skin/lightning.png", scaledPixels(26, s), scaledPixels(40, s), Qt::KeepAspectRatio);
+    showSkinPicture(m_cableLabel, "/skin/lightning.png", scaledPixels(26, s), scaledPixels(40, s), Qt::KeepAspectRatio);
     for (QuorPushButton *spot : m_hotspots)
         spot->setGeometry(0, 0, 0, 0);
     m_arrowUp->setGeometry(0, 0, 0, 0);
@@ -297,13 +289,13 @@ void MousecfgWidget::relayoutWindow()
     placePages();
     placeControls();
     const QString name = readCurrentProductName();
-    showPicture(m_frontPicture, "/skin/mouse/" + name + "/Mouse.png", scaledPixels(300, s), scaledPixels(400, s),
+    showSkinPicture(m_frontPicture, "/skin/mouse/" + name + "/Mouse.png", scaledPixels(300, s), scaledPixels(400, s),
                 Qt::KeepAspectRatio);
-    showPicture(m_sidePicture, "/skin/mouse/" + name + "_Side.png", scaledPixels(300, s), scaledPixels(300, s),
+    showSkinPicture(m_sidePicture, "/skin/mouse/" + name + "_Side.png", scaledPixels(300, s), scaledPixels(300, s),
                 Qt::KeepAspectRatio);
-    showPicture(m_cableLabel, "/skin/lightning.png", scaledPixels(26, s), scaledPixels(40, s), Qt::KeepAspectRatio);
-    showPicture(m_dongleLabel, "/skin/dongle.png", scaledPixels(48, s), scaledPixels(48, s), Qt::KeepAspectRatio);
-    showPicture(m_hiddenLabel, "/skin/mouselogo.png", scaledPixels(200, s), scaledPixels(50, s), Qt::KeepAspectRatio);
+    showSkinPicture(m_cableLabel, "/skin/lightning.png", scaledPixels(26, s), scaledPixels(40, s), Qt::KeepAspectRatio);
+    showSkinPicture(m_dongleLabel, "/skin/dongle.png", scaledPixels(48, s), scaledPixels(48, s), Qt::KeepAspectRatio);
+    showSkinPicture(m_hiddenLabel, "/skin/mouselogo.png", scaledPixels(200, s), scaledPixels(50, s), Qt::KeepAspectRatio);
     place(m_hiddenLabel, s, {69, 20, 200, 50});
     for (int i = 0; i < 7; ++i)
         place(m_hotspots[size_t(i)], s, QRect(HotspotPlaces[i], QSize(0, 0)));

@@ -7,6 +7,7 @@
 #include "storage/IniFile.h"
 #include "storage/ProfileFiles.h"
 #include "storage/SettingsBlock.h"
+#include "widgets/QuorLabel.h"
 #include "widgets/QuorMessageBox.h"
 #include "widgets/QuorSlider.h"
 
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTest>
+#include <QToolButton>
 
 class TestMousecfgWidget : public QObject
 {
@@ -81,18 +83,23 @@ private slots:
         QTest::addColumn<int>("tab");
         QTest::addColumn<bool>("front");
         // model label, front picture, side picture, Front button, front hot-spot, side hot-spot,
-        // arrow, lighting page, DPI page, speed panel, rate panel
+        // arrow, lighting page, DPI page, speed panel, rate panel, button page, macro page
         QTest::addColumn<QVector<bool>>("shown");
         QTest::newRow("lighting") << 0 << true
-                                  << QVector<bool>{true, true, false, false, false, false, false, true, false, false, false};
+                                  << QVector<bool>{true, true, false, false, false, false, false, true, false, false, false,
+                                                   false, false};
         QTest::newRow("buttons front")
-            << 1 << true << QVector<bool>{true, true, false, true, true, false, true, false, false, false, false};
+            << 1 << true << QVector<bool>{true, true, false, true, true, false, true, false, false, false, false,
+                                          true, false};
         QTest::newRow("buttons side")
-            << 1 << false << QVector<bool>{true, false, true, true, false, true, false, false, false, false, false};
+            << 1 << false << QVector<bool>{true, false, true, true, false, true, false, false, false, false, false,
+                                           true, false};
         QTest::newRow("dpi") << 2 << true
-                             << QVector<bool>{false, false, false, false, false, false, false, false, true, true, true};
+                             << QVector<bool>{false, false, false, false, false, false, false, false, true, true, true,
+                                              false, false};
         QTest::newRow("macro") << 3 << true
-                               << QVector<bool>{false, false, false, false, false, false, false, false, false, false, false};
+                               << QVector<bool>{false, false, false, false, false, false, false, false, false, false, false,
+                                                false, true};
     }
     void tabsShowTheirControls()
     {
@@ -107,7 +114,8 @@ private slots:
         const QWidget *controls[] = {probe.modelLabel(),   probe.frontPicture(), probe.sidePicture(),
                                      probe.frontButton(),  probe.hotspot(0),     probe.hotspot(20),
                                      probe.arrowUp(),      probe.lightingPage(), probe.dpiPage(),
-                                     probe.speedPanel(),   probe.ratePanel()};
+                                     probe.speedPanel(),   probe.ratePanel(),    probe.buttonPage(),
+                                     probe.macroPage()};
         for (int i = 0; i < shown.size(); ++i)
             QVERIFY2(!controls[i]->isHidden() == shown[i], qPrintable(QString::number(i)));
         for (int i = 0; i < MousecfgWidget::TabCount; ++i)
@@ -116,6 +124,34 @@ private slots:
         window.switchPage(4);
         window.switchPage(-1);
         QVERIFY(probe.button(tab)->isSelected());
+    }
+
+    // The button page's hover, macro and one-click signals reach the window.
+    void buttonPageSignalsReachTheWindow()
+    {
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.open();
+        MousecfgWidgetProbe probe(window);
+        QuorBtnWindow *page = probe.buttonPage();
+        QuorPushButton *third = page->frontButtons().at(2);
+        emit page->SelBtnControl(third, true);
+        QVERIFY(!probe.hotspot(2)->isSelected());
+        emit page->SelBtnControl(third, false);
+        QVERIFY(probe.hotspot(2)->isSelected());
+
+        emit page->GotoMacroTab(MousecfgWidget::MacroTab);
+        QVERIFY(!probe.macroPage()->isHidden());
+        QVERIFY(page->isHidden());
+
+        QString message;
+        QVERIFY(runModal([&] { emit page->PopOneClickBox(); },
+                         [&](QWidget *box) {
+                             auto *messageBox = qobject_cast<QuorMessageBox *>(box);
+                             QVERIFY(messageBox);
+                             message = messageBox->messageLabel()->caption();
+                             messageBox->firstButton()->click();
+                         }));
+        QCOMPARE(message, QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
     }
 
     // What the pages show of the current profile comes back into it unchanged.

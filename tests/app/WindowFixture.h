@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/MousecfgWidget.h"
+#include "buttons/QuorBtnWindow.h"
+#include "macro/MacroDialog.h"
 #include "device/BatteryThreadControl.h"
 #include "pages/QuorColorWindow.h"
 #include "pages/QuorDPIWindow.h"
@@ -44,6 +46,8 @@ struct MousecfgWidgetProbe
     QuorPointSpeed *speedPanel() const { return w.m_pointSpeed; }
     QuorReportRate *ratePanel() const { return w.m_reportRate; }
     QuorColorWindow *lightingPage() const { return w.m_colorWindow; }
+    QuorBtnWindow *buttonPage() const { return w.m_btnWindow; }
+    MacroDialog *macroPage() const { return w.m_macroDialog; }
 };
 
 // A test application folder with the shipped Config.ini and model descriptor, and
