@@ -163,6 +163,7 @@ void QuorReportRate::retranslate()
     m_titleLabel->setCaption(QObject::tr("REPORT RATE"));
     for (size_t i = 0; i < Rates.size(); ++i)
         m_rateActions[i]->setText(QObject::tr(Rates[i].text));
+    m_rateButton->setCaption(rateText(m_record.pollrate));
     m_liftLabel->setCaption(QObject::tr("Lift off Distance"));
     m_liftButtons[0]->setText(QObject::tr("1 mm"));
     m_liftButtons[1]->setText(QObject::tr("2 mm"));

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTranslator>
 
 class TestRatePanels : public QObject
 {
@@ -28,6 +29,15 @@ private slots:
             QCOMPARE(panel.rateButton()->caption(), entries[i]);
         }
         QCOMPARE(r.pollrate, quint8(1));
+
+        // A language change renews the caption of the rate shown.
+        QTranslator tc;
+        QVERIFY(tc.load(QStringLiteral(":/lang/tc.qm")));
+        QCoreApplication::installTranslator(&tc);
+        panel.retranslate();
+        const QString translated = panel.rateButton()->caption();
+        QCoreApplication::removeTranslator(&tc);
+        QCOMPARE(translated, QString::fromUtf8("500 赫茲"));
     }
 
     // An unknown rate byte is kept, with no caption that claims another rate.
