@@ -26,6 +26,9 @@ QuorProcessDialog::QuorProcessDialog(QWidget *centreOn, QWidget *parent, Qt::Win
 
 QuorProcessDialog::~QuorProcessDialog() = default;
 
+// QDialog's Escape and close both end here.
+void QuorProcessDialog::reject() {}
+
 void QuorProcessDialog::slotProcessDlg()
 {
     QTimer::singleShot(0, this, &QuorProcessDialog::updateProgress);

@@ -6,7 +6,8 @@ class QLabel;
 class QMovie;
 
 // The small animated busy dialog shown while settings are written to the mouse;
-// slotProcessDlg() closes it with Accepted on the next turn of the event loop.
+// slotProcessDlg() closes it with Accepted on the next turn of the event loop. Escape
+// and a close of the window do not end it: the write it waits for still runs.
 class QuorProcessDialog : public QDialog
 {
     Q_OBJECT
@@ -17,6 +18,8 @@ public:
     ~QuorProcessDialog() override;
 
     QMovie *movie() const { return m_movie; }
+
+    void reject() override;
 
 public slots:
     void slotProcessDlg();
