@@ -59,6 +59,15 @@ QString modelProfileFilePath(const QString &productName, const QString &name)
            + kProfileSuffix;
 }
 
+QString existingProfileFile(const QString &name)
+{
+    for (const QString &path : {profileFilePath(name), modelProfileFilePath(readCurrentProductName(), name)}) {
+        if (!path.isEmpty() && QFileInfo(path).isFile())
+            return path;
+    }
+    return QString();
+}
+
 bool saveProfile(int index, const ProfileRecord &record, const QString &fileName)
 {
     IniFile ini(profileIniPath(fileName));

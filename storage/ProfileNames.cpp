@@ -5,10 +5,10 @@
 #include "storage/ProfileFiles.h"
 
 namespace {
+// A name is taken when either profile tree holds its file.
 bool profileFileExists(const QString &name)
 {
-    const QString path = modelProfileFilePath(readCurrentProductName(), name);
-    return !path.isEmpty() && fileExists(path);
+    return !existingProfileFile(name).isEmpty();
 }
 
 // The walk's order over the other entries of the list.

@@ -63,6 +63,10 @@ private slots:
         for (const char *bad : {"", "../../x", "a/b"})
             QCOMPARE(checkNewProfileName(bad), NewProfileName::Unsafe);
         QVERIFY(!isDefaultProfileName("profile 1"));
+        // The start-up tree's files take their names too.
+        folder.writeFile("Configs/Profile/Profile 6.prof", "[PROFILE]\n");
+        QCOMPARE(newProfileName(), QString("Profile 7"));
+        QCOMPARE(checkNewProfileName("Profile 6"), NewProfileName::Exists);
     }
 };
 

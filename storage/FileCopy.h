@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Copies a file over another one, which is replaced only once the copy is complete;
+// the folder of the target is made when it is missing. False when nothing was
+// replaced: a source that cannot be read (or is too large to be a settings file) or
+// a target that cannot be written.
+bool copyFileReplacing(const QString &source, const QString &target);
