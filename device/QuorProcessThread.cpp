@@ -7,7 +7,7 @@
 
 #include <QDebug>
 
-constexpr quint8 ResultMouseOff = 5;
+#include <future>
 
 QuorProcessThread::QuorProcessThread() = default;
 
@@ -22,22 +22,24 @@ void QuorProcessThread::run()
         qDebug("isStop.\n");
         return;
     }
-    m_settingsSaved = saveAllSettings(workingSettings);
-    if (mouseOffFlag) {
-        m_result = ResultMouseOff;
+    const bool mouseOff = mouseOffFlag != 0;
+    int mask = 0;
+    if (!mouseOff) {
+        mask = detectSettingsChanges(workingSettings, lastWrittenSettings);
+        if (readConfigDiff() == 1 || m_bSendAll)
+            mask = ChangeAll;
+    }
+    if (mask == 0) {
+        m_settingsSaved = saveAllSettings(workingSettings);
+        m_result = mouseOff ? ResultMouseOff : ResultWritten;
         emit DoProcessDlg();
         return;
     }
-    m_result = 0;
-    int mask = detectSettingsChanges(workingSettings, lastWrittenSettings);
-    if (readConfigDiff() == 1 || m_bSendAll)
-        mask = ChangeAll;
-    else if (mask == 0) {
-        emit DoProcessDlg();
-        return;
-    }
-    m_settingsSaved = saveAllSettings(workingSettings) && m_settingsSaved;
+    // The files are saved while the upload waits out the protocol's pauses; nothing
+    // changes the working block meanwhile.
+    std::future<bool> saved = std::async(std::launch::async, [] { return saveAllSettings(workingSettings); });
     m_result = uploadSettings(workingSettings, mask);
+    m_settingsSaved = saved.get();
     lastWrittenSettings = workingSettings;
     m_settingsSaved = writeConfigDiff(m_result ? 1 : 0) && m_settingsSaved;
     emit DoProcessDlg();

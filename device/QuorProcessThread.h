@@ -11,12 +11,14 @@ class QuorProcessThread : public QThread
 {
     Q_OBJECT
 public:
+    // result(): 0 written or nothing to write; 1, 2, 4 from the send routine.
+    enum Result : quint8 { ResultWritten = 0, ResultMouseOff = 5 };
+
     QuorProcessThread();
 
     void stop();
     // Send every part whatever changed (Reset All, configuration load).
     void setSendAll(bool all) { m_bSendAll = all; }
-    // 0 written or nothing to write; 1, 2, 4 from the send routine; 5 mouse off.
     quint8 result() const { return m_result; }
     // False when a settings file of the last run could not be written; the mouse
     // is written all the same.
