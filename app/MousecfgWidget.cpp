@@ -66,15 +66,18 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     if (m_iLangCount > 0
         && m_translator->load(appDirPath() + "/lang/" + m_languages.files[size_t(m_iLangIndex)] + ".qm"))
         QCoreApplication::installTranslator(m_translator);
+    loadProfileList();
 
     m_iBatteryFull = programVariant().batteryFullFromConfig ? readBatteryFull() : BatteryFullDefault;
     openCurrentDevice();
     m_batteryControl = new BatteryThreadControl(this);
+    connectBatteryThread();
     m_batteryControl->startBatteryThread();
 
     loadSettingsBlocks();
     // The pointer speed kept by the process starts from the stored profile.
     setWindowsMouseSpeed();
+    buildProfileMenu();
 
     m_bDragging = false;
     m_bFrontView = true;
@@ -97,6 +100,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     setWindowIcon(icon);
     createTrayActions();
     createTrayIcon(icon);
+    slotRefreshBatteryStatus(0, 1, 1);
     updateLinkIcons();
     QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
 }
@@ -190,7 +194,7 @@ void MousecfgWidget::createTrayActions()
     m_loadConfigAction = std::make_unique<QuorAction>(tr("&Load Config"), this);
     connect(m_loadConfigAction.get(), &QAction::triggered, this, &MousecfgWidget::showOrWarn);
     m_quitAction = std::make_unique<QuorAction>(tr("&Quit"), this);
-    connect(m_quitAction.get(), &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(m_quitAction.get(), &QAction::triggered, this, &MousecfgWidget::requestQuit);
 }
 
 void MousecfgWidget::createTrayIcon(const QIcon &icon)
@@ -292,5 +296,5 @@ void MousecfgWidget::closeEvent(QCloseEvent *event)
 {
     // A close of the window ends the program; the title-bar button only hides it.
     event->accept();
-    QCoreApplication::quit();
+    requestQuit();
 }

@@ -12,10 +12,13 @@
 #include <QWidget>
 
 #include <array>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class BatteryThreadControl;
+class DesktopNotifier;
 class QIcon;
 class QLabel;
 class QLineEdit;
@@ -64,6 +67,27 @@ public:
     void retranslateUi();
     void relayoutWindow();
 
+    // Profile slots and the profile list (MousecfgWidgetSlots.cpp).
+    void switchProfileSlot(int index, bool reload);
+    void selectKeyButton(quint8 index, quint8 group);
+    void buildProfileMenu();
+    void loadProfileList();
+    bool saveProfileList();
+
+    // Profile commands (MousecfgWidgetProfiles.cpp).
+    void addProfile();
+    void deleteProfile();
+    void copyProfile();
+    void renameProfile();
+
+    void sendOsdMessage(const QString &text);
+
+    // While a write to the mouse runs (the busy dialog is open), device events, status
+    // news and warnings wait: work handed here runs at once, or in order once the
+    // upload thread has ended.
+    bool isWriting() const { return m_bWriting; }
+    void runWhenNotWriting(std::function<void()> work);
+
 public slots:
     void showOrWarn();
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
@@ -72,6 +96,17 @@ public slots:
     void slotLiftChange(quint8 lift);
     void slotPopOneClickBox();
     void slotMouseOver(QuorPushButton *button, bool over);
+    void slotEnableButtons(bool enable);
+    void slotProfileNameChange();
+    void slotRefreshProfile(quint8 profile);
+    void slotRefreshDPIStage(quint8 stage);
+    void slotRefreshLightMode(quint8 mode);
+    void slotRefreshRate(quint8 rate);
+    void slotRefreshBatteryStatus(quint8 charging, quint8 low, quint8 high);
+    void slotRefreshStatus(quint8 profile, quint8 stage, quint8 rate, quint8 mode);
+    void slotRefreshWriteStatus(quint8 status);
+    // Ends the program now, or once a running write has ended.
+    void requestQuit();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -84,6 +119,8 @@ protected:
 private slots:
     void onButtonClicked();
     void onTabOrFirmwareButton(QuorPushButton *sender);
+    void onProfileMenuAction();
+    void onProfileListAction();
 
 private:
     // Construction (MousecfgWidget.cpp).
@@ -125,6 +162,44 @@ private:
     // Tells the button page which key group the mouse view shows.
     void showButtonGroupOnPage();
     void placeButtonPage();
+
+    // Dispatcher and writing (MousecfgWidgetWriting.cpp).
+    using DispatchRow = std::pair<QuorPushButton *, std::function<void()>>;
+    std::vector<DispatchRow> dispatchRows();
+    // The write sequence: the busy dialog stays open until the upload thread has ended.
+    void writeToMouse(bool sendAll);
+    bool deferWhileWriting(std::function<void()> work);
+    void runDeferredWork();
+    // A message box of the window; the text is translated in the context QObject.
+    int showMessage(int type, const char *text);
+    QString askFileName(bool save, const char *title, const char *filter);
+    void exportProfile();
+    void importProfile();
+    void saveConfiguration();
+    void loadConfiguration();
+    void resetProfile();
+    void resetAllProfiles();
+    void confirmAndClose();
+    void cancelChanges();
+    void applyChanges();
+    void showFrontView();
+    void showSideView();
+    void onHotspot(int index, int group);
+    void markFirstSlotButton();
+
+    // Profile slots and commands.
+    // Loads a profile file into a slot's record; a name with no file in either profile
+    // tree leaves the record as it is, with a message.
+    bool loadSlotFromFile(int slot, const QString &name);
+    // Puts a name into the current slot and the name edit.
+    void showCurrentName(const QString &name);
+    bool addToProfileList(const QString &name);
+    bool renameCurrentProfile(const QString &name);
+    bool acceptNewProfileName(const QString &name);
+
+    // Battery and status (MousecfgWidgetBattery.cpp).
+    void connectBatteryThread();
+    void showBatteryState();
 
     // Devices (MousecfgWidgetDevices.cpp).
     void countConnectedMice();
@@ -196,6 +271,18 @@ private:
     QMenu *m_profileMenu = nullptr;
     std::array<std::unique_ptr<QuorAction>, ProfileCount> m_profileActions;
     QMenu *m_spareMenu = nullptr;
+    QStringList m_profileList;
+    // Entries of m_spareMenu, in list order.
+    std::vector<std::unique_ptr<QuorAction>> m_profileListActions;
+
+    // Writing.
+    bool m_bWriting = false;
+    bool m_bQuitPending = false;
+    std::deque<std::function<void()>> m_deferred;
+
+    // The last battery status shown: redrawn by retranslateUi.
+    std::array<quint8, 3> m_lastBattery{};
+    DesktopNotifier *m_notifier = nullptr;
 
     // Hot-spot selection: the selected key of each group (0 front, 1 side, 2 arrows).
     std::array<int, 3> m_selectedKey{};

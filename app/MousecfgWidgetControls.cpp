@@ -110,6 +110,7 @@ void MousecfgWidget::buildUi()
     buildProfileControls();
     buildViewControls();
     loadModelPictures();
+    selectKeyButton(0, 0);
 }
 
 void MousecfgWidget::createMouseButton()
@@ -176,6 +177,7 @@ void MousecfgWidget::buildMenus()
     for (auto &action : m_profileActions) {
         action = std::make_unique<QuorAction>(this);
         m_profileMenu->addAction(action.get());
+        connect(action.get(), &QAction::triggered, this, &MousecfgWidget::onProfileMenuAction);
     }
     m_spareMenu = new QMenu(this);
     m_spareMenu->setFixedWidth(scaledPixels(152, m_dScale));
@@ -203,6 +205,7 @@ void MousecfgWidget::buildProfileControls()
     m_nameEdit->setMaxLength(100);
     m_nameEdit->setStyleSheet(QStringLiteral("QToolTip{background-color:black}"));
     m_nameEdit->setAlignment(Qt::AlignCenter);
+    connect(m_nameEdit, &QLineEdit::returnPressed, this, &MousecfgWidget::slotProfileNameChange);
     m_nameApplyButton = makeButton({"/skin/profile_apply1.png", "/skin/profile_apply1.png",
                                     "/skin/profile_apply1.png"},
                                    Dispatch);
@@ -279,7 +282,7 @@ void MousecfgWidget::retranslateUi()
     }
     m_profileButton->setCaption(m_profileActions[size_t(safeProfileIndex(workingSettings.currentProfile))]->text());
     retranslatePages();
-    m_batteryBar->setText(tr("MOUSE OFF"));
+    showBatteryState();
     relayoutWindow();
 }
 

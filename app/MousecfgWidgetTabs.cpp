@@ -70,12 +70,16 @@ void MousecfgWidget::updateLinkIcons()
 
 void MousecfgWidget::slotWarning()
 {
+    if (deferWhileWriting([this] { slotWarning(); }))
+        return;
     writePendingDefaultProfile();
     showOrWarn();
 }
 
 void MousecfgWidget::showOrWarn()
 {
+    if (deferWhileWriting([this] { showOrWarn(); }))
+        return;
     show();
     if (m_iConnectedCount != 0) {
         activateWindow();
@@ -106,27 +110,6 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
         showOrWarn();
     else if (warningBoxOpen == 0)
         hideWindow();
-}
-
-void MousecfgWidget::onButtonClicked()
-{
-    auto *button = qobject_cast<QuorPushButton *>(sender());
-    if (!button)
-        return;
-    if (button == m_closeButton) {
-        hideWindow();
-        return;
-    }
-    if (button == m_minButton) {
-        showMinimized();
-        return;
-    }
-    for (int i = 0; i < TabCount; ++i) {
-        if (button == m_buttons[size_t(i)]) {
-            switchPage(i);
-            return;
-        }
-    }
 }
 
 void MousecfgWidget::onTabOrFirmwareButton(QuorPushButton *sender)

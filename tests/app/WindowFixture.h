@@ -8,13 +8,21 @@
 #include "pages/QuorDPIWindow.h"
 #include "pages/QuorPointSpeed.h"
 #include "pages/QuorReportRate.h"
+#include "storage/ConfigIni.h"
+#include "storage/ProfileFiles.h"
+#include "storage/SettingsBlock.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/fakehid/FakeMouse.h"
+#include "widgets/QuorAction.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorProcessbar.h"
 #include "widgets/QuorPushButton.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
 #include <QTranslator>
 
 #include <memory>
@@ -48,7 +56,23 @@ struct MousecfgWidgetProbe
     QuorColorWindow *lightingPage() const { return w.m_colorWindow; }
     QuorBtnWindow *buttonPage() const { return w.m_btnWindow; }
     MacroDialog *macroPage() const { return w.m_macroDialog; }
+    QLineEdit *nameEdit() const { return w.m_nameEdit; }
+    QuorPushButton *profileButton() const { return w.m_profileButton; }
+    QAction *slotMenuEntry(int i) const { return w.m_profileActions[size_t(i)].get(); }
+    QMenu *profileListMenu() const { return w.m_spareMenu; }
+    QStringList profileList() const { return w.m_profileList; }
+    QAction *quitAction() const { return w.m_quitAction.get(); }
 };
+
+// A button the layout leaves without area (OK, the profile commands) is clicked
+// through its signal.
+inline void click(QAbstractButton *button)
+{
+    if (button->width() > 0 && button->height() > 0)
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        button->click();
+}
 
 // A test application folder with the shipped Config.ini and model descriptor, and
 // the emulated mouse with the links asked for.
@@ -71,9 +95,29 @@ public:
         FakeMouse::instance().reset();
     }
 
+    // Factory profile files for the five slot names, as a seeded folder has them.
+    void seedProfiles()
+    {
+        ProfileRecord record;
+        resetProfileToDefaults(record);
+        for (int i = 1; i <= ProfileCount; ++i)
+            saveProfileFile(record, QStringLiteral("Profile %1").arg(i));
+    }
+
     MousecfgWidget &open()
     {
         window = std::make_unique<MousecfgWidget>();
+        return *window;
+    }
+
+    // On factory profiles, nothing left to write, the status thread's first report in.
+    MousecfgWidget &openSettled()
+    {
+        seedProfiles();
+        writeConfigDiff(0);
+        open();
+        if (!QTest::qWaitFor([] { return FakeMouse::instance().readCount() > 2; }))
+            qWarning("no status read yet");
         return *window;
     }
 

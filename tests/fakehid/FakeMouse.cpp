@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstring>
 #include <deque>
+#include <thread>
 
 namespace {
 constexpr int ReportSize = 33;
@@ -131,6 +132,7 @@ void FakeMouse::resetLocked()
     m_mouseOff = false;
     m_interleave = 0;
     m_readWaitMs = 0;
+    m_writeDelayMs = 0;
     m_log.clear();
     m_writeCount = 0;
     m_readCount = 0;
@@ -507,9 +509,21 @@ bool FakeMouse::validHandle(hid_device_ *device) const
     return device && m_handles.count(device);
 }
 
-int FakeMouse::hidWrite(hid_device_ *device, const unsigned char *data, size_t length)
+void FakeMouse::setWriteDelayMs(int ms)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    m_writeDelayMs = std::max(ms, 0);
+}
+
+int FakeMouse::hidWrite(hid_device_ *device, const unsigned char *data, size_t length)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if (m_writeDelayMs > 0) {
+        const auto delay = std::chrono::milliseconds(m_writeDelayMs);
+        lock.unlock();
+        std::this_thread::sleep_for(delay);
+        lock.lock();
+    }
     if (!validHandle(device) || !data)
         return -1;
     ++m_writeCount;

@@ -156,6 +156,8 @@ public:
     void setInterleavedMouseReports(int beforeEachReply);
     // Longest real wait of a read on an empty queue (capped by its own time-out).
     void setReadWaitMs(int ms);
+    // Each write takes this long (a slow link); 0 by default.
+    void setWriteDelayMs(int ms);
 
     // Observation.
     QVector<FakeWrittenReport> writtenReports() const;
@@ -243,6 +245,7 @@ private:
     bool m_mouseOff = false;
     int m_interleave = 0;
     int m_readWaitMs = 0;
+    int m_writeDelayMs = 0;
     QVector<FakeWrittenReport> m_log;
     int m_writeCount = 0;
     int m_readCount = 0;

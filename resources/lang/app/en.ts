@@ -63,6 +63,26 @@
         <source>Side</source>
         <translation>Side</translation>
     </message>
+    <message>
+        <source>The profile name is not valid.</source>
+        <translation>The profile name is not valid.</translation>
+    </message>
+    <message>
+        <source>The profile list is full.</source>
+        <translation>The profile list is full.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be found.</source>
+        <translation>The profile file could not be found.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>The profile file could not be written.</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>The file could not be saved.</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>

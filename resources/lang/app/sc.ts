@@ -63,6 +63,26 @@
         <source>Side</source>
         <translation>侧面</translation>
     </message>
+    <message>
+        <source>The profile name is not valid.</source>
+        <translation>配置文件名称无效。</translation>
+    </message>
+    <message>
+        <source>The profile list is full.</source>
+        <translation>配置文件列表已满。</translation>
+    </message>
+    <message>
+        <source>The profile file could not be found.</source>
+        <translation>找不到配置文件。</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>无法写入配置文件。</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>无法保存文件。</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>

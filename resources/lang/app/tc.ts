@@ -63,6 +63,26 @@
         <source>Side</source>
         <translation>側面</translation>
     </message>
+    <message>
+        <source>The profile name is not valid.</source>
+        <translation>設定檔名稱無效。</translation>
+    </message>
+    <message>
+        <source>The profile list is full.</source>
+        <translation>設定檔清單已滿。</translation>
+    </message>
+    <message>
+        <source>The profile file could not be found.</source>
+        <translation>找不到設定檔。</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>無法寫入設定檔。</translation>
+    </message>
+    <message>
+        <source>The file could not be saved.</source>
+        <translation>無法儲存檔案。</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>

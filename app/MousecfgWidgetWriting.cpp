@@ -1,0 +1,308 @@
+#include "app/MousecfgWidget.h"
+
+#include "device/QuorProcessThread.h"
+#include "storage/AppFolder.h"
+#include "storage/ConfigExport.h"
+#include "storage/ConfigIni.h"
+#include "storage/FileCopy.h"
+#include "storage/ProfileFiles.h"
+#include "storage/ProfileList.h"
+#include "storage/ProfileNames.h"
+#include "storage/SettingsBlock.h"
+#include "widgets/QuorMessageBox.h"
+#include "widgets/QuorProcessDialog.h"
+#include "widgets/QuorPushButton.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+
+namespace {
+enum MessageType { TwoButtons = 1, OneButton = 2 };
+constexpr int ExportButton = 4, ImportButton = 5, ResetButton = 6, AddButton = 7, DeleteButton = 8,
+              CopyButton = 9, ResetAllButton = 10, OkButton = 11, CancelButton = 12, ApplyButton = 13,
+              LoadButton = 14, SaveButton = 15;
+const QString ProfileSuffix = QStringLiteral(".prof");
+
+// The profile a file holds is named by the file name less its final ".prof".
+QString profileNameOfFile(const QString &path)
+{
+    QString name = QFileInfo(path).fileName();
+    if (name.endsWith(ProfileSuffix))
+        name.chop(ProfileSuffix.size());
+    return name;
+}
+}
+
+// Rows in the order the sender is looked for; the first match runs.
+std::vector<MousecfgWidget::DispatchRow> MousecfgWidget::dispatchRows()
+{
+    auto button = [this](int i) { return m_buttons[size_t(i)]; };
+    std::vector<DispatchRow> rows = {
+        {m_closeButton, [this] { hideWindow(); }},
+        {m_minButton, [this] { showMinimized(); }},
+        {m_nameApplyButton, [this] { renameProfile(); }},
+        {button(AddButton), [this] { addProfile(); }},
+        {button(DeleteButton), [this] { deleteProfile(); }},
+        {button(CopyButton), [this] { copyProfile(); }},
+        {button(LoadButton), [this] { loadConfiguration(); }},
+        {button(SaveButton), [this] { saveConfiguration(); }},
+        {button(ExportButton), [this] { exportProfile(); }},
+        {button(ImportButton), [this] { importProfile(); }},
+        {button(ResetButton), [this] { resetProfile(); }},
+        {button(ResetAllButton), [this] { resetAllProfiles(); }},
+        {button(OkButton), [this] { confirmAndClose(); }},
+        {button(CancelButton), [this] { cancelChanges(); }},
+        {button(ApplyButton), [this] { applyChanges(); }},
+        {m_frontButton, [this] { showFrontView(); }},
+        {m_sideButton, [this] { showSideView(); }},
+    };
+    for (QuorPushButton *slot : m_slotButtons)
+        rows.emplace_back(slot, [this] { markFirstSlotButton(); });
+    for (int i = 0; i < TabCount; ++i)
+        rows.emplace_back(button(i), [this, i] { switchPage(i); });
+    for (int k = 0; k < 20; ++k)
+        rows.emplace_back(m_hotspots[size_t(k)], [this, k] { onHotspot(k, 0); });
+    rows.emplace_back(m_arrowUp, [this] { onHotspot(0, 2); });
+    rows.emplace_back(m_arrowDown, [this] { onHotspot(1, 2); });
+    return rows;
+}
+
+void MousecfgWidget::onButtonClicked()
+{
+    auto *button = qobject_cast<QuorPushButton *>(sender());
+    if (!button)
+        return;
+    for (const DispatchRow &row : dispatchRows()) {
+        if (row.first == button) {
+            row.second();
+            return;
+        }
+    }
+}
+
+void MousecfgWidget::writeToMouse(bool sendAll)
+{
+    if (m_bWriting)
+        return;
+    QuorProcessDialog dialog(this);
+    QuorProcessThread thread;
+    thread.setSendAll(sendAll);
+    connect(&thread, &QuorProcessThread::DoProcessDlg, &dialog, &QuorProcessDialog::slotProcessDlg);
+    m_bWriting = true;
+    thread.start(QThread::InheritPriority);
+    const int shown = dialog.exec();
+    // A quit from outside ends every event loop; the thread still needs this one for
+    // the status thread's stop and start.
+    while (!thread.wait(10))
+        QCoreApplication::processEvents();
+    m_bWriting = false;
+    runDeferredWork();
+    if (shown == QDialog::Accepted) {
+        if (thread.result() == QuorProcessThread::ResultMouseOff)
+            showMessage(TwoButtons, "Mouse is sleeping or not connected.");
+        else if (thread.result() != QuorProcessThread::ResultWritten)
+            showMessage(TwoButtons, "Send data failed, please try again.");
+        if (!thread.settingsSaved())
+            showMessage(OneButton, "The settings could not be saved.");
+    }
+    if (m_bQuitPending) {
+        m_bQuitPending = false;
+        QCoreApplication::quit();
+    }
+}
+
+void MousecfgWidget::runWhenNotWriting(std::function<void()> work)
+{
+    if (!deferWhileWriting(work))
+        work();
+}
+
+bool MousecfgWidget::deferWhileWriting(std::function<void()> work)
+{
+    if (!m_bWriting)
+        return false;
+    m_deferred.push_back(std::move(work));
+    return true;
+}
+
+// One at a time: work that starts another write leaves the rest to that one.
+void MousecfgWidget::runDeferredWork()
+{
+    while (!m_bWriting && !m_deferred.empty()) {
+        std::function<void()> work = std::move(m_deferred.front());
+        m_deferred.pop_front();
+        work();
+    }
+}
+
+void MousecfgWidget::requestQuit()
+{
+    if (m_bWriting)
+        m_bQuitPending = true;
+    else
+        QCoreApplication::quit();
+}
+
+int MousecfgWidget::showMessage(int type, const char *text)
+{
+    QuorMessageBox box(type, QString(), QObject::tr("Warning"), QObject::tr(text), this, false,
+                       Qt::FramelessWindowHint);
+    return box.exec();
+}
+
+QString MousecfgWidget::askFileName(bool save, const char *title, const char *filter)
+{
+    return save ? QFileDialog::getSaveFileName(this, tr(title), QString(), tr(filter))
+                : QFileDialog::getOpenFileName(this, tr(title), QString(), tr(filter));
+}
+
+// The profile file on disk is exported, not what the pages hold unsaved.
+void MousecfgWidget::exportProfile()
+{
+    const QString fileName = askFileName(true, QT_TR_NOOP("Save Profile File"), QT_TR_NOOP("Profile File(*.prof)"));
+    if (fileName.isEmpty())
+        return;
+    const int current = safeProfileIndex(workingSettings.currentProfile);
+    const QString name = workingSettings.names[size_t(current)];
+    QString source = existingProfileFile(name);
+    if (source.isEmpty()) {
+        source = modelProfileFilePath(readCurrentProductName(), name);
+        if (source.isEmpty() || !saveProfile(0, workingSettings.profiles[size_t(current)], source))
+            source.clear();
+    }
+    const bool exported = !source.isEmpty() && writeMouseName(readCurrentProductName(), source)
+                          && copyFileReplacing(source, fileName);
+    if (!exported)
+        showMessage(OneButton, "The file could not be saved.");
+}
+
+void MousecfgWidget::importProfile()
+{
+    const QString fileName = askFileName(false, QT_TR_NOOP("Load Profile File"), QT_TR_NOOP("Profile File(*.prof)"));
+    if (fileName.isEmpty())
+        return;
+    const QString product = readCurrentProductName();
+    const QString name = profileNameOfFile(fileName);
+    if (readMouseName(fileName) != product) {
+        showMessage(OneButton, "The file is not match current mouse!");
+        return;
+    }
+    qDebug() << name;
+    if (!acceptNewProfileName(name))
+        return;
+    if (!profileListHasRoom(m_profileList)) {
+        showMessage(OneButton, "The profile list is full.");
+        return;
+    }
+    const QString target = modelProfileFilePath(product, name);
+    if (!copyFileReplacing(fileName, target)) {
+        showMessage(OneButton, "The profile file could not be written.");
+        return;
+    }
+    addToProfileList(name);
+    const int current = safeProfileIndex(workingSettings.currentProfile);
+    loadProfile(0, workingSettings.profiles[size_t(current)], target);
+    refreshPages();
+    showCurrentName(name);
+    writeToMouse(false);
+}
+
+void MousecfgWidget::saveConfiguration()
+{
+    const QString fileName = askFileName(true, QT_TR_NOOP("Save Config File"), QT_TR_NOOP("Config File(*.conf)"));
+    if (fileName.isEmpty())
+        return;
+    const SettingsBlock copy = workingSettings;
+    if (!writeMouseName(readCurrentProductName(), fileName) || !exportProfiles(copy, fileName))
+        showMessage(OneButton, "The file could not be saved.");
+}
+
+void MousecfgWidget::loadConfiguration()
+{
+    const QString fileName = askFileName(false, QT_TR_NOOP("Load Config File"), QT_TR_NOOP("Config File(*.conf)"));
+    if (fileName.isEmpty())
+        return;
+    if (readMouseName(fileName) != readCurrentProductName()) {
+        showMessage(OneButton, "The file is not match current mouse!");
+        return;
+    }
+    importProfiles(lastWrittenSettings, fileName);
+    adoptLastWrittenBlock();
+    switchPage(LightingTab);
+    refreshPages();
+    showCurrentName(workingSettings.names[size_t(safeProfileIndex(workingSettings.currentProfile))]);
+    writeToMouse(true);
+}
+
+void MousecfgWidget::resetProfile()
+{
+    if (showMessage(TwoButtons, "Are you sure you want reset this profile?") != QDialog::Accepted)
+        return;
+    const int current = safeProfileIndex(workingSettings.currentProfile);
+    qDebug("Accepted %d", current);
+    resetProfileToDefaults(workingSettings.profiles[size_t(current)]);
+    retranslateUi();
+    refreshPages();
+    m_nameEdit->setText(workingSettings.names[size_t(current)]);
+    writeToMouse(false);
+}
+
+void MousecfgWidget::resetAllProfiles()
+{
+    if (showMessage(TwoButtons, "Are you sure you want reset all profiles?") != QDialog::Accepted)
+        return;
+    initSettingsBlock(workingSettings);
+    refreshPages();
+    m_nameEdit->setText(workingSettings.names[size_t(safeProfileIndex(workingSettings.currentProfile))]);
+    writeToMouse(true);
+}
+
+void MousecfgWidget::confirmAndClose()
+{
+    writeToMouse(false);
+    hideWindow();
+}
+
+void MousecfgWidget::cancelChanges()
+{
+    hideWindow();
+    switchProfileSlot(safeProfileIndex(workingSettings.currentProfile), true);
+}
+
+void MousecfgWidget::applyChanges()
+{
+    storeUiIntoProfile();
+    writeToMouse(false);
+}
+
+void MousecfgWidget::showFrontView()
+{
+    m_iKeyGroup = m_iSavedKey;
+    m_bFrontView = true;
+    showMouseView(true);
+}
+
+void MousecfgWidget::showSideView()
+{
+    m_iSavedKey = m_iKeyGroup;
+    m_bFrontView = false;
+    m_iKeyGroup = 1;
+    showMouseView(false);
+}
+
+void MousecfgWidget::onHotspot(int index, int group)
+{
+    selectKeyButton(quint8(index), quint8(group));
+    showButtonGroupOnPage();
+}
+
+// The slot buttons have no area; a click marks the first of them, whichever it was.
+void MousecfgWidget::markFirstSlotButton()
+{
+    for (QuorPushButton *slot : m_slotButtons)
+        slot->setSelected(false);
+    m_slotButtons[0]->setSelected(true);
+}

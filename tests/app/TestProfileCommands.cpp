@@ -1,0 +1,150 @@
+#include "tests/app/ModalScript.h"
+#include "tests/app/WindowFixture.h"
+#include "tests/common/TestMain.h"
+
+#include "storage/AppFolder.h"
+#include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
+#include "storage/ProfileList.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+enum Button { Export = 4, Import = 5, Add = 7, Delete = 8, Copy = 9 };
+
+QString modelFile(const QString &name)
+{
+    return configDirPath() + "/QM700/Profile/" + name + ".prof";
+}
+
+void typeName(QLineEdit *edit, const QString &name)
+{
+    edit->clear();
+    QTest::keyClicks(edit, name);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+QAction *listEntry(MousecfgWidgetProbe &probe, const QString &name)
+{
+    for (QAction *action : probe.profileListMenu()->actions())
+        if (action->text() == name)
+            return action;
+    return nullptr;
+}
+}
+
+class TestProfileCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    // The list, the slot, the name edit and the files stay together through every command.
+    void commandsKeepListSlotAndFilesTogether()
+    {
+        WindowFixture fixture;
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        FakeMouse &mouse = FakeMouse::instance();
+        // The slot menu tells the mouse at once.
+        probe.slotMenuEntry(3)->trigger();
+        QCOMPARE(mouse.state().profileSwitches.value(mouse.state().profileSwitches.size() - 1), 3);
+        QCOMPARE(probe.nameEdit()->text(), QStringLiteral("Profile 4"));
+        probe.slotMenuEntry(0)->trigger();
+
+        const QString out = fixture.folder.path() + "/out.prof";
+        fixture.folder.writeFile("out.prof", "[Other]\nkept=1\n");
+        const QString dotted = fixture.folder.path() + "/a.b.prof";
+        ModalScript script({out, dotted});
+        click(probe.button(Add));
+        QCOMPARE(probe.nameEdit()->text(), QStringLiteral("Profile 6"));
+        click(probe.button(Copy));
+        QCOMPARE(probe.profileList(), QStringList({"Profile 6", "Profile 6 copy"}));
+        typeName(probe.nameEdit(), "Mine");
+        QCOMPARE(probe.profileList(), QStringList({"Profile 6", "Mine"}));
+        QVERIFY(QFile::exists(modelFile("Mine")) && !QFile::exists(modelFile("Profile 6 copy")));
+        QCOMPARE(IniFile(configIniPath()).text("Config/Profile1"), QStringLiteral("Mine"));
+        click(probe.button(Delete));
+        QCOMPARE(probe.nameEdit()->text(), QStringLiteral("Profile 6"));
+        QCOMPARE(loadProfileList(), QStringList({"Profile 6"}));
+        QVERIFY(!QFile::exists(modelFile("Mine")));
+
+        // Export onto an existing file replaces it.
+        click(probe.button(Export));
+        QCOMPARE(readMouseName(out), QStringLiteral("QM700"));
+        QCOMPARE(IniFile(out).number("PROFILE/mousespeed"), 10);
+        QVERIFY(!IniFile(out).value("Other/kept").isValid());
+        // Import names the profile by the file name less ".prof".
+        QVERIFY(QFile::copy(out, dotted));
+        click(probe.button(Import));
+        QCOMPARE(probe.nameEdit()->text(), QStringLiteral("a.b"));
+        QCOMPARE(probe.profileList(), QStringList({"Profile 6", "a.b"}));
+        QCOMPARE(script.messages, QStringList{"Are you sure you want delete this profile?"});
+        QCOMPARE(script.busyDialogs, 1);
+    }
+
+    // A refused command changes neither the list, the slots nor the files.
+    void refusalsChangeNothing_data()
+    {
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<QStringList>("slotNames");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("message");
+        const QStringList ab{"A", "B"};
+        QTest::newRow("rename to a path") << ab << QStringList{"A"} << "rename" << "../../x"
+                                          << "The profile name is not valid.";
+        QTest::newRow("rename to nothing") << ab << QStringList{"A"} << "rename" << "" << "The profile name is not valid.";
+        QTest::newRow("rename onto a file") << ab << QStringList{"A"} << "rename" << "B" << "Profile Exist!";
+        QTest::newRow("rename a default name") << ab << QStringList{"Profile 1"} << "rename" << "C"
+                                               << "The default Profile cannot be deleted or renamed.";
+        QTest::newRow("delete, the other name taken") << ab << ab << "delete" << ""
+                                                      << "AT LEAST ONE PROFILE TO BE RETAINED.";
+        QTest::newRow("delete a shared name") << QStringList{"A", "B", "C"} << QStringList{"A", "A"} << "delete" << ""
+                                              << "Profile is Already Used!";
+        QStringList full;
+        for (int i = 0; i < MaxProfileListEntries; ++i)
+            full << QString("P%1").arg(i);
+        QTest::newRow("add past 200") << full << QStringList{"P0"} << "add" << "" << "The profile list is full.";
+        QTest::newRow("pick a name without a file") << QStringList{"A", "Ghost"} << QStringList{"A"} << "pick" << "Ghost"
+                                                    << "The profile file could not be found.";
+        QTest::newRow("pick another slot's name") << ab << ab << "pick" << "B" << "Profile is Already Used!";
+    }
+    void refusalsChangeNothing()
+    {
+        QFETCH(QStringList, list);
+        QFETCH(QStringList, slotNames);
+        QFETCH(QString, command);
+        QFETCH(QString, argument);
+        QFETCH(QString, message);
+        WindowFixture fixture;
+        writeCurrentProductName("QM700");
+        for (const char *name : {"A", "B", "C"})
+            fixture.folder.writeFile(QString("Configs/QM700/Profile/%1.prof").arg(name), "[PROFILE]\nmousespeed=9\n");
+        saveProfileList(list);
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        for (int k = 0; k < slotNames.size(); ++k)
+            workingSettings.names[size_t(k)] = slotNames[k];
+        workingSettings.profiles[0].mousespeed = 3;
+        const SettingsBlock before = workingSettings;
+
+        ModalScript script;
+        if (command == "rename")
+            typeName(probe.nameEdit(), argument);
+        else if (command == "delete")
+            click(probe.button(Delete));
+        else if (command == "add")
+            click(probe.button(Add));
+        else
+            listEntry(probe, argument)->trigger();
+        QCOMPARE(script.messages, QStringList{message});
+        QCOMPARE(probe.profileList(), list);
+        QCOMPARE(loadProfileList(), list);
+        for (int k = 0; k < ProfileCount; ++k)
+            QCOMPARE(workingSettings.names[size_t(k)], before.names[size_t(k)]);
+        QCOMPARE(int(workingSettings.profiles[0].mousespeed), 3);
+        QVERIFY(!QFile::exists(configDirPath() + "/x.prof"));
+        QVERIFY(!QFile::exists(modelFile("Profile 6")));
+    }
+};
+
+MOUSECFG_TEST(TestProfileCommands)
+#include "TestProfileCommands.moc"

@@ -1,0 +1,175 @@
+#include "tests/app/ModalScript.h"
+#include "tests/app/WindowFixture.h"
+#include "tests/common/TestMain.h"
+
+#include "device/SettingsCommands.h"
+#include "pages/QuorSingleDPI.h"
+#include "storage/ModelDescriptor.h"
+#include "widgets/QuorTwoBarSlider.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSlider>
+
+namespace {
+enum Button { ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
+
+QByteArray bytes(const quint8 *data, int size)
+{
+    return QByteArray(reinterpret_cast<const char *>(data), size);
+}
+}
+
+class TestWriting : public QObject
+{
+    Q_OBJECT
+private slots:
+    // A stage, a button and a lighting effect of slot 3 reach the mouse in one bracket.
+    void applyWritesTheCurrentSlot()
+    {
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.openSettled();
+        MousecfgWidgetProbe probe(window);
+        window.show();
+        probe.slotMenuEntry(2)->trigger();
+        window.switchPage(MousecfgWidget::DpiTab);
+        QTest::keyClick(probe.dpiPage()->row(0)->slider()->middleBar(), Qt::Key_Right);
+        ButtonSlot &slot = workingSettings.profiles[2].buttons[0];
+        slot.Fun = FunSingleKey;
+        slot.Res1 = 30; // A
+        window.switchPage(MousecfgWidget::LightingTab);
+        probe.lightingPage()->effectMenu()->actions().at(2)->trigger();
+        ModalScript script;
+        click(probe.button(Apply));
+
+        QCOMPARE(script.busyDialogs, 1);
+        QCOMPARE(script.messages, QStringList());
+        const FakeMouseState state = FakeMouse::instance().state();
+        QCOMPARE(state.sessionBegins, 1);
+        QCOMPARE(state.sessionEnds, 1);
+        const ProfileRecord &written = workingSettings.profiles[2];
+        QVERIFY(written.stages[0].x != workingSettings.profiles[0].stages[0].x);
+        quint8 stage[DpiStageRecordSize] = {};
+        buildDpiStageRecord(2, 0, dpiStageCountToSend(), stage);
+        QCOMPARE(bytes(state.dpi.data() + 1, DpiStageRecordSize), bytes(stage, DpiStageRecordSize));
+        QCOMPARE(state.buttonEntry(buttonMatrix[0]).toHex(), QByteArray("90000400"));
+        quint8 lighting[80] = {};
+        buildLightingTable(written, lighting);
+        QCOMPARE(bytes(state.lighting.data(), 80), bytes(lighting, 80));
+        QCOMPARE(FakeMouse::instance().protocolErrors().total(), 0);
+        QVERIFY(window.isVisible() && !window.isMinimized());
+    }
+
+    // Reset All and a loaded configuration send all four parts although nothing differs.
+    void fullWrites_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QStringList>("questions");
+        QTest::newRow("Reset All") << int(ResetAll) << QStringList{"Are you sure you want reset all profiles?"};
+        QTest::newRow("LOAD1") << int(Load) << QStringList();
+    }
+    void fullWrites()
+    {
+        QFETCH(int, button);
+        WindowFixture fixture;
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        const QString conf = fixture.folder.path() + "/saved.conf";
+        ModalScript script({conf, conf});
+        click(probe.button(Save));
+        workingSettings.names[0] = QStringLiteral("Mine");
+        probe.nameEdit()->setText("Mine");
+        FakeMouse::instance().clearLog();
+        click(probe.button(button));
+        QCOMPARE(script.busyDialogs, 1);
+        QTEST(script.messages, "questions");
+        for (int command = 1; command <= 4; ++command)
+            QCOMPARE(FakeMouse::instance().state().transfersApplied[size_t(command)], 1);
+        // The name edit shows the current slot's name again.
+        QCOMPARE(probe.nameEdit()->text(), QStringLiteral("Profile 1"));
+    }
+
+    void failuresAreShown_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("bracket");
+        QTest::newRow("mouse off") << "off" << int(Apply) << "Mouse is sleeping or not connected." << false;
+        QTest::newRow("write failure, OK") << "write" << int(Ok) << "Send data failed, please try again." << false;
+        QTest::newRow("settings file") << "file" << int(Apply) << "The settings could not be saved." << true;
+        QTest::newRow("another model's file") << "model" << int(Load) << "The file is not match current mouse!" << false;
+    }
+    void failuresAreShown()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, button);
+        QFETCH(QString, message);
+        QFETCH(bool, bracket);
+        WindowFixture fixture;
+        FakeMouse &mouse = FakeMouse::instance();
+        mouse.setMouseOff(fault == "off");
+        MousecfgWidget &window = fixture.openSettled();
+        MousecfgWidgetProbe probe(window);
+        window.show();
+        if (fault == "off")
+            QTRY_COMPARE(probe.batteryBar()->drawnText(), QStringLiteral("MOUSE OFF"));
+        const QString conf = fixture.folder.path() + "/other.conf";
+        writeMouseName("Another Mouse", conf);
+        writeConfigDiff(1);
+        mouse.clearLog();
+        if (fault == "write")
+            mouse.armFault(FakeFault::WriteFailure);
+        // The current slot's file cannot be written.
+        if (fault == "file")
+            QVERIFY(QFile::remove(profileFilePath("Profile 1")) && QDir().mkpath(profileFilePath("Profile 1")));
+        ModalScript script({conf});
+        click(probe.button(button));
+        QCOMPARE(script.messages, QStringList{message});
+        QCOMPARE(mouse.state().sessionEnds == 1, bracket);
+        QVERIFY(fault != "off" || !mouse.commandSequence().contains(char(0x46)));
+        // OK hides the window whatever the outcome.
+        QCOMPARE(window.isMinimized() || window.isHidden(), button == Ok);
+    }
+
+    // Escape and close leave the busy dialog up; status news and a quit wait for the thread.
+    void busyDialogHoldsUntilTheThreadEnds()
+    {
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.openSettled();
+        MousecfgWidgetProbe probe(window);
+        FakeMouse &mouse = FakeMouse::instance();
+        mouse.setWriteDelayMs(10);
+        QApplication::setQuitOnLastWindowClosed(false);
+        bool survived = false;
+        int profileMeanwhile = -1, endsAtQuit = -1;
+        ModalScript script;
+        script.onBusy = [&](QuorProcessDialog *busy) {
+            QTest::keyClick(busy, Qt::Key_Escape);
+            busy->close();
+            window.slotRefreshStatus(3, 0, 1, 0);
+            probe.quitAction()->trigger();
+            QTimer::singleShot(100, busy, [&, busy] {
+                survived = busy->isVisible();
+                profileMeanwhile = workingSettings.currentProfile;
+            });
+        };
+        const auto watch = connect(qApp, &QCoreApplication::aboutToQuit, this, [&] {
+            endsAtQuit = window.isWriting() ? -2 : mouse.state().sessionEnds;
+        });
+        QTimer::singleShot(0, this, [&] { click(probe.button(Apply)); });
+        QTimer guard;
+        connect(&guard, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        guard.start(15000);
+        QCoreApplication::exec();
+        guard.stop();
+        disconnect(watch);
+        QApplication::setQuitOnLastWindowClosed(true);
+        QVERIFY(survived);
+        QCOMPARE(profileMeanwhile, 0);
+        QCOMPARE(endsAtQuit, 1);
+        QCOMPARE(int(workingSettings.currentProfile), 3);
+    }
+};
+
+MOUSECFG_TEST(TestWriting)
+#include "TestWriting.moc"
