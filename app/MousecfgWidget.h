@@ -82,11 +82,13 @@ public:
 
     void sendOsdMessage(const QString &text);
 
-    // While a write to the mouse runs (the busy dialog is open), device events, status
-    // news and warnings wait: work handed here runs at once, or in order once the
-    // upload thread has ended.
+    // While a write to the mouse runs (the busy dialog), or one of the window's message
+    // boxes or file dialogs is open, device events, status news and warnings wait: work
+    // handed here runs at once, or in order once the upload thread has ended and the
+    // command that opened the dialog has returned.
     bool isWriting() const { return m_bWriting; }
-    void runWhenNotWriting(std::function<void()> work);
+    bool isBusy() const { return m_iNestedLoops > 0; }
+    void runWhenIdle(std::function<void()> work);
 
 public slots:
     void showOrWarn();
@@ -168,9 +170,12 @@ private:
     std::vector<DispatchRow> dispatchRows();
     // The write sequence: the busy dialog stays open until the upload thread has ended.
     void writeToMouse(bool sendAll);
-    bool deferWhileWriting(std::function<void()> work);
+    bool deferWhileBusy(std::function<void()> work);
+    // Runs one of the window's own nested event loops (a dialog's exec()).
+    int runNested(const std::function<int()> &loop);
     void runDeferredWork();
     // A message box of the window; the text is translated in the context QObject.
+    enum MessageType { TwoButtons = 1, OneButton = 2 };
     int showMessage(int type, const char *text);
     QString askFileName(bool save, const char *title, const char *filter);
     void exportProfile();
@@ -194,6 +199,7 @@ private:
     // Puts a name into the current slot and the name edit.
     void showCurrentName(const QString &name);
     bool addToProfileList(const QString &name);
+    void takeListedProfile(const QString &name);
     bool renameCurrentProfile(const QString &name);
     bool acceptNewProfileName(const QString &name);
 
@@ -277,6 +283,7 @@ private:
 
     // Writing.
     bool m_bWriting = false;
+    int m_iNestedLoops = 0;
     bool m_bQuitPending = false;
     std::deque<std::function<void()>> m_deferred;
 

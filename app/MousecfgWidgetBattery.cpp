@@ -62,7 +62,7 @@ void MousecfgWidget::connectBatteryThread()
 
 void MousecfgWidget::slotRefreshBatteryStatus(quint8 charging, quint8 low, quint8 high)
 {
-    if (deferWhileWriting([=] { slotRefreshBatteryStatus(charging, low, high); }))
+    if (deferWhileBusy([=] { slotRefreshBatteryStatus(charging, low, high); }))
         return;
     m_lastBattery = {charging, low, high};
     const bool off = isMouseOffReport(charging, low, high);
@@ -100,7 +100,7 @@ void MousecfgWidget::showBatteryState()
 // Changes made on the mouse itself; values outside the block's tables are ignored.
 void MousecfgWidget::slotRefreshStatus(quint8 profile, quint8 stage, quint8 rate, quint8 mode)
 {
-    if (deferWhileWriting([=] { slotRefreshStatus(profile, stage, rate, mode); }))
+    if (deferWhileBusy([=] { slotRefreshStatus(profile, stage, rate, mode); }))
         return;
     if (profile != workingSettings.currentProfile)
         slotRefreshProfile(profile);
@@ -151,7 +151,7 @@ void MousecfgWidget::slotRefreshLightMode(quint8 mode)
 // Status 0: the mouse may differ from what was written, so the next write sends all.
 void MousecfgWidget::slotRefreshWriteStatus(quint8 status)
 {
-    if (deferWhileWriting([=] { slotRefreshWriteStatus(status); }))
+    if (deferWhileBusy([=] { slotRefreshWriteStatus(status); }))
         return;
     if (status == 0)
         writeConfigDiff(1);

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 
 namespace {
-enum MessageType { TwoButtons = 1, OneButton = 2 };
 const QString TemplateProfile = QStringLiteral("DefaultProfile");
 
 QString modelFile(const QString &name)

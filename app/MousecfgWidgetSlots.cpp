@@ -14,11 +14,11 @@
 
 #include <QLineEdit>
 #include <QMenu>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace {
-enum MessageType { OneButton = 2 };
 enum KeyGroup { FrontKeys = 0, SideKeys = 1, ArrowKeys = 2, KeyGroupCount = 3 };
 constexpr int KeysPerView = 20;
 }
@@ -65,6 +65,7 @@ void MousecfgWidget::onProfileMenuAction()
     switchProfileSlot(index, false);
     buildProfileMenu();
     setActiveProfile(index);
+    commitAll();
     setWindowsMouseSpeed();
     m_nameEdit->setText(workingSettings.names[size_t(index)]);
 }
@@ -104,7 +105,8 @@ void MousecfgWidget::buildProfileMenu()
     m_nameApplyButton->setMenu(m_spareMenu);
 }
 
-// Puts a stored profile into the current slot.
+// The entry's work waits for the event loop: a message box it opens may let the
+// menu be rebuilt, which deletes the entry.
 void MousecfgWidget::onProfileListAction()
 {
     const auto found = std::find_if(m_profileListActions.begin(), m_profileListActions.end(),
@@ -113,6 +115,12 @@ void MousecfgWidget::onProfileListAction()
     if (found == m_profileListActions.end() || index >= m_profileList.size())
         return;
     const QString name = m_profileList[index];
+    QTimer::singleShot(0, this, [this, name] { takeListedProfile(name); });
+}
+
+// Puts a stored profile into the current slot.
+void MousecfgWidget::takeListedProfile(const QString &name)
+{
     if (isNameUsedByOtherSlot(workingSettings, name)) {
         showMessage(OneButton, "Profile is Already Used!");
         return;

@@ -70,7 +70,7 @@ void MousecfgWidget::updateLinkIcons()
 
 void MousecfgWidget::slotWarning()
 {
-    if (deferWhileWriting([this] { slotWarning(); }))
+    if (deferWhileBusy([this] { slotWarning(); }))
         return;
     writePendingDefaultProfile();
     showOrWarn();
@@ -78,7 +78,7 @@ void MousecfgWidget::slotWarning()
 
 void MousecfgWidget::showOrWarn()
 {
-    if (deferWhileWriting([this] { showOrWarn(); }))
+    if (deferWhileBusy([this] { showOrWarn(); }))
         return;
     show();
     if (m_iConnectedCount != 0) {

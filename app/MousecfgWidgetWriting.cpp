@@ -18,9 +18,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace {
-enum MessageType { TwoButtons = 1, OneButton = 2 };
 constexpr int ExportButton = 4, ImportButton = 5, ResetButton = 6, AddButton = 7, DeleteButton = 8,
               CopyButton = 9, ResetAllButton = 10, OkButton = 11, CancelButton = 12, ApplyButton = 13,
               LoadButton = 14, SaveButton = 15;
@@ -92,14 +92,16 @@ void MousecfgWidget::writeToMouse(bool sendAll)
     thread.setSendAll(sendAll);
     connect(&thread, &QuorProcessThread::DoProcessDlg, &dialog, &QuorProcessDialog::slotProcessDlg);
     m_bWriting = true;
-    thread.start(QThread::InheritPriority);
-    const int shown = dialog.exec();
-    // A quit from outside ends every event loop; the thread still needs this one for
-    // the status thread's stop and start.
-    while (!thread.wait(10))
-        QCoreApplication::processEvents();
+    const int shown = runNested([&] {
+        thread.start(QThread::InheritPriority);
+        const int result = dialog.exec();
+        // A quit from outside ends every event loop; the thread still needs this one for
+        // the status thread's stop and start.
+        while (!thread.wait(10))
+            QCoreApplication::processEvents();
+        return result;
+    });
     m_bWriting = false;
-    runDeferredWork();
     if (shown == QDialog::Accepted) {
         if (thread.result() == QuorProcessThread::ResultMouseOff)
             showMessage(TwoButtons, "Mouse is sleeping or not connected.");
@@ -114,24 +116,34 @@ void MousecfgWidget::writeToMouse(bool sendAll)
     }
 }
 
-void MousecfgWidget::runWhenNotWriting(std::function<void()> work)
+void MousecfgWidget::runWhenIdle(std::function<void()> work)
 {
-    if (!deferWhileWriting(work))
+    if (!deferWhileBusy(work))
         work();
 }
 
-bool MousecfgWidget::deferWhileWriting(std::function<void()> work)
+bool MousecfgWidget::deferWhileBusy(std::function<void()> work)
 {
-    if (!m_bWriting)
+    if (!isBusy())
         return false;
     m_deferred.push_back(std::move(work));
     return true;
 }
 
-// One at a time: work that starts another write leaves the rest to that one.
+int MousecfgWidget::runNested(const std::function<int()> &loop)
+{
+    ++m_iNestedLoops;
+    const int result = loop();
+    // What waited runs once the command that opened the loop has returned.
+    if (--m_iNestedLoops == 0 && !m_deferred.empty())
+        QTimer::singleShot(0, this, &MousecfgWidget::runDeferredWork);
+    return result;
+}
+
+// One at a time: work that opens a dialog of its own leaves the rest for afterwards.
 void MousecfgWidget::runDeferredWork()
 {
-    while (!m_bWriting && !m_deferred.empty()) {
+    while (!isBusy() && !m_deferred.empty()) {
         std::function<void()> work = std::move(m_deferred.front());
         m_deferred.pop_front();
         work();
@@ -150,13 +162,18 @@ int MousecfgWidget::showMessage(int type, const char *text)
 {
     QuorMessageBox box(type, QString(), QObject::tr("Warning"), QObject::tr(text), this, false,
                        Qt::FramelessWindowHint);
-    return box.exec();
+    return runNested([&box] { return box.exec(); });
 }
 
 QString MousecfgWidget::askFileName(bool save, const char *title, const char *filter)
 {
-    return save ? QFileDialog::getSaveFileName(this, tr(title), QString(), tr(filter))
-                : QFileDialog::getOpenFileName(this, tr(title), QString(), tr(filter));
+    QString name;
+    runNested([&] {
+        name = save ? QFileDialog::getSaveFileName(this, tr(title), QString(), tr(filter))
+                    : QFileDialog::getOpenFileName(this, tr(title), QString(), tr(filter));
+        return 0;
+    });
+    return name;
 }
 
 // The profile file on disk is exported, not what the pages hold unsaved.

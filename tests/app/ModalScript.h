@@ -18,7 +18,8 @@
 // Answers the modal dialogs that come up while a click runs, as a user would: message
 // boxes get the confirming answer (their texts are kept), a file dialog gets the next
 // path typed in (or is cancelled when none is left), a question about replacing a file
-// gets yes; the busy dialog is left to close by itself once `onBusy` has run in it.
+// gets yes; the busy dialog is left to close by itself. `onModal` runs in each dialog
+// as it comes up.
 // Answers go through the event loop, never from inside the poll.
 class ModalScript : public QObject
 {
@@ -29,7 +30,7 @@ public:
         m_poll.start(5);
     }
 
-    std::function<void(QuorProcessDialog *)> onBusy;
+    std::function<void(QWidget *)> onModal;
     QStringList messages;
     int busyDialogs = 0;
 
@@ -41,10 +42,10 @@ private:
         if (!modal || m_seen.contains(modal))
             return;
         m_seen << modal;
-        if (auto *busy = qobject_cast<QuorProcessDialog *>(modal)) {
+        if (onModal)
+            onModal(modal);
+        if (qobject_cast<QuorProcessDialog *>(modal)) {
             ++busyDialogs;
-            if (onBusy)
-                onBusy(busy);
         } else if (auto *box = qobject_cast<QuorMessageBox *>(modal)) {
             messages << box->messageLabel()->caption();
             QTimer::singleShot(0, box, &QDialog::accept);

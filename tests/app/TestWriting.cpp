@@ -13,11 +13,6 @@
 
 namespace {
 enum Button { ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
-
-QByteArray bytes(const quint8 *data, int size)
-{
-    return QByteArray(reinterpret_cast<const char *>(data), size);
-}
 }
 
 class TestWriting : public QObject
@@ -49,13 +44,13 @@ private slots:
         QCOMPARE(state.sessionEnds, 1);
         const ProfileRecord &written = workingSettings.profiles[2];
         QVERIFY(written.stages[0].x != workingSettings.profiles[0].stages[0].x);
-        quint8 stage[DpiStageRecordSize] = {};
-        buildDpiStageRecord(2, 0, dpiStageCountToSend(), stage);
-        QCOMPARE(bytes(state.dpi.data() + 1, DpiStageRecordSize), bytes(stage, DpiStageRecordSize));
+        std::array<quint8, DpiStageRecordSize> stage{};
+        buildDpiStageRecord(2, 0, dpiStageCountToSend(), stage.data());
+        QVERIFY(std::equal(stage.begin(), stage.end(), state.dpi.begin() + 1));
         QCOMPARE(state.buttonEntry(buttonMatrix[0]).toHex(), QByteArray("90000400"));
-        quint8 lighting[80] = {};
-        buildLightingTable(written, lighting);
-        QCOMPARE(bytes(state.lighting.data(), 80), bytes(lighting, 80));
+        decltype(state.lighting) lighting{};
+        buildLightingTable(written, lighting.data());
+        QVERIFY(state.lighting == lighting);
         QCOMPARE(FakeMouse::instance().protocolErrors().total(), 0);
         QVERIFY(window.isVisible() && !window.isMinimized());
     }
@@ -143,7 +138,7 @@ private slots:
         bool survived = false;
         int profileMeanwhile = -1, endsAtQuit = -1;
         ModalScript script;
-        script.onBusy = [&](QuorProcessDialog *busy) {
+        script.onModal = [&](QWidget *busy) {
             QTest::keyClick(busy, Qt::Key_Escape);
             busy->close();
             window.slotRefreshStatus(3, 0, 1, 0);
@@ -167,7 +162,7 @@ private slots:
         QVERIFY(survived);
         QCOMPARE(profileMeanwhile, 0);
         QCOMPARE(endsAtQuit, 1);
-        QCOMPARE(int(workingSettings.currentProfile), 3);
+        QTRY_COMPARE(int(workingSettings.currentProfile), 3);
     }
 };
 

@@ -57,7 +57,6 @@ struct MousecfgWidgetProbe
     QuorBtnWindow *buttonPage() const { return w.m_btnWindow; }
     MacroDialog *macroPage() const { return w.m_macroDialog; }
     QLineEdit *nameEdit() const { return w.m_nameEdit; }
-    QuorPushButton *profileButton() const { return w.m_profileButton; }
     QAction *slotMenuEntry(int i) const { return w.m_profileActions[size_t(i)].get(); }
     QMenu *profileListMenu() const { return w.m_spareMenu; }
     QStringList profileList() const { return w.m_profileList; }

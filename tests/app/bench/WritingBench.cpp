@@ -5,7 +5,7 @@
 //                                 after each write), and the time the upload thread's saving
 //                                 of the files takes (it runs beside the upload).
 //   bench_writing idle [seconds]  the window open while the status thread polls: CPU time
-//                                 used and resident memory.
+//                                 used and peak resident memory.
 #include "app/MousecfgWidget.h"
 #include "storage/ConfigIni.h"
 #include "storage/SettingsBlock.h"
@@ -16,7 +16,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -26,25 +25,17 @@
 #include <vector>
 
 namespace {
-constexpr int ApplyButton = 13;
+rusage usage()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u;
+}
 
 double cpuSeconds()
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long residentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
+    const rusage u = usage();
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
 // Writes of one upload: every vendor report but the status request.
@@ -107,8 +98,8 @@ int benchIdle(MousecfgWidget &window, int seconds)
     QApplication::exec();
     const double wall = clock.nsecsElapsed() / 1e9;
     const double used = cpuSeconds() - cpu;
-    std::printf("idle %.1f s: CPU %.3f s (%.3f%% of one core), %d status reads, resident %.1f MiB\n", wall, used,
-                100.0 * used / wall, FakeMouse::instance().readCount() - reads, residentKiB() / 1024.0);
+    std::printf("idle %.1f s: CPU %.3f s (%.3f%% of one core), %d status reads, peak resident %.1f MiB\n", wall,
+                used, 100.0 * used / wall, FakeMouse::instance().readCount() - reads, usage().ru_maxrss / 1024.0);
     return 0;
 }
 }
