@@ -68,7 +68,8 @@ QString scrollBarStyle(double s)
         .arg(scaledPixels(20, s));
 }
 
-QString listStyle(double s)
+// In batch mode check boxes stand over the rows and the rows' own text is not drawn.
+QString listStyle(double s, bool batch)
 {
     const QColor c = themeColor();
     return QStringLiteral("QListWidget{background-color:rgb(30,30,30);outline:0;}"
@@ -82,6 +83,7 @@ QString listStyle(double s)
                .arg(c.red())
                .arg(c.green())
                .arg(c.blue())
+           + (batch ? QStringLiteral("QListWidget::item,QListWidget::item:selected{color:rgba(0,0,0,0);}") : QString())
            + scrollBarStyle(s);
 }
 
@@ -183,6 +185,7 @@ void MacroDialog::buildOptions()
     m_pBatchBox = new QCheckBox(this);
     for (QCheckBox *box : {m_pRecordDelayBox, m_pDefaultDelayBox})
         connect(box, &QCheckBox::clicked, this, [this, box] { onDelayBoxClicked(box); });
+    connect(m_pBatchBox, &QCheckBox::clicked, this, &MacroDialog::onBatchBoxClicked);
     m_pDefaultDelayEdit = new QuorLineEdit(this);
     m_pDefaultDelayEdit->setMaxLength(5);
     m_pDefaultDelayEdit->setValidator(new QIntValidator(0, MaxDefaultDelayMs, m_pDefaultDelayEdit));
@@ -287,6 +290,11 @@ void MacroDialog::buildCommands()
         {InsertDelayButton, &MacroDialog::insertDefaultDelay, true},
         {MouseActionButton, &MacroDialog::toggleMouseAction, false},
         {NewButton, &MacroDialog::newMacro, false},
+        {ChangeNameButton, &MacroDialog::renameMacro, true},
+        {DeleteMacroButton, &MacroDialog::deleteCurrentMacro, true},
+        {GunSetButton, &MacroDialog::gunSet, false},
+        {ImportButton, &MacroDialog::importMacros, false},
+        {ExportButton, &MacroDialog::exportMacros, true},
     };
 }
 
@@ -379,7 +387,7 @@ void MacroDialog::applyScale()
     const double s = uiScale();
     layoutControls();
     applyFonts();
-    m_pMacroList->setStyleSheet(listStyle(s));
+    applyListStyle();
     m_pTable->setStyleSheet(tableStyle(s));
     const QString boxStyle = checkBoxStyle(s);
     for (QCheckBox *box : {m_pRecordDelayBox, m_pDefaultDelayBox, m_pBatchBox})
@@ -391,6 +399,11 @@ void MacroDialog::applyScale()
         entry->setItemGeometry();
     for (QMenu *menu : {m_pMouseMenu, m_pDirectionMenu})
         menu->setFixedWidth(scaledPixels(160, s));
+}
+
+void MacroDialog::applyListStyle()
+{
+    m_pMacroList->setStyleSheet(listStyle(uiScale(), m_bBatch));
 }
 
 void MacroDialog::layoutControls()
@@ -430,6 +443,7 @@ void MacroDialog::layoutControls()
         {button(ImportButton), 1, 438, 72, 28},
         {button(ExportButton), 77, 438, 72, 28},
         {m_pBatchBox, 4, 38, 144, 28},
+        {button(GunSetButton), 564, 438, 100, 28},
         {label(KeyLabel), 162, 395, 150, 20},
         {label(DelayLabel), 162, 395, 150, 20},
         {label(MouseKeyLabel), 162, 395, 150, 20},
@@ -444,8 +458,8 @@ void MacroDialog::layoutControls()
     const double s = uiScale();
     for (const auto &p : places)
         p.widget->setGeometry(scaledRect(s, p.x, p.y, p.w, p.h));
-    // Kept without area: the loop options, GUN SET and two captions.
-    QWidget *const unplaced[] = {label(TreeCaption), label(BatchCaption), button(GunSetButton),
+    // Kept without area: the loop options and two captions.
+    QWidget *const unplaced[] = {label(TreeCaption), label(BatchCaption),
                                  button(LoopTimesButton), button(LoopWhileDownButton), button(LoopUntilDownButton),
                                  label(LoopTimesLabel), label(LoopWhileDownLabel), label(LoopUntilDownLabel),
                                  m_pLoopTimeEdit, label(FocusLabel)};
@@ -547,8 +561,27 @@ void MacroDialog::setAllControlsEnabled(bool enabled, bool editing)
     emit EnableButtonsSignal(enabled);
 }
 
-void MacroDialog::showMessage(int type, const char *heading, const char *text)
+// Batch mode leaves the list, IMPORT, EXPORT, INSERT DELAY, GUN SET, the boxes and
+// MOUSE ACTION, which brings the list back when the tree stands in its place.
+void MacroDialog::setControlsEnabled(bool enabled)
 {
-    QuorMessageBox box(type, QString(), QObject::tr(heading), QObject::tr(text), this, false, Qt::FramelessWindowHint);
-    box.exec();
+    const PageButton switched[] = {NewButton, DeleteMacroButton, ChangeNameButton, StartButton, StopButton, SaveButton, CancelButton, EditButton,
+                                   DeleteRowButton, MoveUpButton, MoveDownButton, TopButton, BottomButton,
+                                   ClearButton, LoopTimesButton, LoopWhileDownButton, LoopUntilDownButton};
+    for (PageButton b : switched)
+        button(b)->setButtonEnabled(enabled);
+    for (QWidget *w : {static_cast<QWidget *>(m_pNameEdit), static_cast<QWidget *>(m_pDefaultDelayEdit),
+                       static_cast<QWidget *>(m_pLoopTimeEdit), static_cast<QWidget *>(m_pTree)})
+        w->setEnabled(enabled);
+}
+
+int MacroDialog::showMessage(int type, const char *heading, const char *text)
+{
+    return showMessageText(type, heading, QObject::tr(text));
+}
+
+int MacroDialog::showMessageText(int type, const char *heading, const QString &text)
+{
+    QuorMessageBox box(type, QString(), QObject::tr(heading), text, this, false, Qt::FramelessWindowHint);
+    return box.exec();
 }

@@ -72,6 +72,17 @@ public:
     void loadMacroFile();
     // NEW: 1 when a macro was made, 0 when refused.
     int createMacro();
+    // CHANGE NAME: the current macro takes the typed name, or the first free
+    // name + "_2", "_3", ...; so do the button slots of the working block that name it.
+    void renameMacro();
+    // Removes the macro's file; true when no file is left.
+    static bool deleteMacro(const QString &name);
+    bool isBatchMode() const { return m_bBatch; }
+    // Batch mode: the names whose check box is checked.
+    QStringList checkedMacroNames() const;
+    QString lastDeletedName() const { return m_lastDeletedName; }
+    // Switches the commands that batch mode leaves out, without telling the main window.
+    void setControlsEnabled(bool enabled);
 
     // The event table: one [type, DataH, DataL] row per line, as decimal text.
     void setupActionTable();
@@ -120,6 +131,8 @@ public:
 
 signals:
     void EnableButtonsSignal(bool enabled);
+    // A rename changed the macro names of button slots in the working block.
+    void RefreshButtonSlots();
 
 public slots:
     void CurrentChanged(const QModelIndex &current, const QModelIndex &previous);
@@ -153,11 +166,13 @@ private:
     void layoutControls();
     void applyScale();
     void applyFonts();
+    void applyListStyle();
     void onButtonClicked();
     void onLoopButton(PageButton which);
     void onDelayBoxClicked(QCheckBox *box);
     void onMouseCommandMenu(QuorAction *action);
-    void showMessage(int type, const char *heading, const char *text);
+    int showMessage(int type, const char *heading, const char *text);
+    int showMessageText(int type, const char *heading, const QString &text);
     void showGunSet();
 
     // Page-button operations.
@@ -175,6 +190,22 @@ private:
     void insertDefaultDelay();
     void toggleMouseAction();
     void newMacro();
+    void deleteCurrentMacro();
+    void gunSet();
+    void importMacros();
+    void exportMacros();
+    void onBatchBoxClicked();
+
+    bool refuseWhenListFull();
+    // Lists a macro whose file was just written and loads it; on failure the file
+    // goes again and a message says so.
+    bool listWrittenMacro(const QString &name);
+    void importOne(const QString &path);
+    void importBatch(const QStringList &paths);
+    void exportOne();
+    void exportBatch(const QString &folder);
+    bool confirmReplace(const QStringList &files);
+    void appendListRow(const QString &name);
 
     void leaveEditMode();
     void saveRecording(const QString &name);
@@ -222,6 +253,8 @@ private:
     bool m_bMouseAction = false;
     bool m_bKeyEdit = false;
     bool m_bRecording = false;
+    bool m_bBatch = false;
+    QString m_lastDeletedName;
     int m_editDirection = 0;
     // The macro that STOP saves into: the one current at START.
     QString m_recordingMacro;

@@ -2,12 +2,19 @@
 #include "macro/MacroDialog.h"
 
 #include "macro/MacroRows.h"
+#include "macro/QuorGunsetDialog.h"
 #include "storage/AppFolder.h"
+#include "storage/MacroFolder.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/QuorLineEdit.h"
 #include "widgets/QuorPushButton.h"
+#include "widgets/UiScale.h"
 
+#include <QCheckBox>
 #include <QDebug>
+#include <QDialog>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -19,6 +26,21 @@ constexpr int NewMacroDelayMs = 10;
 constexpr int NewMacroLoopTime = 1;
 const MacroDialog::PageButton LoopButtons[] = {MacroDialog::LoopTimesButton, MacroDialog::LoopWhileDownButton,
                                                MacroDialog::LoopUntilDownButton};
+constexpr int ListedInMessage = 5;
+
+// The first few names for a message box.
+QString shortList(const QStringList &names)
+{
+    QString text = names.mid(0, ListedInMessage).join(QStringLiteral(", "));
+    if (names.size() > ListedInMessage)
+        text += QStringLiteral(", ...");
+    return text;
+}
+
+bool listIsFull()
+{
+    return countMacros() >= MacroListSize || firstFreeMacroSlot() < 0;
+}
 }
 
 QString MacroDialog::currentMacroName() const
@@ -37,19 +59,50 @@ bool MacroDialog::setCurrentMacro(const QString &name)
     return true;
 }
 
+// The current macro stays current, so the table keeps showing the macro it holds.
 void MacroDialog::rebuildMacroList()
 {
+    const QString current = currentMacroName();
     m_pMacroList->clear();
-    m_pMacroList->addItems(listedMacroNames());
-    if (m_pMacroList->currentRow() < 0 && m_pMacroList->count() > 0)
+    for (const QString &name : listedMacroNames())
+        appendListRow(name);
+    const QList<QListWidgetItem *> found = m_pMacroList->findItems(current, Qt::MatchExactly);
+    if (!current.isEmpty() && !found.isEmpty())
+        m_pMacroList->setCurrentItem(found.first());
+    else if (m_pMacroList->count() > 0)
         m_pMacroList->setCurrentRow(0);
+}
+
+// In batch mode a check box stands over the row; the item keeps the name.
+void MacroDialog::appendListRow(const QString &name)
+{
+    auto *item = new QListWidgetItem(name, m_pMacroList);
+    if (!m_bBatch)
+        return;
+    auto *box = new QCheckBox(name);
+    // White text and the page's check pictures, as the BATCH box has them.
+    box->setStyleSheet(m_pBatchBox->styleSheet());
+    box->setFont(m_pMacroList->font());
+    m_pMacroList->setItemWidget(item, box);
+}
+
+QStringList MacroDialog::checkedMacroNames() const
+{
+    QStringList names;
+    for (int i = 0; i < m_pMacroList->count(); ++i) {
+        QListWidgetItem *item = m_pMacroList->item(i);
+        const auto *box = qobject_cast<QCheckBox *>(m_pMacroList->itemWidget(item));
+        if (box && box->isChecked())
+            names << item->text();
+    }
+    return names;
 }
 
 bool MacroDialog::addMacroToList(const QString &name)
 {
     if (addToMacroList(name) < 0)
         return false;
-    m_pMacroList->addItem(name);
+    appendListRow(name);
     m_pMacroList->setCurrentRow(m_pMacroList->count() - 1);
     return true;
 }
@@ -111,15 +164,31 @@ void MacroDialog::loadMacroFile()
     }
 }
 
+bool MacroDialog::refuseWhenListFull()
+{
+    if (!listIsFull())
+        return false;
+    showMessage(1, "WARNING", "TOO MANY MACROS TO BE CREATE!");
+    return true;
+}
+
+bool MacroDialog::listWrittenMacro(const QString &name)
+{
+    if (!addMacroToList(name)) {
+        QFile::remove(macroFilePath(name));
+        showMessage(2, "Warning", "The settings could not be saved.");
+        return false;
+    }
+    loadMacroFile();
+    return true;
+}
+
 int MacroDialog::createMacro()
 {
-    if (countMacros() >= MacroListSize || firstFreeMacroSlot() < 0) {
-        showMessage(1, "WARNING", "TOO MANY MACROS TO BE CREATE!");
+    if (refuseWhenListFull())
         return 0;
-    }
-    // A name is free when neither a file nor a list slot holds it.
     QString name;
-    for (int n = 1; name.isEmpty() || fileExists(macroFilePath(name)) || findMacroSlot(name) >= 0; ++n)
+    for (int n = 1; name.isEmpty() || isMacroNameTaken(name); ++n)
         name = QStringLiteral("name_%1").arg(n);
     qDebug() << macroFilePath(name);
     MacroFile macro;
@@ -129,13 +198,7 @@ int MacroDialog::createMacro()
         showMessage(2, "Warning", "The macro could not be saved.");
         return 0;
     }
-    if (!addMacroToList(name)) {
-        QFile::remove(macroFilePath(name));
-        showMessage(2, "Warning", "The macro could not be saved.");
-        return 0;
-    }
-    loadMacroFile();
-    return 1;
+    return listWrittenMacro(name) ? 1 : 0;
 }
 
 void MacroDialog::newMacro()
@@ -146,4 +209,200 @@ void MacroDialog::newMacro()
 void MacroDialog::itemClicked(const QModelIndex &)
 {
     loadMacroFile();
+}
+
+void MacroDialog::renameMacro()
+{
+    const QString typed = m_pNameEdit->text();
+    const QString old = currentMacroName();
+    // Only a typed name renames: the edit may show a long name cut to its length.
+    if (typed == old || !m_pNameEdit->isModified())
+        return;
+    if (!isValidMacroName(typed)) {
+        showMessage(2, "Warning", InvalidMacroNameText);
+        return;
+    }
+    const QString name = freeMacroName(typed);
+    const QString from = macroFilePath(old);
+    const QString to = macroFilePath(name);
+    const bool hasFile = fileExists(from);
+    if (hasFile && !QFile::rename(from, to)) {
+        showMessage(2, "Warning", "The macro could not be renamed.");
+        return;
+    }
+    if (!setMacroListSlot(findMacroSlot(old), name)) {
+        if (hasFile)
+            QFile::rename(to, from);
+        showMessage(2, "Warning", "The settings could not be saved.");
+        return;
+    }
+    m_pMacroList->currentItem()->setText(name);
+    m_pNameEdit->setModified(false);
+    if (renameMacroInButtons(workingSettings, old, name) > 0)
+        emit RefreshButtonSlots();
+}
+
+bool MacroDialog::deleteMacro(const QString &name)
+{
+    const QString path = macroFilePath(name);
+    return !fileExists(path) || QFile::remove(path);
+}
+
+void MacroDialog::deleteCurrentMacro()
+{
+    const QString name = currentMacroName();
+    m_lastDeletedName = name;
+    if (name.isEmpty())
+        return;
+    if (countButtonsUsingMacro(workingSettings, name) > 0
+        && showMessage(1, "Warning", "A button uses this macro. Delete it all the same?") != QDialog::Accepted)
+        return;
+    if (!deleteMacro(name)) {
+        showMessage(2, "Warning", "The macro could not be deleted.");
+        return;
+    }
+    if (!removeMacroFromList(name))
+        showMessage(2, "Warning", "The settings could not be saved.");
+    loadMacroFile();
+    if (m_pMacroList->count() == 0)
+        setupActionTable();
+}
+
+void MacroDialog::gunSet()
+{
+    if (refuseWhenListFull())
+        return;
+    QuorGunsetDialog dialog(this, uiScale(), Qt::FramelessWindowHint);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString name = freeMacroName(dialog.fileName());
+    qDebug() << macroFilePath(name);
+    // The page takes the file's options when it loads the new macro.
+    if (!dialog.saveGunFile(name)) {
+        showMessage(2, "Warning", "The macro could not be saved.");
+        return;
+    }
+    listWrittenMacro(name);
+}
+
+void MacroDialog::importMacros()
+{
+    if (refuseWhenListFull())
+        return;
+    const QStringList files =
+        runFileDialog({m_bBatch ? FileDialogKind::OpenFiles : FileDialogKind::OpenFile, this, tr("Load Macro File"),
+                       QString(), tr("Macro File(*.MSMACRO)")});
+    if (files.isEmpty())
+        return;
+    if (m_bBatch)
+        importBatch(files);
+    else
+        importOne(files.first());
+}
+
+void MacroDialog::importOne(const QString &path)
+{
+    const QString name = macroNameOfFile(path);
+    qDebug() << name;
+    if (!isValidMacroName(name)) {
+        showMessage(2, "Warning", InvalidMacroNameText);
+        return;
+    }
+    if (isMacroNameTaken(name)) {
+        showMessage(2, "Warning", "Macro Exist!");
+        return;
+    }
+    if (!copyMacroFile(path, macroFilePath(name))) {
+        showMessage(2, "Warning", "The macro file could not be copied.");
+        return;
+    }
+    listWrittenMacro(name);
+}
+
+void MacroDialog::importBatch(const QStringList &paths)
+{
+    QStringList skipped;
+    bool imported = false;
+    for (const QString &path : paths) {
+        const QString name = macroNameOfFile(path);
+        const bool copied = !listIsFull() && isValidMacroName(name) && !isMacroNameTaken(name)
+                            && copyMacroFile(path, macroFilePath(name));
+        if (copied && addMacroToList(name)) {
+            imported = true;
+            continue;
+        }
+        if (copied)
+            QFile::remove(macroFilePath(name));
+        skipped << QFileInfo(path).fileName();
+    }
+    // The new current row's macro goes into the table.
+    if (imported)
+        loadMacroFile();
+    if (!skipped.isEmpty())
+        showMessageText(2, "Warning",
+                        QObject::tr("These files were not imported (name taken or not allowed, list full or "
+                                    "file unreadable): %1")
+                            .arg(shortList(skipped)));
+}
+
+void MacroDialog::exportMacros()
+{
+    if (!m_bBatch) {
+        exportOne();
+        return;
+    }
+    const QStringList folder = runFileDialog(
+        {FileDialogKind::Directory, this, tr("Save Macro File"), QStringLiteral("./"), QString()});
+    if (!folder.isEmpty())
+        exportBatch(folder.first());
+}
+
+void MacroDialog::exportOne()
+{
+    const QString name = currentMacroName();
+    const QStringList chosen =
+        runFileDialog({FileDialogKind::SaveFile, this, tr("Save Macro File"), name, tr("Macro File(*.MSMACRO)")});
+    if (chosen.isEmpty())
+        return;
+    // The dialog asked about the path it returned, not about one we completed.
+    const QString target = withMacroSuffix(chosen.first());
+    if (target != chosen.first() && fileExists(target) && !confirmReplace({QFileInfo(target).fileName()}))
+        return;
+    if (!copyMacroFile(macroFilePath(name), target))
+        showMessage(2, "Warning", "The macro file could not be copied.");
+}
+
+void MacroDialog::exportBatch(const QString &folder)
+{
+    const QStringList names = checkedMacroNames();
+    QStringList existing;
+    for (const QString &name : names) {
+        if (fileExists(folder + QLatin1Char('/') + name + QStringLiteral(".MSMACRO")))
+            existing << name + QStringLiteral(".MSMACRO");
+    }
+    const bool replace = existing.isEmpty() || confirmReplace(existing);
+    QStringList failed;
+    for (const QString &name : names) {
+        const QString file = name + QStringLiteral(".MSMACRO");
+        if (!replace && existing.contains(file))
+            continue;
+        if (!copyMacroFile(macroFilePath(name), folder + QLatin1Char('/') + file))
+            failed << name;
+    }
+    if (!failed.isEmpty())
+        showMessageText(2, "Warning", QObject::tr("These macros could not be exported: %1").arg(shortList(failed)));
+}
+
+bool MacroDialog::confirmReplace(const QStringList &files)
+{
+    return showMessageText(1, "Warning", QObject::tr("These files already exist. Replace them? %1").arg(shortList(files)))
+           == QDialog::Accepted;
+}
+
+void MacroDialog::onBatchBoxClicked()
+{
+    m_bBatch = m_pBatchBox->isChecked();
+    setControlsEnabled(!m_bBatch);
+    applyListStyle();
+    rebuildMacroList();
 }

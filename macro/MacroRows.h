@@ -62,6 +62,8 @@ bool allKeysReleased(const QVector<MacroAction> &rows);
 // Source texts (context QObject) of the button indexes and move directions.
 const char *mouseButtonName(int button);
 const char *moveDirectionName(int direction);
+// Shown where a typed or chosen name breaks the macro-name rule.
+constexpr const char *InvalidMacroNameText = "A macro name cannot be empty or hold / \\ or ..";
 
 // A row read from a file as the editor holds it: key rows without DataH, moves
 // along one axis ([2, 0, 0] for one that moves on both).

@@ -125,15 +125,16 @@ inline void play(QWidget *page, const QString &script)
     }
 }
 
-// Answers the message box that the step opens, after checking its text.
-inline bool answerMessage(const std::function<void()> &step, const QString &text)
+// Answers the message box that the step opens, after checking its text: Yes (or
+// Ok), or No where the box has it.
+inline bool answerMessage(const std::function<void()> &step, const QString &text, bool yes = true)
 {
     bool matched = false;
     const bool ran = runModal(step, [&](QWidget *window) {
         auto *box = qobject_cast<QuorMessageBox *>(window);
         matched = box && box->messageLabel()->caption() == text;
         if (box)
-            QTest::mouseClick(box->firstButton(), Qt::LeftButton);
+            QTest::mouseClick(yes || !box->secondButton() ? box->firstButton() : box->secondButton(), Qt::LeftButton);
         else
             window->close();
     });

@@ -3,13 +3,17 @@
 //   macro_gallery <output folder>
 #include "macro/MacroDialog.h"
 #include "macro/MacroRows.h"
+#include "macro/QuorGunEditDialog.h"
+#include "macro/QuorGunsetDialog.h"
 #include "storage/MacroFile.h"
 #include "tests/common/Gallery.h"
 #include "widgets/QuorPushButton.h"
 #include "widgets/UiScale.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -68,6 +72,20 @@ void render(Gallery &gallery)
 
     page.mouseButtonMenu()->resize(page.mouseButtonMenu()->sizeHint());
     gallery.save("macro_mouse_button_menu", *page.mouseButtonMenu());
+
+    page.button(MacroDialog::MouseActionButton)->setSelected(false);
+    page.button(MacroDialog::MouseActionButton)->click();
+    page.batchBox()->click();
+    qobject_cast<QCheckBox *>(page.macroList()->itemWidget(page.macroList()->item(0)))->setChecked(true);
+    gallery.save("macro_page_batch", page);
+    page.batchBox()->click();
+
+    QuorGunsetDialog gunSet(nullptr, uiScale(), Qt::FramelessWindowHint);
+    gunSet.show();
+    gallery.save("gun_set", gunSet);
+    QuorGunEditDialog gunEdit(MoveUp, 30, nullptr, uiScale(), Qt::FramelessWindowHint);
+    gunEdit.show();
+    gallery.save("gun_edit", gunEdit);
 }
 
 // An application folder with the build's skin and Config.ini and a macro folder

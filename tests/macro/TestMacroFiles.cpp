@@ -1,15 +1,65 @@
 #include "device/ButtonTable.h"
 #include "device/MacroUpload.h"
 #include "macro/MacroDialog.h"
+#include "macro/MacroRows.h"
+#include "macro/QuorGunsetDialog.h"
 #include "storage/AppFolder.h"
 #include "storage/FunctionCodes.h"
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 #include "tests/macro/MacroFixture.h"
+#include "widgets/FileDialogs.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QSignalSpy>
+
+namespace {
+const QString Invalid = QString::fromLatin1(InvalidMacroNameText);
+const QString Full = QStringLiteral("TOO MANY MACROS TO BE CREATE!");
+const QString NotCopied = QStringLiteral("The macro file could not be copied.");
+const QString Used = QStringLiteral("A button uses this macro. Delete it all the same?");
+const QString Skipped = QStringLiteral(
+    "These files were not imported (name taken or not allowed, list full or file unreadable): ");
+const QString Replace = QStringLiteral("These files already exist. Replace them? ");
+
+// The DataL of a file's first row, "-" when there is no file.
+QString fileId(const QString &path)
+{
+    return fileExists(path) ? QString::number(IniFile(path).number("Setting/DataL_0")) : QStringLiteral("-");
+}
+
+// "file:id ..." of a folder, leaving out the files of the listed macros.
+QString folderState(const QString &folder, const QStringList &listed = {})
+{
+    QStringList files;
+    for (const QString &f : QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (!listed.contains(QFileInfo(f).completeBaseName()))
+            files << f + ':' + fileId(folder + '/' + f);
+    }
+    return files.join(' ');
+}
+
+// Every file below the folder but Config.ini, the macro folder and the outside folder.
+QStringList otherFiles(const QString &root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next().mid(root.size());
+        if (f != "/Configs/Config.ini" && !f.startsWith("/Configs/MacroDB/") && !f.startsWith("/outside/"))
+            files << f;
+    }
+    return files;
+}
+
+bool isFill(const QString &name)
+{
+    return name.startsWith('f') && name.mid(1).toInt() > 0;
+}
+}
 
 class TestMacroFiles : public QObject
 {
@@ -78,6 +128,196 @@ private slots:
         QCOMPARE(file.loopType, 0);
         QCOMPARE(file.loopTime, 1);
         QVERIFY(file.rows.isEmpty() && file.writeSign);
+    }
+
+    // Each list command leaves Config.ini, the list, the current macro, the table and
+    // the folders in agreement; a refusal says why and changes nothing.
+    void listCommands_data()
+    {
+        QTest::addColumn<QString>("listed");  // slots; "b:-" has no file; "fill50" lists f1.. to 50 in all
+        QTest::addColumn<QString>("setup");   // db:name=id dbdir:name out:file=id out-ro:file=id button:name locked
+        QTest::addColumn<QString>("command"); // the command and its names
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("after");   // "name:id" of the listed macros in slot order, f1.. left out
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<QString>("db");      // unlisted files of the macro folder
+        QTest::addColumn<QString>("outside"); // files of the outside folder
+        const QString no;
+        const auto row = [](const char *name) { return &QTest::newRow(name); };
+        *row("rename") << "a b" << "button:a" << "rename c" << no << true << "c:1 b:2" << "c" << no << no;
+        *row("rename onto a file") << "a b" << "db:c=7" << "rename c" << no << true << "c_2:1 b:2" << "c_2" << "c.MSMACRO:7" << no;
+        *row("rename onto a slot") << "a b:-" << "" << "rename b" << no << true << "b_2:1 b:-" << "b_2" << no << no;
+        *row("rename a/b") << "a" << "" << "rename x/y" << Invalid << true << "a:1" << "a" << no << no;
+        *row("rename x..y") << "a" << "" << "rename x..y" << Invalid << true << "a:1" << "a" << no << no;
+        *row("rename, list not saved") << "a" << "locked" << "rename c" << "The settings could not be saved." << true << "a:1" << "a" << no << no;
+        *row("delete first") << "a b c" << "" << "delete" << no << true << "b:2 c:3" << "b" << no << no;
+        *row("delete only") << "a" << "" << "delete" << no << true << "" << "" << no << no;
+        *row("delete used, no") << "a b" << "button:a" << "delete" << Used << false << "a:1 b:2" << "a" << no << no;
+        *row("delete used, yes") << "a b" << "button:a" << "delete" << Used << true << "b:2" << "b" << no << no;
+        *row("delete, file stays") << "a b" << "dbdir:a" << "delete" << "The macro could not be deleted." << true << "a:0 b:2" << "a" << no << no;
+        *row("gun set") << "a" << "" << "gunset Burst" << no << true << "a:1 Burst:1" << "Burst" << no << no;
+        *row("gun set onto files") << "a" << "db:N=7 db:N_2=8" << "gunset N" << no << true << "a:1 N_3:1" << "N_3" << "N.MSMACRO:7 N_2.MSMACRO:8" << no;
+        *row("gun set onto a slot") << "a N:-" << "" << "gunset N" << no << true << "a:1 N:- N_2:1" << "N_2" << no << no;
+        *row("gun set, no name") << "a" << "" << "gunset" << "Please input file name." << true << "a:1" << "a" << no << no;
+        *row("gun set a/b") << "a" << "" << "gunset a/b" << Invalid << true << "a:1" << "a" << no << no;
+        *row("gun set, list full") << "a fill50" << "" << "gunset x" << Full << true << "a:1" << "a" << no << no;
+        *row("import") << "a" << "out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << no << true << "a:1 Fire:9" << "Fire" << no << "Fire.MSMACRO:9";
+        *row("import dots, case") << "a" << "out-ro:F.v2.msmacro=9" << "import F.v2.msmacro" << no << true << "a:1 F.v2:9" << "F.v2" << no << "F.v2.msmacro:9";
+        *row("import onto a file") << "a" << "db:Fire=7 out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << "Macro Exist!" << true << "a:1" << "a" << "Fire.MSMACRO:7" << "Fire.MSMACRO:9";
+        *row("import onto a slot") << "a Fire:-" << "out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << "Macro Exist!" << true << "a:1 Fire:-" << "a" << no << "Fire.MSMACRO:9";
+        *row("import, list full") << "a fill50" << "" << "import any" << Full << true << "a:1" << "a" << no << no;
+        *row("import unreadable") << "a" << "" << "import Gone.MSMACRO" << NotCopied << true << "a:1" << "a" << no << no;
+        *row("import ..") << "a" << "out:...MSMACRO=9" << "import ...MSMACRO" << Invalid << true << "a:1" << "a" << no << "...MSMACRO:9";
+        *row("batch import") << "a" << "out:x.MSMACRO=5 out:a.MSMACRO=6 out:y.msmacro=7" << "import-batch x.MSMACRO a.MSMACRO y.msmacro" << Skipped + "a.MSMACRO" << true << "a:1 x:5 y:7" << "y" << no << "a.MSMACRO:6 x.MSMACRO:5 y.msmacro:7";
+        *row("batch import to 50") << "a fill49" << "out:x.MSMACRO=5 out:y.MSMACRO=6" << "import-batch x.MSMACRO y.MSMACRO" << Skipped + "y.MSMACRO" << true << "a:1 x:5" << "x" << no << "x.MSMACRO:5 y.MSMACRO:6";
+        *row("export onto a file") << "a" << "out:a.MSMACRO=9" << "export a.MSMACRO" << no << true << "a:1" << "a" << no << "a.MSMACRO:1";
+        *row("export adds the suffix") << "a" << "" << "export a" << no << true << "a:1" << "a" << no << "a.MSMACRO:1";
+        *row("export added suffix, keep") << "a" << "out:a.MSMACRO=9" << "export a" << Replace + "a.MSMACRO" << false << "a:1" << "a" << no << "a.MSMACRO:9";
+        *row("export, no folder") << "a" << "" << "export no/a.MSMACRO" << NotCopied << true << "a:1" << "a" << no << no;
+        *row("batch export, replace") << "a b c" << "out:a.MSMACRO=9 out:c.MSMACRO=8" << "export-batch a c" << Replace + "a.MSMACRO, c.MSMACRO" << true << "a:1 b:2 c:3" << "a" << no << "a.MSMACRO:1 c.MSMACRO:3";
+        *row("batch export, keep") << "a b c" << "out:a.MSMACRO=9" << "export-batch a b" << Replace + "a.MSMACRO" << false << "a:1 b:2 c:3" << "a" << no << "a.MSMACRO:9 b.MSMACRO:2";
+    }
+    void listCommands()
+    {
+        QFETCH(QString, listed);
+        QFETCH(QString, setup);
+        QFETCH(QString, command);
+        QFETCH(QString, message);
+        QFETCH(bool, yes);
+        QFETCH(QString, after);
+        QFETCH(QString, current);
+        QFETCH(QString, db);
+        QFETCH(QString, outside);
+        QStringList names;
+        for (const QString &n : listed.split(' ')) {
+            for (int i = 1; n.startsWith("fill") && i <= n.mid(4).toInt() - listed.count(' '); ++i)
+                names << QStringLiteral("f%1").arg(i);
+            if (!n.startsWith("fill"))
+                names << n.section(':', 0, 0);
+        }
+        MacroFixture fx(names);
+        const QString out = fx.folder.path() + "/outside", macroDb = fx.folder.configDir() + "/MacroDB";
+        QDir().mkpath(out);
+        int id = 0;
+        for (const QString &n : names) {
+            if (isFill(n) || listed.contains(n + ":-"))
+                QFile::remove(macroFilePath(n));
+            else
+                MacroFixture::writeMacro(n, QStringLiteral("132/0/%1").arg(++id));
+        }
+        workingSettings = SettingsBlock{};
+        for (const QString &token : setup.split(' ', Qt::SkipEmptyParts)) {
+            const QString kind = token.section(':', 0, 0), arg = token.section(':', 1);
+            const QString file = arg.section('=', 0, 0), value = arg.section('=', 1);
+            if (kind == "db")
+                MacroFixture::writeMacro(file, "132/0/" + value);
+            if (kind == "dbdir")
+                QVERIFY(QFile::remove(macroFilePath(file)) && QDir().mkpath(macroFilePath(file) + "/x"));
+            if (kind.startsWith("out"))
+                fx.folder.writeFile("outside/" + file, "[Setting]\nCount=1\nMap_0=132\nDataL_0=" + value.toUtf8() + "\n");
+            if (kind == "out-ro")
+                QFile(out + '/' + file).setPermissions(QFile::ReadOwner);
+            if (kind == "button") {
+                workingSettings.profiles[1].buttons[3] = ButtonSlot{0, FunMacro, 1, 0, {}, 0, 0, 0, 0, arg};
+                workingSettings.profiles[4].buttons[0] = ButtonSlot{0, FunGunFile, 1, 0, {}, 0, 0, 0, 0, arg};
+            }
+        }
+        auto page = shownPage();
+        QSignalSpy slotsRenamed(page.get(), &MacroDialog::RefreshButtonSlots);
+        const QString configIni = configIniPath();
+        QFile saved(configIni);
+        const QByteArray configText = saved.open(QIODevice::ReadOnly) ? saved.readAll() : QByteArray();
+        if (setup.contains("locked"))
+            QVERIFY(QFile::remove(configIni) && QDir().mkpath(configIni));
+        const QStringList others = otherFiles(fx.folder.path());
+
+        const QString verb = command.section(' ', 0, 0);
+        const QStringList args = command.section(' ', 1).split(' ', Qt::SkipEmptyParts);
+        QList<FileDialogRequest> asked;
+        setFileDialogForTests([&](const FileDialogRequest &r) {
+            asked << r;
+            QStringList paths{out};
+            for (const QString &a : args)
+                paths << out + '/' + a;
+            return r.kind == FileDialogKind::Directory ? paths.mid(0, 1) : paths.mid(1);
+        });
+        const bool batch = verb.endsWith("-batch");
+        if (batch) {
+            page->batchBox()->click();
+            for (int i = 0; i < page->macroList()->count(); ++i) {
+                QListWidgetItem *item = page->macroList()->item(i);
+                qobject_cast<QCheckBox *>(page->macroList()->itemWidget(item))->setChecked(args.contains(item->text()));
+            }
+        }
+        // A gun-set name that the dialog refuses is answered inside the dialog.
+        const bool inDialog = verb == "gunset" && message != Full;
+        bool dialogAnswered = message.isEmpty();
+        const std::function<void()> step = [&] {
+            if (verb == "rename") {
+                page->nameEdit()->clear();
+                QTest::keyClicks(page->nameEdit(), args.value(0));
+            }
+            const MacroDialog::PageButton b = verb == "rename" ? MacroDialog::ChangeNameButton
+                                              : verb == "delete" ? MacroDialog::DeleteMacroButton
+                                              : verb == "gunset" ? MacroDialog::GunSetButton
+                                              : verb.startsWith("import") ? MacroDialog::ImportButton
+                                                                          : MacroDialog::ExportButton;
+            if (!inDialog)
+                return page->button(b)->click();
+            runModal([&] { page->button(b)->click(); }, [&](QWidget *w) {
+                auto *d = qobject_cast<QuorGunsetDialog *>(w);
+                QTest::keyClicks(d->nameField(), args.value(0));
+                const auto yesClick = [d] { QTest::mouseClick(d->yesButton(), Qt::LeftButton); };
+                if (message.isEmpty())
+                    return yesClick();
+                dialogAnswered = answerMessage(yesClick, message) && d->isVisible();
+                d->reject();
+            });
+        };
+        if (message.isEmpty() || inDialog)
+            step();
+        else
+            QVERIFY(answerMessage(step, message, yes));
+        QVERIFY(dialogAnswered || !inDialog);
+        setFileDialogForTests({});
+        if (batch) {
+            page->batchBox()->click();
+            QVERIFY(!page->macroList()->itemWidget(page->macroList()->item(0)));
+            QVERIFY(page->button(MacroDialog::NewButton)->isButtonEnabled());
+        }
+        if (setup.contains("locked")) {
+            QVERIFY(QDir(configIni).removeRecursively());
+            fx.folder.writeFile("Configs/Config.ini", configText);
+        }
+        QStringList listedNow, shown;
+        for (const QString &n : listedMacroNames()) {
+            if (!isFill(n))
+                listedNow << n + ':' + fileId(macroFilePath(n));
+        }
+        QCOMPARE(listedNow.join(' '), after);
+        for (int i = 0; i < page->macroList()->count(); ++i)
+            shown << page->macroList()->item(i)->text();
+        QCOMPARE(shown, listedMacroNames());
+        QCOMPARE(page->currentMacroName(), current);
+        QCOMPARE(page->nameEdit()->text(), verb == "rename" ? args.value(0) : current);
+        QCOMPARE(rowsText(page->actionRows()), rowsText(readMacroFile(current).rows));
+        QCOMPARE(folderState(macroDb, listedMacroNames()), db);
+        QCOMPARE(folderState(out), outside);
+        for (const QFileInfo &f : QDir(macroDb).entryInfoList(QDir::Files))
+            QVERIFY(f.permissions() & QFile::WriteOwner);
+        QCOMPARE(otherFiles(fx.folder.path()), others);
+        for (const FileDialogRequest &r : asked) {
+            const bool open = r.kind == FileDialogKind::OpenFile || r.kind == FileDialogKind::OpenFiles;
+            QCOMPARE(r.caption, QString(open ? "Load Macro File" : "Save Macro File"));
+            QCOMPARE(r.filter, QString(r.kind == FileDialogKind::Directory ? "" : "Macro File(*.MSMACRO)"));
+        }
+        QCOMPARE(asked.isEmpty(), message == Full || !(verb.startsWith("import") || verb.startsWith("export")));
+        const QString buttonName = setup.contains("button") ? (command == "rename c" ? "c" : "a") : QString();
+        QCOMPARE(workingSettings.profiles[1].buttons[3].macroname, buttonName);
+        QCOMPARE(workingSettings.profiles[4].buttons[0].macroname, buttonName);
+        QCOMPARE(slotsRenamed.count(), buttonName == "c" ? 1 : 0);
+        QVERIFY(!fx.watchdog.fired());
     }
 
     // A macro recorded on the page reaches the mouse's slot as the upload packs it.

@@ -98,11 +98,6 @@ QImage paintGunDialog(QSize size)
     p.drawEllipse(c, r, r);
     p.drawLine(c - QPointF(r * 1.4, 0), c + QPointF(r * 1.4, 0));
     p.drawLine(c - QPointF(0, r * 1.4), c + QPointF(0, r * 1.4));
-    // the five shot slots the dialog fills with its shot picture
-    p.setPen(QPen(QColor(255, 255, 255, 30), 1));
-    p.setBrush(QColor(0, 0, 0, 60));
-    for (int i = 0; i < 5; ++i)
-        p.drawRoundedRect(QRectF(161 + 66 * i, 139, 13, 43), 3, 3);
     return image;
 }
 

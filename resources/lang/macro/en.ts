@@ -175,5 +175,114 @@
         <source>The macro could not be saved.</source>
         <translation>The macro could not be saved.</translation>
     </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Macro Exist!</translation>
+    </message>
+    <message>
+        <source>The macro could not be renamed.</source>
+        <translation>The macro could not be renamed.</translation>
+    </message>
+    <message>
+        <source>The macro could not be deleted.</source>
+        <translation>The macro could not be deleted.</translation>
+    </message>
+    <message>
+        <source>The macro file could not be copied.</source>
+        <translation>The macro file could not be copied.</translation>
+    </message>
+    <message>
+        <source>A button uses this macro. Delete it all the same?</source>
+        <translation>A button uses this macro. Delete it all the same?</translation>
+    </message>
+    <message>
+        <source>These files were not imported (name taken or not allowed, list full or file unreadable): %1</source>
+        <translation>These files were not imported (name taken or not allowed, list full or file unreadable): %1</translation>
+    </message>
+    <message>
+        <source>These files already exist. Replace them? %1</source>
+        <translation>These files already exist. Replace them? %1</translation>
+    </message>
+    <message>
+        <source>These macros could not be exported: %1</source>
+        <translation>These macros could not be exported: %1</translation>
+    </message>
+    <message>
+        <source>A macro name cannot be empty or hold / \ or ..</source>
+        <translation>A macro name cannot be empty or hold / \ or ..</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Please input file name.</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>GUN EDIT</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Load Macro File</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Save Macro File</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Macro File(*.MSMACRO)</translation>
+    </message>
+</context>
+<context>
+    <name>QuorGunsetDialog</name>
+    <message>
+        <source>GUN SET</source>
+        <translation>GUN SET</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>GUNFILE NAME</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>BULLETS</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>DELAY(MS)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>QuorGunEditDialog</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
 </context>
 </TS>

@@ -175,5 +175,114 @@
         <source>The macro could not be saved.</source>
         <translation>无法保存宏。</translation>
     </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>宏已存在！</translation>
+    </message>
+    <message>
+        <source>The macro could not be renamed.</source>
+        <translation>无法重命名宏。</translation>
+    </message>
+    <message>
+        <source>The macro could not be deleted.</source>
+        <translation>无法删除宏。</translation>
+    </message>
+    <message>
+        <source>The macro file could not be copied.</source>
+        <translation>无法复制宏文件。</translation>
+    </message>
+    <message>
+        <source>A button uses this macro. Delete it all the same?</source>
+        <translation>有按键正在使用此宏，仍要删除吗？</translation>
+    </message>
+    <message>
+        <source>These files were not imported (name taken or not allowed, list full or file unreadable): %1</source>
+        <translation>以下文件未导入（名称已被使用或不允许、列表已满或文件无法读取）：%1</translation>
+    </message>
+    <message>
+        <source>These files already exist. Replace them? %1</source>
+        <translation>以下文件已存在，要替换吗？%1</translation>
+    </message>
+    <message>
+        <source>These macros could not be exported: %1</source>
+        <translation>以下宏无法导出：%1</translation>
+    </message>
+    <message>
+        <source>A macro name cannot be empty or hold / \ or ..</source>
+        <translation>宏名称不能为空，也不能包含 / \ 或 ..</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>请输入文件名称。</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>压枪编辑</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距离</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>Load Macro File</source>
+        <translation>载入宏文件</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>保存宏文件</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>宏文件(*.MSMACRO)</translation>
+    </message>
+</context>
+<context>
+    <name>QuorGunsetDialog</name>
+    <message>
+        <source>GUN SET</source>
+        <translation>压枪设置</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>压枪文件名称</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子弹数</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延迟(毫秒)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y轴</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X轴</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>QuorGunEditDialog</name>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
 </context>
 </TS>

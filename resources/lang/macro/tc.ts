@@ -175,5 +175,114 @@
         <source>The macro could not be saved.</source>
         <translation>無法儲存巨集。</translation>
     </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>巨集已存在！</translation>
+    </message>
+    <message>
+        <source>The macro could not be renamed.</source>
+        <translation>無法重新命名巨集。</translation>
+    </message>
+    <message>
+        <source>The macro could not be deleted.</source>
+        <translation>無法刪除巨集。</translation>
+    </message>
+    <message>
+        <source>The macro file could not be copied.</source>
+        <translation>無法複製巨集檔案。</translation>
+    </message>
+    <message>
+        <source>A button uses this macro. Delete it all the same?</source>
+        <translation>有按鍵正在使用此巨集，仍要刪除嗎？</translation>
+    </message>
+    <message>
+        <source>These files were not imported (name taken or not allowed, list full or file unreadable): %1</source>
+        <translation>以下檔案未匯入（名稱已被使用或不允許、清單已滿或檔案無法讀取）：%1</translation>
+    </message>
+    <message>
+        <source>These files already exist. Replace them? %1</source>
+        <translation>以下檔案已存在，要取代嗎？%1</translation>
+    </message>
+    <message>
+        <source>These macros could not be exported: %1</source>
+        <translation>以下巨集無法匯出：%1</translation>
+    </message>
+    <message>
+        <source>A macro name cannot be empty or hold / \ or ..</source>
+        <translation>巨集名稱不可為空，也不可包含 / \ 或 ..</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>請輸入檔案名稱。</translation>
+    </message>
+    <message>
+        <source>GUN EDIT</source>
+        <translation>壓槍編輯</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>距離</translation>
+    </message>
+</context>
+<context>
+    <name>MacroDialog</name>
+    <message>
+        <source>Load Macro File</source>
+        <translation>載入巨集檔案</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>儲存巨集檔案</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>巨集檔案(*.MSMACRO)</translation>
+    </message>
+</context>
+<context>
+    <name>QuorGunsetDialog</name>
+    <message>
+        <source>GUN SET</source>
+        <translation>壓槍設定</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>壓槍檔名稱</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子彈數</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延遲(毫秒)</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y軸</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X軸</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>QuorGunEditDialog</name>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+
+class QSpinBox;
+class QToolButton;
+class QuorLabel;
+
+// The ground shared by the recoil dialogs: a frameless dialog of 619 x 400 design
+// pixels over "/skin/dlg_gun.png" with a 2-pixel frame in the theme colour, white
+// captions, grey spin boxes and the Yes ("msgBoxYesBtn") and No ("msgBoxNoBtn")
+// buttons at the lower right. Yes runs accept(), No reject().
+class GunDialogFrame : public QDialog
+{
+    Q_OBJECT
+public:
+    ~GunDialogFrame() override;
+
+    double scale() const { return m_scale; }
+    QToolButton *yesButton() const { return m_yes; }
+    QToolButton *noButton() const { return m_no; }
+
+protected:
+    GunDialogFrame(QWidget *parent, double scale, Qt::WindowFlags flags);
+
+    QRect scaledRect(int x, int y, int width, int height) const;
+    void buildButtons(const QString &yesText, const QString &noText);
+    QuorLabel *addCaption(const QString &text, const QRect &designRect, int alignment);
+    QSpinBox *addSpinBox(const QRect &designRect, int minimum, int maximum, int value);
+    // Drawn over the ground.
+    virtual void paintContent(QPainter &) {}
+
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    double m_scale;
+    QPixmap m_background;
+    QToolButton *m_yes = nullptr;
+    QToolButton *m_no = nullptr;
+};

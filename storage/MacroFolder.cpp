@@ -1,0 +1,85 @@
+#include "storage/MacroFolder.h"
+
+#include "storage/AppFolder.h"
+#include "storage/IniFile.h"
+#include "storage/MacroFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+const QString kSuffix = QStringLiteral(".MSMACRO");
+
+bool endsWithSuffix(const QString &path)
+{
+    return path.endsWith(kSuffix, Qt::CaseInsensitive);
+}
+
+template <typename Block, typename Visit>
+int forEachButtonUsing(Block &block, const QString &name, Visit visit)
+{
+    int n = 0;
+    for (auto &profile : block.profiles) {
+        for (auto &slot : profile.buttons) {
+            if (usesMacroFile(slot.Fun) && slot.macroname == name) {
+                visit(slot);
+                ++n;
+            }
+        }
+    }
+    return n;
+}
+}
+
+bool isMacroNameTaken(const QString &name)
+{
+    return fileExists(macroFilePath(name)) || findMacroSlot(name) >= 0;
+}
+
+QString freeMacroName(const QString &name)
+{
+    QString candidate = name;
+    for (int k = 2; isMacroNameTaken(candidate); ++k)
+        candidate = name + QStringLiteral("_%1").arg(k);
+    return candidate;
+}
+
+QString macroNameOfFile(const QString &path)
+{
+    const QString file = QFileInfo(path).fileName();
+    return endsWithSuffix(file) ? file.chopped(kSuffix.size()) : file;
+}
+
+QString withMacroSuffix(const QString &path)
+{
+    return endsWithSuffix(path) ? path : path + kSuffix;
+}
+
+bool copyMacroFile(const QString &from, const QString &to)
+{
+    const QFileInfo source(from);
+    if (!source.isFile() || source.size() > MaxIniFileSize)
+        return false;
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = in.read(MaxIniFileSize + 1);
+    if (content.size() > MaxIniFileSize || in.error() != QFileDevice::NoError)
+        return false;
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit())
+        return false;
+    QFile copy(to);
+    return copy.setPermissions(copy.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+int countButtonsUsingMacro(const SettingsBlock &block, const QString &name)
+{
+    return forEachButtonUsing(block, name, [](const ButtonSlot &) {});
+}
+
+int renameMacroInButtons(SettingsBlock &block, const QString &from, const QString &to)
+{
+    return forEachButtonUsing(block, from, [&to](ButtonSlot &slot) { slot.macroname = to; });
+}

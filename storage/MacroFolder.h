@@ -1,0 +1,29 @@
+#pragma once
+
+#include "storage/SettingsBlock.h"
+
+#include <QString>
+
+// Names and files of the macro folder beyond one macro's keys: which names are
+// free, the names of chosen files, copies in and out, and the button slots that
+// name a macro.
+
+// Whether a file in the macro folder or a slot of the macro list holds the name.
+bool isMacroNameTaken(const QString &name);
+// The name itself, else name + "_2", "_3", ...: the first that nothing holds.
+QString freeMacroName(const QString &name);
+// The macro a chosen file stands for: its file name less a final ".MSMACRO" in any
+// letter case ("Fire.v2.MSMACRO" is "Fire.v2").
+QString macroNameOfFile(const QString &path);
+// The path with ".MSMACRO" added unless it already ends so in any letter case.
+QString withMacroSuffix(const QString &path);
+// Copies a regular file of at most an INI file's size onto the target, replacing
+// what it held; the copy may be written by its owner. False, with the target as it
+// was, when the source cannot be read or the target cannot be written.
+bool copyMacroFile(const QString &from, const QString &to);
+
+// Button slots of the block's five profiles whose macro or recoil function names
+// the macro.
+int countButtonsUsingMacro(const SettingsBlock &block, const QString &name);
+// Gives those slots the new name; how many were changed.
+int renameMacroInButtons(SettingsBlock &block, const QString &from, const QString &to);
