@@ -38,6 +38,8 @@ void MousecfgWidget::createPages()
     m_reportRate = new QuorReportRate(record, this);
     connect(m_reportRate, &QuorReportRate::RefreshLift, this, &MousecfgWidget::slotLiftChange);
     m_macroDialog = new MacroDialog(this);
+    connect(m_macroDialog, &MacroDialog::RefreshButtonSlots, this,
+            [this] { m_btnWindow->setButtonRecords(&currentRecord(workingSettings)); });
     connect(m_macroDialog, &MacroDialog::EnableButtonsSignal, this, &MousecfgWidget::slotEnableButtons);
     m_colorWindow = new QuorColorWindow(this, m_dScale);
 }

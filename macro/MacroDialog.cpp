@@ -371,9 +371,8 @@ void MacroDialog::retranslate()
 
 void MacroDialog::showGunSet()
 {
-    // Only the Chinese languages offer it, and only beside the delay options.
-    const int language = currentLanguageIndex();
-    button(GunSetButton)->setVisible(!m_pRecordDelayBox->isHidden() && (language == 1 || language == 2));
+    // Shown beside the delay options, in every language.
+    button(GunSetButton)->setVisible(!m_pRecordDelayBox->isHidden());
 }
 
 void MacroDialog::resizeEvent(QResizeEvent *event)

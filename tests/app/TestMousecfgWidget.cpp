@@ -4,6 +4,7 @@
 
 #include "platform/HostInput.h"
 #include "storage/ConfigIni.h"
+#include "storage/FunctionCodes.h"
 #include "storage/IniFile.h"
 #include "storage/ProfileFiles.h"
 #include "storage/SettingsBlock.h"
@@ -152,6 +153,11 @@ private slots:
                              messageBox->firstButton()->click();
                          }));
         QCOMPARE(message, QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."));
+
+        // The macro page renamed a macro in the block's slots: the page shows the slots again.
+        currentRecord(workingSettings).buttons[1].Fun = FunMiddle;
+        emit probe.macroPage()->RefreshButtonSlots();
+        QCOMPARE(page->slotButton(1)->caption(), page->slotButton(2)->caption());
     }
 
     // What the pages show of the current profile comes back into it unchanged.

@@ -114,13 +114,15 @@ private slots:
         auto load = std::async(std::launch::async, [] {
             SettingsBlock block;
             loadAllSettings(block);
-            return block.profiles[0].LedMoveOFF;
+            return block.profiles[0];
         });
         if (load.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
             qCritical("loading hangs on a FIFO");
             std::_Exit(1);
         }
-        QCOMPARE(load.get(), quint8(255));
+        ProfileRecord factory;
+        resetProfileToDefaults(factory);
+        QCOMPARE(firstDifference(load.get(), factory), QString());
         SettingsBlock block = sampleBlock(1);
         block.names[0] = "Profile 1";
         QVERIFY(!saveAllSettings(block));

@@ -14,7 +14,8 @@ class TestStartupLoad : public QObject
 {
     Q_OBJECT
 private slots:
-    void missingConfigGivesAnEmptyBlock()
+    // Without files every slot holds the factory profile, never an all-zero record.
+    void missingConfigGivesFactoryProfiles()
     {
         TestAppFolder folder;
         SettingsBlock block = sampleBlock(1);
@@ -24,9 +25,11 @@ private slots:
         QCOMPARE(block.AngleValue, quint8(0));
         QCOMPARE(block.LiftHigh, quint8(0));
         QCOMPARE(block.Count, quint8(0));
+        ProfileRecord factory;
+        resetProfileToDefaults(factory);
         for (int i = 0; i < ProfileCount; ++i) {
             QVERIFY(block.names[i].isEmpty());
-            QCOMPARE(firstDifference(block.profiles[i], missingFileRecord()), QString());
+            QCOMPARE(firstDifference(block.profiles[i], factory), QString());
         }
         QCOMPARE(buttonMatrix[0], quint8(6));
     }
@@ -54,8 +57,11 @@ private slots:
         QCOMPARE(firstDifference(block.profiles[0], a), QString());
         QCOMPARE(firstDifference(block.profiles[1], b), QString());
         QCOMPARE(firstDifference(block.profiles[2], a), QString());
-        QCOMPARE(firstDifference(block.profiles[3], missingFileRecord()), QString());
-        QCOMPARE(firstDifference(block.profiles[4], missingFileRecord()), QString());
+        ProfileRecord factory;
+        resetProfileToDefaults(factory);
+        QVERIFY(factory.buttons[0].Fun != 0);
+        QCOMPARE(firstDifference(block.profiles[3], factory), QString());
+        QCOMPARE(firstDifference(block.profiles[4], factory), QString());
         QCOMPARE(int(buttonMatrix[6]), 6);
     }
 
@@ -99,8 +105,10 @@ private slots:
         QCOMPARE(loaded.LiftHigh, block.LiftHigh);
         QCOMPARE(loaded.Count, block.Count);
         QCOMPARE(loaded.names, block.names);
+        ProfileRecord factory;
+        resetProfileToDefaults(factory);
         for (int i = 0; i < ProfileCount; ++i) {
-            const ProfileRecord &expected = i == 3 ? missingFileRecord() : block.profiles[i];
+            const ProfileRecord &expected = i == 3 ? factory : block.profiles[i];
             QCOMPARE(firstDifference(loaded.profiles[i], expected), QString());
         }
         QVERIFY(!QFile::exists(folder.configDir() + "/Profile/.prof"));
