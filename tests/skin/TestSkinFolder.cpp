@@ -227,16 +227,19 @@ private slots:
                 QCOMPARE(load(skin::iconPictureName(alt, side)).size(), QSize(side, side));
         QCOMPARE(skin::iconSizes(false), (QVector<int>{256, 128, 96, 64, 32, 16}));
         QCOMPARE(skin::iconSizes(true), (QVector<int>{256, 128, 96, 64, 48, 32, 16}));
-        QImageReader reader(skinPath("icon.ico"));
-        QCOMPARE(reader.imageCount(), 6);
-        QSet<int> sides;
-        for (int i = 0; i < reader.imageCount(); ++i) {
-            QVERIFY(reader.jumpToImage(i));
-            const QImage image = reader.read();
-            QCOMPARE(image.width(), image.height());
-            sides.insert(image.width());
+        for (bool alt : {false, true}) {
+            QImageReader reader(skinPath(skin::iconFileName(alt)));
+            QSet<int> sides;
+            for (int i = 0; i < reader.imageCount(); ++i) {
+                QVERIFY(reader.jumpToImage(i));
+                const QImage image = reader.read();
+                QCOMPARE(image.width(), image.height());
+                sides.insert(image.width());
+            }
+            const QVector<int> expected = skin::iconSizes(alt);
+            QCOMPARE(reader.imageCount(), expected.size());
+            QCOMPARE(sides, QSet<int>(expected.begin(), expected.end()));
         }
-        QCOMPARE(sides, (QSet<int>{256, 128, 96, 64, 32, 16}));
     }
 };
 

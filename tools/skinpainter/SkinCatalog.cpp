@@ -29,6 +29,11 @@ QVector<int> iconSizes(bool altProgram)
     return {256, 128, 96, 64, 32, 16};
 }
 
+QString iconFileName(bool altProgram)
+{
+    return altProgram ? QStringLiteral("icon-alt.ico") : QStringLiteral("icon.ico");
+}
+
 QString iconPictureName(bool altProgram, int side)
 {
     return QStringLiteral("icons/%1/icon_%2.png").arg(altProgram ? "mousecfg-alt" : "mousecfg").arg(side);
@@ -193,10 +198,14 @@ bool writeSkin(const QString &skinDir, QString *error)
             return false;
         }
     }
-    QVector<QImage> icons;
-    for (int side : iconSizes(false))
-        icons.append(paintAppIcon(side));
-    return writeFile(dir.filePath("icon.ico"), encodeIco(icons), error);
+    for (bool alt : {false, true}) {
+        QVector<QImage> icons;
+        for (int side : iconSizes(alt))
+            icons.append(paintAppIcon(side));
+        if (!writeFile(dir.filePath(iconFileName(alt)), encodeIco(icons), error))
+            return false;
+    }
+    return true;
 }
 
 bool writeLoadingGif(const QString &path, QString *error)

@@ -22,11 +22,13 @@ QString sampleModelName();
 // Square sizes of the application icon of each program.
 QVector<int> iconSizes(bool altProgram);
 QString iconPictureName(bool altProgram, int side);
+// The icon file of each program below skin/.
+QString iconFileName(bool altProgram);
 constexpr QSize LoadingSize(128, 128);
 constexpr int LoadingFrameCount = 12;
 
 const QVector<SkinPicture> &catalog();
-// Writes every picture of the catalog and icon.ico below skinDir.
+// Writes every picture of the catalog and both icon files below skinDir.
 bool writeSkin(const QString &skinDir, QString *error);
 bool writeLoadingGif(const QString &path, QString *error);
 
