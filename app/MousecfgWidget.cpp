@@ -30,7 +30,6 @@
 quint8 warningBoxOpen = 0;
 
 namespace {
-constexpr int WarningDelayMs = 200;
 constexpr int DragThreshold = 4;
 }
 
@@ -52,6 +51,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     placeOnPrimaryScreen();
     setMask(maskForIndex(m_iScaleIndex));
 
+    createDeviceWatcher();
     setMainWindowPointer(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
@@ -102,7 +102,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     createTrayIcon(icon);
     slotRefreshBatteryStatus(0, 1, 1);
     updateLinkIcons();
-    QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
+    armWarning();
 }
 
 MousecfgWidget::~MousecfgWidget()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/WindowScale.h"
+#include "platform/DeviceWatcher.h"
 #include "storage/ConfigIni.h"
 
 #include <QPixmap>
@@ -19,6 +20,8 @@
 
 class BatteryThreadControl;
 class DesktopNotifier;
+class QAction;
+struct DeviceModelRecord;
 class QIcon;
 class QLabel;
 class QLineEdit;
@@ -66,6 +69,10 @@ public:
     void updateLinkIcons();
     void retranslateUi();
     void relayoutWindow();
+    void updateArrowButtons();
+
+    // How the device watcher of the next window wakes (tests: Manual).
+    static void setDeviceWatcherWake(DeviceWatcher::Wake wake);
 
     // Profile slots and the profile list (MousecfgWidgetSlots.cpp).
     void switchProfileSlot(int index, bool reload);
@@ -109,6 +116,9 @@ public slots:
     void slotRefreshWriteStatus(quint8 status);
     // Ends the program now, or once a running write has ended.
     void requestQuit();
+    void onDeviceChange(const QString &name, bool arrived);
+    void slotWarnClose();
+    void slot_show_mousename(QAction *action);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -123,6 +133,7 @@ private slots:
     void onTabOrFirmwareButton(QuorPushButton *sender);
     void onProfileMenuAction();
     void onProfileListAction();
+    void onLanguageAction();
 
 private:
     // Construction (MousecfgWidget.cpp).
@@ -210,6 +221,18 @@ private:
     // Devices (MousecfgWidgetDevices.cpp).
     void countConnectedMice();
     void refreshMouseList(int unused);
+
+    // Hot-plug (MousecfgWidgetDevices.cpp).
+    void createDeviceWatcher();
+    bool interfaceArrived(DeviceModelRecord &record, int pair, int which, const QByteArray &path);
+    bool interfaceRemoved(DeviceModelRecord &record, int which, bool &restarted);
+    void lastMouseGone();
+    void armWarning();
+    void warnReceiverRemoved();
+    void reloadForCurrentMouse(bool relayout, bool selectFirstKey);
+
+    // Firmware, warnings and language (MousecfgWidgetFirmware.cpp).
+    void offerFirmwareUpdate();
 
     // Shell.
     bool m_bDragging = false;
@@ -302,6 +325,8 @@ private:
     std::unique_ptr<QuorAction> m_loadConfigAction;
     std::unique_ptr<QuorAction> m_quitAction;
     QuorMessageBox *m_warningBox = nullptr;
+    bool m_bWarningArmed = false;
+    DeviceWatcher *m_watcher = nullptr;
 };
 
 // 1 from the moment the no-mouse box is decided on until it closes; the tray

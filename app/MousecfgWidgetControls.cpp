@@ -164,6 +164,7 @@ void MousecfgWidget::buildMenus()
     m_langMenu = new QMenu(this);
     for (int i = 0; i < m_iLangCount; ++i) {
         m_langActions.push_back(std::make_unique<QuorAction>(m_languages.names[size_t(i)], this));
+        connect(m_langActions.back().get(), &QAction::triggered, this, &MousecfgWidget::onLanguageAction);
         m_langMenu->addAction(m_langActions.back().get());
     }
     m_langButton = makeButton({"/skin/lang.png", "/skin/lang.png", "/skin/lang.png"}, Glow | Dispatch);

@@ -72,6 +72,7 @@ void MousecfgWidget::slotWarning()
 {
     if (deferWhileBusy([this] { slotWarning(); }))
         return;
+    m_bWarningArmed = false;
     writePendingDefaultProfile();
     showOrWarn();
 }
@@ -82,6 +83,8 @@ void MousecfgWidget::showOrWarn()
         return;
     show();
     if (m_iConnectedCount != 0) {
+        if (!m_warningBox)
+            warningBoxOpen = 0;
         activateWindow();
         return;
     }
@@ -110,14 +113,4 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
         showOrWarn();
     else if (warningBoxOpen == 0)
         hideWindow();
-}
-
-void MousecfgWidget::onTabOrFirmwareButton(QuorPushButton *sender)
-{
-    for (int i = 0; i < TabCount; ++i) {
-        if (sender == m_buttons[size_t(i)]) {
-            switchPage(i);
-            return;
-        }
-    }
 }

@@ -250,6 +250,7 @@ void MousecfgWidget::loadConfiguration()
     adoptLastWrittenBlock();
     switchPage(LightingTab);
     refreshPages();
+    updateArrowButtons();
     showCurrentName(workingSettings.names[size_t(safeProfileIndex(workingSettings.currentProfile))]);
     writeToMouse(true);
 }

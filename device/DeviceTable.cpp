@@ -17,12 +17,6 @@ QObject *mainWindow = nullptr;
 QString productNameText;
 quint32 cableRelease = 0;
 
-bool releaseAccepted(const DeviceModelRecord &record, int pair, quint32 release)
-{
-    const quint32 max = record.maxRelease[size_t(pair)];
-    return max == 0 || (record.minRelease[size_t(pair)] <= release && release <= max);
-}
-
 bool entryMatches(const DeviceModelRecord &record, int which, const hid_device_info &entry)
 {
     const int pair = which / 2;
@@ -67,6 +61,12 @@ void openPair(const DeviceModelRecord &record, int pair)
     }
 }
 } // namespace
+
+bool releaseAccepted(const DeviceModelRecord &record, int pair, quint32 release)
+{
+    const quint32 max = record.maxRelease[size_t(pair)];
+    return max == 0 || (record.minRelease[size_t(pair)] <= release && release <= max);
+}
 
 int interfaceIndex(int pair, int collection)
 {

@@ -47,6 +47,8 @@ constexpr int MaxDeviceTypes = 4;
 extern std::array<DeviceModelRecord, MaxDeviceTypes> deviceTable;
 extern int deviceTypeCount;
 
+// Whether a pair takes an interface of this release number (a maximum of 0 takes any).
+bool releaseAccepted(const DeviceModelRecord &record, int pair, quint32 release);
 // The interface of a pair (0, 1) and collection (1, 4); -1 for anything else.
 int interfaceIndex(int pair, int collection);
 

@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds a Release build and starts mousecfg from the
-# build's application folder:  bash scripts/run.sh
+# Installs what is missing, builds a Release build and starts mousecfg (or the
+# program named) from the build's application folder:
+#   bash scripts/run.sh [mousecfg|mousecfg-alt]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+program=${1:-mousecfg}
+case "$program" in
+  mousecfg|mousecfg-alt) ;;
+  *) echo "usage: $0 [mousecfg|mousecfg-alt]" >&2; exit 2 ;;
+esac
 # The Chinese languages need the CJK fonts.
 bash scripts/install-deps.sh fonts-noto-cjk
 build=build-rel
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build "$build" -j"$(nproc)" --target mousecfg appfolder
+cmake --build "$build" -j"$(nproc)" --target "$program" appfolder
 
 rule=/etc/udev/rules.d/70-mousecfg.rules
 if [ ! -e "$rule" ]; then
@@ -21,4 +27,4 @@ if [ ! -e "$rule" ]; then
     echo "  sudo cp data/70-mousecfg.rules $rule && sudo udevadm control --reload"
   fi
 fi
-exec "$build/bin/mousecfg"
+exec "$build/bin/$program"

@@ -37,6 +37,9 @@ struct MousecfgWidgetProbe
     QuorPushButton *hotspot(int i) const { return w.m_hotspots[size_t(i)]; }
     QuorPushButton *closeButton() const { return w.m_closeButton; }
     QuorPushButton *langButton() const { return w.m_langButton; }
+    QuorPushButton *firmwareButton() const { return w.m_firmwareButton; }
+    DeviceWatcher *watcher() const { return w.m_watcher; }
+    int devicePresent() const { return w.m_bDevicePresent; }
     QuorPushButton *frontButton() const { return w.m_frontButton; }
     QuorPushButton *arrowUp() const { return w.m_arrowUp; }
     QuorLabel *modelLabel() const { return w.m_modelLabel; }
@@ -82,6 +85,8 @@ public:
     {
         FakeMouse &mouse = FakeMouse::instance();
         mouse.reset();
+        // Device changes come from rescan() only.
+        MousecfgWidget::setDeviceWatcherWake(DeviceWatcher::Wake::Manual);
         if (receiver)
             mouse.plug(FakeLink::Receiver);
         if (cable)
@@ -118,6 +123,16 @@ public:
         if (!QTest::qWaitFor([] { return FakeMouse::instance().readCount() > 2; }))
             qWarning("no status read yet");
         return *window;
+    }
+
+    // Plugs or pulls a link and lets the window's watcher look.
+    void setLink(FakeLink link, bool plugged)
+    {
+        if (plugged)
+            FakeMouse::instance().plug(link);
+        else
+            FakeMouse::instance().unplug(link);
+        MousecfgWidgetProbe(*window).watcher()->rescan();
     }
 
     TestAppFolder folder;

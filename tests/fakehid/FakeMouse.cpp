@@ -198,6 +198,13 @@ void FakeMouse::setDuplicateEntries(bool duplicate)
     m_duplicateEntries = duplicate;
 }
 
+void FakeMouse::setExtraCollection(FakeLink link, quint16 usagePage, quint16 usage)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_links[size_t(link)].extraUsagePage = usagePage;
+    m_links[size_t(link)].extraUsage = usage;
+}
+
 void FakeMouse::addForeignEntry(quint16 vendorId, quint16 productId, const QByteArray &path,
                                 quint16 usagePage, quint16 usage, quint16 release)
 {
@@ -448,6 +455,8 @@ hid_device_info *FakeMouse::hidEnumerate(unsigned short vendorId, unsigned short
                 continue;
             add(FakeVendorId, link.productId, link.path, 1, 2, link.release);
             add(FakeVendorId, link.productId, link.path, 1, 0, link.release);
+            if (link.extraUsagePage != 0)
+                add(FakeVendorId, link.productId, link.path, link.extraUsagePage, link.extraUsage, link.release);
         }
     }
     for (const ForeignEntry &e : m_foreign)

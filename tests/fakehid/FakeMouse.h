@@ -124,6 +124,9 @@ public:
     void setReleaseNumber(FakeLink link, quint16 release); // default 0x0100
     // hid_enumerate lists every entry of the links twice.
     void setDuplicateEntries(bool duplicate);
+    // A third collection on the link's path (usage page 0 removes it), listed while
+    // the link is plugged.
+    void setExtraCollection(FakeLink link, quint16 usagePage, quint16 usage);
     // One more enumeration entry that hid_open_path does not open.
     void addForeignEntry(quint16 vendorId, quint16 productId, const QByteArray &path,
                          quint16 usagePage, quint16 usage, quint16 release = 0);
@@ -196,6 +199,8 @@ private:
         quint16 productId = 0;
         quint16 release = 0x0100;
         int acceptUntilUnplug = -1;
+        quint16 extraUsagePage = 0;
+        quint16 extraUsage = 0;
     };
     struct ForeignEntry
     {

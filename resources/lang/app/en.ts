@@ -83,6 +83,14 @@
         <source>The file could not be saved.</source>
         <translation>The file could not be saved.</translation>
     </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>The firmware updater could not be started.</translation>
+    </message>
+    <message>
+        <source>The language file could not be loaded.</source>
+        <translation>The language file could not be loaded.</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>

@@ -83,6 +83,14 @@
         <source>The file could not be saved.</source>
         <translation>无法保存文件。</translation>
     </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>无法启动固件更新程序。</translation>
+    </message>
+    <message>
+        <source>The language file could not be loaded.</source>
+        <translation>无法加载语言文件。</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>

@@ -83,6 +83,14 @@
         <source>The file could not be saved.</source>
         <translation>無法儲存檔案。</translation>
     </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>無法啟動韌體更新程式。</translation>
+    </message>
+    <message>
+        <source>The language file could not be loaded.</source>
+        <translation>無法載入語言檔。</translation>
+    </message>
 </context>
 <context>
     <name>MousecfgWidget</name>

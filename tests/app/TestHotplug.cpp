@@ -1,0 +1,187 @@
+#include "tests/app/ModalScript.h"
+#include "tests/app/WindowFixture.h"
+#include "tests/common/TestMain.h"
+
+#include "app/VariantSettings.h"
+#include "device/DeviceTable.h"
+#include "storage/IniFile.h"
+#include "storage/ModelDescriptor.h"
+#include "widgets/UiScale.h"
+
+#include <QFile>
+
+// Devices coming and going, the firmware prompt, the battery level and the language
+// switch. Built twice: with the values of mousecfg (test_app) and mousecfg-alt (test_app_alt).
+namespace {
+bool alt()
+{
+    return programVariant().programName == QLatin1String("mousecfg-alt");
+}
+// Steps.
+constexpr int PlugReceiver = 0, PullReceiver = 1, PlugCable = 2, PullCable = 3, Noise = 4, PullDuringApply = 5,
+              Firmware = 6;
+const QString Dongle = "Dongle Disconnect!", NoMouse = "NO MOUSE DETECTED!",
+              Prompt = "Do you want to upgrade the firmware?";
+}
+
+class TestHotplug : public QObject
+{
+    Q_OBJECT
+private slots:
+    // The receiver has a third collection; the watcher reports a device's vendor collection
+    // before its mouse collection. The model's 40 buttons count as 16.
+    void devicesComeAndGo_data()
+    {
+        QTest::addColumn<bool>("receiver");
+        QTest::addColumn<bool>("cable");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QStringList>("main");
+        QTest::addColumn<QStringList>("alt");
+        QTest::addColumn<int>("handles");
+        QTest::addColumn<int>("link");
+        const QStringList none, failed{"Send data failed, please try again.", Dongle};
+        const QStringList noCable{"To update the firmware, please connect to the computer with a cable."};
+        const QStringList fromCable{Prompt, "The firmware updater could not be started."};
+        QTest::newRow("receiver into the waiting window") << false << false << PlugReceiver << QStringList{Dongle}
+                                                          << QStringList{NoMouse} << 2 << 2;
+        QTest::newRow("receiver pulled") << true << false << PullReceiver << QStringList{Dongle}
+                                         << QStringList{Dongle, NoMouse} << 0 << 3;
+        QTest::newRow("receiver pulled beside the cable")
+            << true << true << PullReceiver << none << QStringList{Dongle} << 2 << 0;
+        QTest::newRow("cable plugged") << true << false << PlugCable << none << none << 4 << 1;
+        QTest::newRow("cable pulled") << true << true << PullCable << none << none << 2 << 2;
+        QTest::newRow("foreign, duplicate, collection 0") << true << false << Noise << none << none << 2 << 2;
+        QTest::newRow("receiver pulled during Apply") << true << false << PullDuringApply << failed
+                                                      << failed + QStringList{NoMouse} << 0 << 3;
+        QTest::newRow("firmware without a cable") << true << false << Firmware << noCable << noCable << 2 << 2;
+        QTest::newRow("firmware, cable plugged after start")
+            << true << true << Firmware << fromCable << fromCable << 4 << 1;
+    }
+    void devicesComeAndGo()
+    {
+        QFETCH(bool, receiver);
+        QFETCH(bool, cable);
+        QFETCH(int, step);
+        QFETCH(int, handles);
+        QFETCH(int, link);
+        WindowFixture fixture(receiver, cable && step != Firmware);
+        FakeMouse &mouse = FakeMouse::instance();
+        mouse.setExtraCollection(FakeLink::Receiver, 0x0C, 1);
+        // 40 buttons, stored masked with the sample descriptor's "MouseDpi" of 90.
+        IniFile(modelDescriptorPath()).setValue("PROFILE/ButtonCount", 40 ^ 90);
+        MousecfgWidget &window = receiver ? fixture.openSettled() : fixture.open();
+        MousecfgWidgetProbe probe(window);
+        ModalScript script;
+        // The no-mouse box closes by itself; the removal waits for the upload thread.
+        bool ok = step != PlugReceiver && step != PullDuringApply;
+        if (step == PlugReceiver) {
+            script.onModal = [&](QWidget *box) {
+                fixture.setLink(FakeLink::Receiver, true);
+                ok = QTest::qWaitFor([box] { return box->isHidden(); });
+            };
+            QTRY_COMPARE(script.messages.size(), 1);
+        } else if (step == Noise) {
+            mouse.addForeignEntry(0x046D, 0xC077, "/dev/hidraw9", 1, 2);
+            mouse.setDuplicateEntries(true);
+            mouse.setExtraCollection(FakeLink::Receiver, 0, 0);
+            probe.watcher()->rescan();
+        } else if (step == PullDuringApply) {
+            mouse.setWriteDelayMs(5);
+            writeConfigDiff(1);
+            script.onModal = [&](QWidget *modal) {
+                if (qobject_cast<QuorProcessDialog *>(modal))
+                    fixture.setLink(FakeLink::Receiver, false);
+                ok |= window.isWriting() && deviceTable[0].present[ReceiverVendor] == 1;
+            };
+            click(probe.button(13));
+        } else if (step == Firmware) {
+            if (cable)
+                fixture.setLink(FakeLink::Cable, true);
+            QTest::mousePress(probe.firmwareButton(), Qt::LeftButton);
+        } else {
+            fixture.setLink(step <= PullReceiver ? FakeLink::Receiver : FakeLink::Cable, step % 2 == 0);
+        }
+        QTest::qWait(500);
+        QVERIFY(ok);
+        QFETCH(QStringList, main);
+        QFETCH(QStringList, alt);
+        QTRY_COMPARE(script.messages, ::alt() ? alt : main);
+        QCOMPARE(mouse.openHandleCount(), handles);
+        QCOMPARE(window.connectedCount(), handles ? 1 : 0);
+        QCOMPARE(probe.linkState(), link);
+        QCOMPARE(probe.batteryBar()->isHidden(), link < MousecfgWidget::ReceiverOnly);
+        QTRY_COMPARE(probe.batteryThreadRunning(), handles > 0);
+        QCOMPARE(probe.devicePresent(), step == PlugReceiver ? 1 : 0);
+        QCOMPARE(warningBoxOpen, quint8(0));
+        QCOMPARE(probe.buttonPage()->height(), scaledPixels(50 * 16 + 20, window.scale()));
+    }
+
+    // Full battery at "Config/BatteryFull" in mousecfg, fixed at 4200 in mousecfg-alt.
+    void batteryWords_data()
+    {
+        QTest::addColumn<int>("word");
+        QTest::addColumn<QString>("full");
+        QTest::addColumn<int>("main");
+        QTest::addColumn<int>("alt");
+        QTest::newRow("1018") << 1018 << "4200" << 90 << 90;
+        QTest::newRow("1019") << 1019 << "4200" << 100 << 100;
+        QTest::newRow("994, full at 4100") << 994 << "4100" << 100 << 90;
+        QTest::newRow("993, full at 4100") << 993 << "4100" << 80 << 80;
+        QTest::newRow("776") << 776 << "4200" << 20 << 20;
+        QTest::newRow("775") << 775 << "4200" << 10 << 10;
+    }
+    void batteryWords()
+    {
+        QFETCH(int, word);
+        QFETCH(QString, full);
+        QFETCH(int, main);
+        QFETCH(int, alt);
+        WindowFixture fixture;
+        IniFile(configIniPath()).setValue("Config/BatteryFull", full);
+        FakeMouse::instance().setBattery(quint16(word), 0);
+        QuorProcessbar *bar = MousecfgWidgetProbe(fixture.openSettled()).batteryBar();
+        QTRY_COMPARE(bar->value(), ::alt() ? alt : main);
+        QVERIFY(bar->styleSheet().contains(programVariant().batteryTextColour));
+    }
+
+    // A catalog that does not load keeps the language, its texts and its font.
+    void languageSwitch()
+    {
+        WindowFixture fixture;
+        QFile catalog(":/lang/tc.qm");
+        QVERIFY(catalog.open(QIODevice::ReadOnly));
+        fixture.folder.writeFile("lang/tc.qm", catalog.readAll());
+        MousecfgWidgetProbe probe(fixture.open());
+        probe.w.show();
+        ModalScript script;
+        QVERIFY(pickMenuEntry(probe.langButton(), QString::fromUtf8("简体中文")));
+        QCOMPARE(script.messages, QStringList{"The language file could not be loaded."});
+        QCOMPARE(probe.button(MousecfgWidget::LightingTab)->caption(), QStringLiteral("LIGHTING"));
+        QVERIFY(pickMenuEntry(probe.langButton(), QString::fromUtf8("繁體中文")));
+        QCOMPARE(probe.button(MousecfgWidget::LightingTab)->caption(), QString::fromUtf8("燈光"));
+        QCOMPARE(readLangId(), 1);
+        QCOMPARE(probe.nameEdit()->font().family(), QStringLiteral("Noto Sans CJK TC"));
+    }
+
+    // Started, the updater runs alone: the event loop ends with 0 as on "Quit". Last: after
+    // the application's loop has ended, popups no longer open.
+    void firmwareUpdaterStarts()
+    {
+        WindowFixture fixture(false, true);
+        MousecfgWidgetProbe probe(fixture.open());
+        const QString updater = fixture.folder.path() + "/skin/mouse/bin/KQ40-7716-20220101-en.exe";
+        fixture.folder.writeFile("skin/mouse/bin/KQ40-7716-20220101-en.exe", "#!/bin/sh\ntouch \"$0.ran\"\n");
+        QFile(updater).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        ModalScript script;
+        QTimer::singleShot(0, [&] { QTest::mousePress(probe.firmwareButton(), Qt::LeftButton); });
+        QTimer guard;
+        connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(3); });
+        guard.start(10000);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(script.messages, QStringList{Prompt});
+        QTRY_VERIFY(QFile::exists(updater + ".ran"));
+    }
+};
+
+MOUSECFG_TEST(TestHotplug)
+#include "TestHotplug.moc"
