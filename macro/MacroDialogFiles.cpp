@@ -238,6 +238,10 @@ void MacroDialog::renameMacro()
     }
     m_pMacroList->currentItem()->setText(name);
     m_pNameEdit->setModified(false);
+    // The mouse and the stored profiles follow the rename too.
+    renameMacroInButtons(lastWrittenSettings, old, name);
+    if (!renameMacroInProfileFiles(workingSettings, old, name))
+        showMessage(2, "Warning", "The settings could not be saved.");
     if (renameMacroInButtons(workingSettings, old, name) > 0)
         emit RefreshButtonSlots();
 }

@@ -3,6 +3,7 @@
 #include "storage/AppFolder.h"
 #include "storage/IniFile.h"
 #include "storage/MacroFile.h"
+#include "storage/ProfileFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -82,4 +83,20 @@ int countButtonsUsingMacro(const SettingsBlock &block, const QString &name)
 int renameMacroInButtons(SettingsBlock &block, const QString &from, const QString &to)
 {
     return forEachButtonUsing(block, from, [&to](ButtonSlot &slot) { slot.macroname = to; });
+}
+
+bool renameMacroInProfileFiles(const SettingsBlock &block, const QString &from, const QString &to)
+{
+    bool saved = true;
+    QStringList done;
+    for (const QString &name : block.names) {
+        if (done.contains(name) || existingProfileFile(name).isEmpty())
+            continue;
+        done << name;
+        SettingsBlock stored;
+        loadProfileFile(stored.profiles[0], name);
+        if (renameMacroInButtons(stored, from, to) > 0)
+            saved = saveProfileFile(stored.profiles[0], name) && saved;
+    }
+    return saved;
 }

@@ -5,6 +5,7 @@
 #include "macro/QuorGunsetDialog.h"
 #include "storage/AppFolder.h"
 #include "storage/FunctionCodes.h"
+#include "storage/ProfileFiles.h"
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 #include "tests/macro/MacroFixture.h"
@@ -221,6 +222,8 @@ private slots:
             if (kind == "button") {
                 workingSettings.profiles[1].buttons[3] = ButtonSlot{0, FunMacro, 1, 0, {}, 0, 0, 0, 0, arg};
                 workingSettings.profiles[4].buttons[0] = ButtonSlot{0, FunGunFile, 1, 0, {}, 0, 0, 0, 0, arg};
+                workingSettings.names[1] = "P2";
+                QVERIFY(saveProfileFile(workingSettings.profiles[1], "P2"));
             }
         }
         auto page = shownPage();
@@ -316,6 +319,11 @@ private slots:
         const QString buttonName = setup.contains("button") ? (command == "rename c" ? "c" : "a") : QString();
         QCOMPARE(workingSettings.profiles[1].buttons[3].macroname, buttonName);
         QCOMPARE(workingSettings.profiles[4].buttons[0].macroname, buttonName);
+        if (setup.contains("button")) {
+            ProfileRecord stored;
+            loadProfileFile(stored, "P2");
+            QCOMPARE(stored.buttons[3].macroname, buttonName);
+        }
         QCOMPARE(slotsRenamed.count(), buttonName == "c" ? 1 : 0);
         QVERIFY(!fx.watchdog.fired());
     }
