@@ -77,6 +77,7 @@ public:
     // Profile slots and the profile list (MousecfgWidgetSlots.cpp).
     void switchProfileSlot(int index, bool reload);
     void selectKeyButton(quint8 index, quint8 group);
+    void highlightKeyButton(quint8 index, quint8 group);
     void buildProfileMenu();
     void loadProfileList();
     bool saveProfileList();
@@ -106,6 +107,8 @@ public slots:
     void slotPopOneClickBox();
     void slotMouseOver(QuorPushButton *button, bool over);
     void slotEnableButtons(bool enable);
+    void SelBtnChanged(quint8 index, quint8 group);
+    void slot_show_profilename(QAction *action);
     void slotProfileNameChange();
     void slotRefreshProfile(quint8 profile);
     void slotRefreshDPIStage(quint8 stage);

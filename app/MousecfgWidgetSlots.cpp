@@ -138,6 +138,14 @@ void MousecfgWidget::selectKeyButton(quint8 index, quint8 group)
         return;
     m_iKeyGroup = group;
     m_selectedKey[group] = index;
+    highlightKeyButton(index, group);
+}
+
+// Marks the hot-spot or arrow of the key without storing it as the selection.
+void MousecfgWidget::highlightKeyButton(quint8 index, quint8 group)
+{
+    if (group >= KeyGroupCount)
+        return;
     for (QuorPushButton *spot : m_hotspots)
         spot->setSelected(true);
     m_arrowUp->setSelected(true);
@@ -162,4 +170,18 @@ void MousecfgWidget::slotEnableButtons(bool enable)
     m_nameEdit->setEnabled(enable);
     for (QuorPushButton *button : {m_nameApplyButton, m_mouseButton, m_buttons[14], m_buttons[15]})
         button->setButtonEnabled(enable);
+}
+
+void MousecfgWidget::SelBtnChanged(quint8 index, quint8 group)
+{
+    selectKeyButton(index, group);
+}
+
+// A profile-menu entry names the current slot.
+void MousecfgWidget::slot_show_profilename(QAction *action)
+{
+    if (!action)
+        return;
+    m_profileButton->setCaption(action->text());
+    workingSettings.names[size_t(safeProfileIndex(workingSettings.currentProfile))] = action->text();
 }

@@ -207,3 +207,15 @@ hid_device *deviceHandle(DeviceInterface which)
 {
     return handles[size_t(which)];
 }
+
+QByteArray productNameForIds(quint32 vendorId, quint32 productId)
+{
+    for (int t = 0; t < deviceTypeCount && t < MaxDeviceTypes; ++t) {
+        const DeviceModelRecord &record = deviceTable[size_t(t)];
+        for (int pair = 0; pair < 2; ++pair) {
+            if (record.vendorId[size_t(pair)] == vendorId && record.productId[size_t(pair)] == productId)
+                return record.productName;
+        }
+    }
+    return QByteArray();
+}

@@ -68,6 +68,9 @@ QVector<HidInterfaceEntry> enumerateHidInterfaces();
 // Release number of the enumeration entry with this path; 0 when absent.
 int getReleaseNumber(const QByteArray &path);
 QString deviceProductName();
+// The product name of the first type whose receiver or cable pair has these ids;
+// empty when none has.
+QByteArray productNameForIds(quint32 vendorId, quint32 productId);
 // Release number of the cable vendor interface found by enumerateDevices.
 quint32 cableReleaseNumber();
 

@@ -57,3 +57,17 @@ bool profileListHasRoom(const QStringList &names)
 {
     return names.size() < MaxProfileListEntries;
 }
+
+bool isSharedProfileName(const QString &name)
+{
+    const QString path = modelConfigIniPath(readCurrentProductName());
+    if (path.isEmpty())
+        return false;
+    const IniFile ini(path);
+    const qint64 count = qMin<qint64>(ini.number(QStringLiteral("PROFILE_LIST/SCount")), MaxProfileListEntries);
+    for (int n = 1; n <= count; ++n) {
+        if (ini.text(QStringLiteral("PROFILE_LIST/S") + QString::number(n)) == name)
+            return true;
+    }
+    return false;
+}

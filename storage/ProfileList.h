@@ -18,3 +18,6 @@ QStringList loadProfileList();
 // could not be written, or for a list longer than 200 names.
 bool saveProfileList(const QStringList &names);
 bool profileListHasRoom(const QStringList &names);
+// Whether the name is one of "PROFILE_LIST/S1".."S<SCount>" of the current product's
+// Config.ini.
+bool isSharedProfileName(const QString &name);

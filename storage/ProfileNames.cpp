@@ -104,3 +104,12 @@ ProfileDeletePlan planProfileDelete(const QStringList &list, const SettingsBlock
         plan.check = ProfileDeleteCheck::Allowed;
     return plan;
 }
+
+int firstLetterOfMask(quint32 mask)
+{
+    for (int i = 0; i < 26; ++i) {
+        if (mask & (1u << i))
+            return 'A' + i;
+    }
+    return 'A' + 26;
+}

@@ -26,6 +26,8 @@ NewProfileName checkNewProfileName(const QString &name);
 // Whether a slot other than the current one (or than `slot`) holds the name.
 bool isNameUsedByOtherSlot(const SettingsBlock &block, const QString &name);
 bool isNameUsedByOtherSlotOf(const SettingsBlock &block, int slot, const QString &name);
+// 'A' + i for the lowest set bit i of bits 0..25; '[' when none of them is set.
+int firstLetterOfMask(quint32 mask);
 
 // The name that takes the place of list entry `index` when it is deleted: the first
 // of the other entries, from index + 1 downwards and then upwards (index - 1 downwards

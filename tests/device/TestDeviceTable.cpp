@@ -99,6 +99,8 @@ private slots:
         }
         QCOMPARE(r.productName, QByteArray("Test Mouse"));
         QCOMPARE(deviceProductName(), QString("Test Mouse"));
+        QCOMPARE(productNameForIds(0x248A, 0xFB01), QByteArray("Test Mouse"));
+        QCOMPARE(productNameForIds(0x248A, 0xFA03), QByteArray());
         for (int i = 0; i < DeviceInterfaceCount; ++i)
             QCOMPARE(r.present[size_t(i)], 0);
     }

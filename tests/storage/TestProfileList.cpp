@@ -27,6 +27,11 @@ private slots:
         writeCurrentProductName("QM700");
         folder.writeFile("Configs/QM700/Config.ini", "[PROFILE_LIST]\n" + section);
         QCOMPARE(loadProfileList(), names);
+        // The shared names stand apart from the list.
+        QVERIFY(!isSharedProfileName("A"));
+        folder.writeFile("Configs/QM700/Config.ini", "[PROFILE_LIST]\nSCount=2\nS1=Team\nS2=Club\n1=A\n");
+        QVERIFY(isSharedProfileName("Club"));
+        QVERIFY(!isSharedProfileName("A"));
     }
 
     void atMost200NamesAndWritesReportFailure()

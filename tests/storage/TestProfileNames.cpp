@@ -68,6 +68,14 @@ private slots:
         QCOMPARE(newProfileName(), QString("Profile 7"));
         QCOMPARE(checkNewProfileName("Profile 6"), NewProfileName::Exists);
     }
+
+    void firstLetterOfTheLowestBit()
+    {
+        QCOMPARE(firstLetterOfMask(0b1100), int('C'));
+        QCOMPARE(firstLetterOfMask(1u << 25), int('Z'));
+        QCOMPARE(firstLetterOfMask(1u << 26), int('['));
+        QCOMPARE(firstLetterOfMask(0), int('['));
+    }
 };
 
 MOUSECFG_TEST(TestProfileNames)
