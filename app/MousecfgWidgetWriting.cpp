@@ -278,8 +278,10 @@ void MousecfgWidget::resetAllProfiles()
     writeToMouse(true);
 }
 
+// OK writes what the pages show, as Apply does.
 void MousecfgWidget::confirmAndClose()
 {
+    storeUiIntoProfile();
     writeToMouse(false);
     hideWindow();
 }
