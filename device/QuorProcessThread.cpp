@@ -31,6 +31,10 @@ void QuorProcessThread::run()
     }
     if (mask == 0) {
         m_settingsSaved = saveAllSettings(workingSettings);
+        // The files now hold what the sleeping mouse was not sent: the next write sends
+        // everything, also after a restart.
+        if (mouseOff)
+            m_settingsSaved = writeConfigDiff(1) && m_settingsSaved;
         m_result = mouseOff ? ResultMouseOff : ResultWritten;
         emit DoProcessDlg();
         return;

@@ -201,14 +201,17 @@ private slots:
         QCOMPARE(readConfigDiff(), 0);
     }
 
+    // The files keep what the mouse missed; the next upload, also after a restart, is full.
     void mouseOffRefusesTheUpload()
     {
         DeviceFixture fx;
         fillSampleBlock(workingSettings);
+        writeConfigDiff(0);
         mouseOffFlag = 1;
         QCOMPARE(runUpload(true), quint8(5));
         QCOMPARE(fx.mouse().writeCount(), 0);
         QVERIFY(m_control->calls.isEmpty());
+        QCOMPARE(readConfigDiff(), 1);
         mouseOffFlag = 0;
     }
 
