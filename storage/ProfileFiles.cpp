@@ -107,9 +107,11 @@ void loadProfileFile(ProfileRecord &record, const QString &name)
     loadProfile(0, record, path);
 }
 
+// Into the file the name loads from: a new file holding only the stage would hide
+// the profile's file in the other tree and load as an empty profile.
 bool saveProfileDpi(const QString &name, int stage)
 {
-    const QString path = profileFilePath(name);
+    const QString path = existingProfileFile(name);
     if (path.isEmpty())
         return false;
     IniFile ini(path);

@@ -22,5 +22,6 @@ void loadProfile(int index, ProfileRecord &record, const QString &fileName);
 
 bool saveProfileFile(const ProfileRecord &record, const QString &name);
 void loadProfileFile(ProfileRecord &record, const QString &name);
+// Writes only the stage, into the file existingProfileFile finds; false when there is none.
 bool saveProfileDpi(const QString &name, int stage);
 bool writeDefaultProfileFile();

@@ -117,11 +117,22 @@ private slots:
         QCOMPARE(firstDifference(read, written), QString());
     }
 
+    // The stage goes into the file the name loads from; no file, no write.
     void stageOnlyWrite()
     {
         TestAppFolder folder;
-        saveProfileDpi("Fresh", 3);
-        QCOMPARE(keysOf(profileFilePath("Fresh")), QStringList{"PROFILE/dpi"});
+        QVERIFY(!saveProfileDpi("Fresh", 3));
+        QVERIFY(!QFile::exists(profileFilePath("Fresh")));
+        writeCurrentProductName("QM700");
+        const ProfileRecord added = sampleRecord(5);
+        saveProfile(0, added, modelProfileFilePath("QM700", "Added"));
+        QVERIFY(saveProfileDpi("Added", 4));
+        QVERIFY(!QFile::exists(profileFilePath("Added")));
+        ProfileRecord readAdded;
+        loadProfileFile(readAdded, "Added");
+        QCOMPARE(int(readAdded.dpi), 4);
+        readAdded.dpi = added.dpi;
+        QCOMPARE(firstDifference(readAdded, added), QString());
         ProfileRecord r = sampleRecord(6);
         saveProfileFile(r, "Kept");
         saveProfileDpi("Kept", 5);
