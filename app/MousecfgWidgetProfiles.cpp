@@ -59,6 +59,16 @@ bool renameProfileFiles(const QString &from, const QString &to, const ProfileRec
     }
     return !renamed.empty() || saveProfile(0, record, modelFile(to));
 }
+
+// The name's file in each profile tree: one left behind keeps the name taken.
+bool removeProfileFiles(const QString &name)
+{
+    for (const QString &path : {modelFile(name), profileFilePath(name)}) {
+        if (!path.isEmpty() && QFile::exists(path) && !QFile::remove(path))
+            return false;
+    }
+    return true;
+}
 }
 
 // The current slot takes a new profile made from the template.
@@ -99,8 +109,7 @@ void MousecfgWidget::deleteProfile()
     }
     if (showMessage(TwoButtons, "Are you sure you want delete this profile?") != QDialog::Accepted)
         return;
-    const QString path = modelFile(plan.name);
-    if (plan.listIndex >= 0 && QFile::exists(path) && !QFile::remove(path)) {
+    if (plan.listIndex >= 0 && !removeProfileFiles(plan.name)) {
         showMessage(OneButton, "The profile file could not be written.");
         return;
     }

@@ -64,12 +64,14 @@ private slots:
         QVERIFY(QFile::exists(modelFile("Mine")) && !QFile::exists(modelFile("Profile 6 copy")));
         QCOMPARE(IniFile(configIniPath()).text("Config/Profile1"), QStringLiteral("Mine"));
         // The mouse switches to slot 4 while the question is open: handled afterwards.
+        // An Apply left the profile in the other tree too; the delete frees the name.
+        saveProfileFile(workingSettings.profiles[0], "Mine");
         script.onModal = [&](QWidget *) { window.slotRefreshStatus(3, 1, 1, 0); };
         click(probe.button(Delete));
         script.onModal = nullptr;
         QCOMPARE(workingSettings.names[0], QStringLiteral("Profile 6"));
         QCOMPARE(loadProfileList(), QStringList({"Profile 6"}));
-        QVERIFY(!QFile::exists(modelFile("Mine")));
+        QVERIFY(!QFile::exists(modelFile("Mine")) && !QFile::exists(profileFilePath("Mine")));
         QTRY_COMPARE(probe.nameEdit()->text(), QStringLiteral("Profile 4"));
 
         // Export onto an existing file replaces it.
