@@ -44,7 +44,7 @@ void QuorProcessThread::run()
     std::future<bool> saved = std::async(std::launch::async, [] { return saveAllSettings(workingSettings); });
     m_result = uploadSettings(workingSettings, mask);
     m_settingsSaved = saved.get();
-    lastWrittenSettings = workingSettings;
+    markUploaded(lastWrittenSettings, workingSettings);
     m_settingsSaved = writeConfigDiff(m_result ? 1 : 0) && m_settingsSaved;
     emit DoProcessDlg();
 }

@@ -88,3 +88,22 @@ int detectSettingsChanges(const SettingsBlock &working, const SettingsBlock &las
         mask |= ChangeLighting;
     return mask;
 }
+
+void markUploaded(SettingsBlock &lastWritten, const SettingsBlock &working)
+{
+    const SettingsBlock before = lastWritten;
+    lastWritten = working;
+    const int current = safeProfileIndex(working.currentProfile);
+    const ProfileRecord *lit = &lightingRecord(working);
+    for (int i = 0; i < ProfileCount; ++i) {
+        ProfileRecord &written = lastWritten.profiles[i];
+        const ProfileRecord &old = before.profiles[i];
+        if (i != current) {
+            written.stages = old.stages;
+            written.buttons = old.buttons;
+            written.LedMode = old.LedMode;
+        }
+        if (&working.profiles[i] != lit)
+            written.ledModes = old.ledModes;
+    }
+}

@@ -190,6 +190,21 @@ private slots:
         QCOMPARE(fx.mouse().state().commits.size(), 5);
     }
 
+    // A button of profile 1 changed while profile 0 is current goes out once profile 1 is.
+    void otherProfilesWaitForTheirTurn()
+    {
+        DeviceFixture fx;
+        fillSampleBlock(workingSettings);
+        lastWrittenSettings = workingSettings;
+        workingSettings.profiles[1].buttons[1].Fun = FunMiddle;
+        QCOMPARE(runUpload(), quint8(0));
+        workingSettings.currentProfile = 1;
+        fx.mouse().clearLog();
+        QCOMPARE(runUpload(), quint8(0));
+        QCOMPARE(commandRuns(fx.mouse().commandSequence()).toHex(' '), QByteArray("46 01 03 40 46"));
+        QCOMPARE(fx.mouse().state().buttonEntry(1).toHex(), QByteArray("83000000"));
+    }
+
     void storedDiffForcesAFullUpload()
     {
         DeviceFixture fx;
