@@ -246,8 +246,12 @@ void MousecfgWidget::loadConfiguration()
         showMessage(OneButton, "The file is not match current mouse!");
         return;
     }
-    importProfiles(lastWrittenSettings, fileName);
-    adoptLastWrittenBlock();
+    // The last-written block keeps what the mouse was sent: the profiles this write does
+    // not reach still differ and go out once they are current.
+    SettingsBlock loaded = lastWrittenSettings;
+    importProfiles(loaded, fileName);
+    loaded.currentProfile = quint8(safeProfileIndex(loaded.currentProfile));
+    workingSettings = loaded;
     switchPage(LightingTab);
     refreshPages();
     updateArrowButtons();

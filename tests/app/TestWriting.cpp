@@ -75,10 +75,14 @@ private slots:
     {
         QFETCH(int, button);
         WindowFixture fixture;
-        MousecfgWidgetProbe probe(fixture.openSettled());
+        MousecfgWidget &window = fixture.openSettled();
+        MousecfgWidgetProbe probe(window);
         const QString conf = fixture.folder.path() + "/saved.conf";
         ModalScript script({conf, conf});
         click(probe.button(Save));
+        // The mouse holds another button 2 on profile 2 than the factory one.
+        for (SettingsBlock *block : {&workingSettings, &lastWrittenSettings})
+            block->profiles[1].buttons[1].Fun = FunMiddle;
         workingSettings.names[0] = QStringLiteral("Mine");
         probe.nameEdit()->setText("Mine");
         FakeMouse::instance().clearLog();
@@ -89,6 +93,11 @@ private slots:
             QCOMPARE(FakeMouse::instance().state().transfersApplied[size_t(command)], 1);
         // The name edit shows the current slot's name again.
         QCOMPARE(probe.nameEdit()->text(), QStringLiteral("Profile 1"));
+        // Profile 2 goes out once the mouse has switched to it.
+        window.slotRefreshStatus(1, workingSettings.profiles[1].dpi, workingSettings.profiles[1].pollrate, 0);
+        FakeMouse::instance().clearLog();
+        click(probe.button(Apply));
+        QVERIFY(FakeMouse::instance().commandSequence().contains(char(0x03)));
     }
 
     void failuresAreShown_data()
