@@ -38,6 +38,17 @@ int usageOf(int keyCode)
     keyCodeToHidUsage(keyCode, &usage);
     return usage;
 }
+
+// A key's press and release into the steps at position n; later steps move on.
+void insertKeyStep(std::array<KeyStep, KeyStepCount> &steps, int position, quint8 keyCode)
+{
+    if (position < 0 || position > KeyStepCount - 2)
+        return;
+    const quint8 usage = quint8(usageOf(keyCode));
+    std::copy_backward(steps.begin() + position, steps.end() - 2, steps.end());
+    steps[size_t(position)] = KeyStep{usage, 0x05, 0x80};
+    steps[size_t(position + 1)] = KeyStep{usage, 0x05, 0x00};
+}
 }
 
 void QuorBtnWindow::onMenuActionTriggered()
@@ -53,7 +64,11 @@ void QuorBtnWindow::onMenuActionTriggered()
         emit PopOneClickBox();
         return;
     }
-    if (assign(it->fun, m_record->buttons[size_t(slot)], button) == Outcome::Stopped)
+    const Outcome outcome = assign(it->fun, m_record->buttons[size_t(slot)], button);
+    // The dialog's value went to the record it was opened for; the page may show
+    // another one by now (a profile chosen on the mouse meanwhile).
+    refreshButtonCaptions();
+    if (outcome == Outcome::Stopped)
         return;
     emit SelBtnControl(button, false);
     m_group = NoButton;
@@ -122,7 +137,7 @@ QuorBtnWindow::Outcome QuorBtnWindow::assignComboKey(ButtonSlot &slot, QuorPushB
     int position = 0;
     for (int part = 0; part < QuorComboKeyWindow::PartCount; ++part) {
         if (dialog.modifierStates()[size_t(part)] != 0)
-            storeKeyStep(position++, dialog.keyCodes()[size_t(part)][0]);
+            insertKeyStep(slot.KeyInfo, position++, dialog.keyCodes()[size_t(part)][0]);
     }
     slot.Fun = FunComboKey;
     return Outcome::Finished;
@@ -131,13 +146,8 @@ QuorBtnWindow::Outcome QuorBtnWindow::assignComboKey(ButtonSlot &slot, QuorPushB
 void QuorBtnWindow::storeKeyStep(int position, quint8 keyCode)
 {
     const int slotIndex = currentSlot();
-    if (slotIndex < 0 || !m_record || position < 0 || position > KeyStepCount - 2)
-        return;
-    auto &steps = m_record->buttons[size_t(slotIndex)].KeyInfo;
-    const quint8 usage = quint8(usageOf(keyCode));
-    std::copy_backward(steps.begin() + position, steps.end() - 2, steps.end());
-    steps[size_t(position)] = KeyStep{usage, 0x05, 0x80};
-    steps[size_t(position + 1)] = KeyStep{usage, 0x05, 0x00};
+    if (slotIndex >= 0 && m_record)
+        insertKeyStep(m_record->buttons[size_t(slotIndex)].KeyInfo, position, keyCode);
 }
 
 QuorBtnWindow::Outcome QuorBtnWindow::assignFireKey(ButtonSlot &slot, QuorPushButton *button)

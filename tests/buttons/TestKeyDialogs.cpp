@@ -1,6 +1,7 @@
 #include "buttons/QuorComboKeyWindow.h"
 #include "buttons/QuorFireKeyWindow.h"
 #include "buttons/QuorSingleKeyWindow.h"
+#include "widgets/QuorAction.h"
 #include "tests/buttons/ButtonPageFixture.h"
 #include "tests/common/TestMain.h"
 
@@ -86,25 +87,34 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QVector<quint8>>("usages");
-        QTest::newRow("ctrl+A") << "+29 +30 -30 -29" << "LCtr + A" << QVector<quint8>{0xE0, 0x04};
-        QTest::newRow("alt+left") << "+56 +105 -105 -56" << "LAlt + Left" << QVector<quint8>{0xE2, 0x50};
-        QTest::newRow("alt+num 7") << "+56 +71 -71 -56" << "LAlt + Num 7" << QVector<quint8>{0xE2, 0x5F};
-        QTest::newRow("right alt+A") << "+100 +30 -30 -100" << "LAlt + A" << QVector<quint8>{0xE2, 0x04};
-        QTest::newRow("both shifts, left up, A") << "+42 +54 -42 +30" << "LShift + A" << QVector<quint8>{0xE1, 0x04};
-        QTest::newRow("released before pressed, escape") << "-29 -56 +1 -1 +30 -30" << "A" << QVector<quint8>{0x04};
+        QTest::addColumn<bool>("reload"); // the page shows another record meanwhile
+        QTest::newRow("ctrl+A") << "+29 +30 -30 -29" << "LCtr + A" << QVector<quint8>{0xE0, 0x04} << false;
+        QTest::newRow("page reloaded meanwhile") << "+29 +30 -30 -29" << "LCtr + A" << QVector<quint8>{0xE0, 0x04}
+                                                 << true;
+        QTest::newRow("alt+left") << "+56 +105 -105 -56" << "LAlt + Left" << QVector<quint8>{0xE2, 0x50} << false;
+        QTest::newRow("alt+num 7") << "+56 +71 -71 -56" << "LAlt + Num 7" << QVector<quint8>{0xE2, 0x5F} << false;
+        QTest::newRow("right alt+A") << "+100 +30 -30 -100" << "LAlt + A" << QVector<quint8>{0xE2, 0x04} << false;
+        QTest::newRow("both shifts, left up, A") << "+42 +54 -42 +30" << "LShift + A" << QVector<quint8>{0xE1, 0x04}
+                                                 << false;
+        QTest::newRow("released before pressed, escape") << "-29 -56 +1 -1 +30 -30" << "A" << QVector<quint8>{0x04}
+                                                         << false;
         QTest::newRow("ctrl held, key without usage") << "+29 +30 -30 +86" << "LCtr + A"
-                                                       << QVector<quint8>{0xE0, 0x04};
+                                                       << QVector<quint8>{0xE0, 0x04} << false;
         QTest::newRow("four modifiers") << "+125 +56 +29 +42 +48" << "LShift + LCtr + LWindows + LAlt + B"
-                                        << QVector<quint8>{0xE1, 0xE0, 0xE3, 0xE2, 0x05};
-        QTest::newRow("stored combo kept") << "" << "LShift + Z" << QVector<quint8>{0xE1, 0x1D};
+                                        << QVector<quint8>{0xE1, 0xE0, 0xE3, 0xE2, 0x05} << false;
+        QTest::newRow("stored combo kept") << "" << "LShift + Z" << QVector<quint8>{0xE1, 0x1D} << false;
     }
     void comboStoresPressesAndReleases()
     {
         QFETCH(QString, keys);
         QFETCH(QString, text);
         QFETCH(QVector<quint8>, usages);
+        QFETCH(bool, reload);
         ButtonPageFixture fx;
         QuorBtnWindow &page = fx.page();
+        ProfileRecord other;
+        resetProfileToDefaults(other);
+        const ProfileRecord otherBefore = other;
         ButtonSlot &slot = fx.record.buttons[ComboSlot];
         slot.Fun = FunComboKey;
         setSteps(slot, comboSteps({0xE1, 0x1D}));
@@ -119,10 +129,16 @@ private slots:
         QVERIFY(chooseEntry(page, ComboSlot, {"Advance", "COMBO KEY"}, [&](QWidget *dialog) {
             sendKeys(dialog, keys);
             shown = static_cast<QuorComboKeyWindow *>(dialog)->comboText();
+            if (reload)
+                page.setButtonRecords(&other);
             clickButton(dialog, "msgBoxYesBtn");
         }));
         QCOMPARE(shown, text);
         QCOMPARE(slotText(slot), slotText(expected));
+        // The combo went to the record the dialog was opened for; the page shows its record.
+        QCOMPARE(slotText(other.buttons[ComboSlot]), slotText(otherBefore.buttons[ComboSlot]));
+        const ButtonSlot &shownSlot = reload ? other.buttons[ComboSlot] : slot;
+        QCOMPARE(page.slotButton(ComboSlot)->caption(), page.functionAction(shownSlot.Fun)->text());
         QCOMPARE(shortcutHits, 0);
         page.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&page));
