@@ -200,7 +200,9 @@ void QuorFireKeyWindow::retranslate()
     m_title->setCaption(QObject::tr("FireKey Setting"));
     m_ok->setText(QObject::tr("OK"));
     m_cancel->setText(QObject::tr("Cancel"));
-    const char *boxTexts[ModeCount] = {"Left", "Right", "Middle", "Keyboard Key"};
+    const char *boxTexts[ModeCount] = {QT_TRANSLATE_NOOP("QObject", "Left"), QT_TRANSLATE_NOOP("QObject", "Right"),
+                                       QT_TRANSLATE_NOOP("QObject", "Middle"),
+                                       QT_TRANSLATE_NOOP("QObject", "Keyboard Key")};
     for (int i = 0; i < ModeCount; ++i)
         m_boxes[size_t(i)]->setText(QObject::tr(boxTexts[i]));
     m_timesLabel->setCaption(QObject::tr("Times:"));

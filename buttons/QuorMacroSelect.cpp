@@ -18,7 +18,8 @@
 
 namespace {
 const char *const loopTexts[QuorMacroSelect::LoopOptionCount] = {
-    "LOOPS TIME(1-255)", "REPEAT RUN WHEN KEY DOWN", "REPEAT RUN UNTILL THE KEY DOWN"};
+    QT_TRANSLATE_NOOP("QObject", "LOOPS TIME(1-255)"), QT_TRANSLATE_NOOP("QObject", "REPEAT RUN WHEN KEY DOWN"),
+    QT_TRANSLATE_NOOP("QObject", "REPEAT RUN UNTILL THE KEY DOWN")};
 constexpr int loopRowTops[QuorMacroSelect::LoopOptionCount] = {100, 152, 182};
 }
 

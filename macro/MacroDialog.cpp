@@ -323,13 +323,25 @@ void MacroDialog::retranslate()
         const char *text;
         bool iconOnly;
     } buttonTexts[] = {
-        {NewButton, "NEW", true}, {DeleteMacroButton, "DELETE", true}, {ChangeNameButton, "CHANGE NAME", false},
-        {MouseActionButton, "MOUSE ACTION", false}, {StartButton, "START", false}, {StopButton, "STOP", false},
-        {SaveButton, "SAVE", false}, {CancelButton, "CANCEL", false}, {EditButton, "EDIT", true},
-        {DeleteRowButton, "DELETE", true}, {MoveUpButton, "MOVE UP", true}, {MoveDownButton, "MOVE DOWN", true},
-        {TopButton, "TOP", true}, {BottomButton, "BOTTOM", true}, {ClearButton, "CLEAR", true},
-        {InsertDelayButton, "INSERT DELAY", false}, {ImportButton, "IMPORT", false},
-        {ExportButton, "EXPORT", false}, {GunSetButton, "GUN SET", false},
+        {NewButton, QT_TRANSLATE_NOOP("QObject", "NEW"), true},
+        {DeleteMacroButton, QT_TRANSLATE_NOOP("QObject", "DELETE"), true},
+        {ChangeNameButton, QT_TRANSLATE_NOOP("QObject", "CHANGE NAME"), false},
+        {MouseActionButton, QT_TRANSLATE_NOOP("QObject", "MOUSE ACTION"), false},
+        {StartButton, QT_TRANSLATE_NOOP("QObject", "START"), false},
+        {StopButton, QT_TRANSLATE_NOOP("QObject", "STOP"), false},
+        {SaveButton, QT_TRANSLATE_NOOP("QObject", "SAVE"), false},
+        {CancelButton, QT_TRANSLATE_NOOP("QObject", "CANCEL"), false},
+        {EditButton, QT_TRANSLATE_NOOP("QObject", "EDIT"), true},
+        {DeleteRowButton, QT_TRANSLATE_NOOP("QObject", "DELETE"), true},
+        {MoveUpButton, QT_TRANSLATE_NOOP("QObject", "MOVE UP"), true},
+        {MoveDownButton, QT_TRANSLATE_NOOP("QObject", "MOVE DOWN"), true},
+        {TopButton, QT_TRANSLATE_NOOP("QObject", "TOP"), true},
+        {BottomButton, QT_TRANSLATE_NOOP("QObject", "BOTTOM"), true},
+        {ClearButton, QT_TRANSLATE_NOOP("QObject", "CLEAR"), true},
+        {InsertDelayButton, QT_TRANSLATE_NOOP("QObject", "INSERT DELAY"), false},
+        {ImportButton, QT_TRANSLATE_NOOP("QObject", "IMPORT"), false},
+        {ExportButton, QT_TRANSLATE_NOOP("QObject", "EXPORT"), false},
+        {GunSetButton, QT_TRANSLATE_NOOP("QObject", "GUN SET"), false},
     };
     for (const auto &t : buttonTexts) {
         if (t.iconOnly)
@@ -338,10 +350,18 @@ void MacroDialog::retranslate()
             button(t.button)->setCaption(QObject::tr(t.text));
     }
     const std::pair<PageLabel, const char *> labelTexts[] = {
-        {MacroCaption, "MACRO"}, {ListCaption, "MACRO NAME"}, {TreeCaption, "MOUSE ACTION"},
-        {BatchCaption, "BATCH"}, {KeyLabel, "KEY"}, {DelayLabel, "DELAY"}, {MouseKeyLabel, "KEY"},
-        {MovementLabel, "MOVEMENT"}, {DistanceLabel, "DISTANCE"}, {LoopTimesLabel, "LOOPS TIME(1-255)"},
-        {LoopWhileDownLabel, "REPEAT RUN WHEN KEY DOWN"}, {LoopUntilDownLabel, "REPEAT RUN UNTIL THE KEY DOWN"},
+        {MacroCaption, QT_TRANSLATE_NOOP("QObject", "MACRO")},
+        {ListCaption, QT_TRANSLATE_NOOP("QObject", "MACRO NAME")},
+        {TreeCaption, QT_TRANSLATE_NOOP("QObject", "MOUSE ACTION")},
+        {BatchCaption, QT_TRANSLATE_NOOP("QObject", "BATCH")},
+        {KeyLabel, QT_TRANSLATE_NOOP("QObject", "KEY")},
+        {DelayLabel, QT_TRANSLATE_NOOP("QObject", "DELAY")},
+        {MouseKeyLabel, QT_TRANSLATE_NOOP("QObject", "KEY")},
+        {MovementLabel, QT_TRANSLATE_NOOP("QObject", "MOVEMENT")},
+        {DistanceLabel, QT_TRANSLATE_NOOP("QObject", "DISTANCE")},
+        {LoopTimesLabel, QT_TRANSLATE_NOOP("QObject", "LOOPS TIME(1-255)")},
+        {LoopWhileDownLabel, QT_TRANSLATE_NOOP("QObject", "REPEAT RUN WHEN KEY DOWN")},
+        {LoopUntilDownLabel, QT_TRANSLATE_NOOP("QObject", "REPEAT RUN UNTIL THE KEY DOWN")},
     };
     for (const auto &t : labelTexts)
         label(t.first)->setCaption(QObject::tr(t.second));

@@ -117,14 +117,18 @@ bool allKeysReleased(const QVector<MacroAction> &rows)
 
 const char *mouseButtonName(int button)
 {
-    static const char *const names[MouseButtonCount] = {"LEFT CLICK", "MIDDLE CLICK", "RIGHT CLICK", "FORWARD",
-                                                         "BACKWARD"};
+    static const char *const names[MouseButtonCount] = {
+        QT_TRANSLATE_NOOP("QObject", "LEFT CLICK"), QT_TRANSLATE_NOOP("QObject", "MIDDLE CLICK"),
+        QT_TRANSLATE_NOOP("QObject", "RIGHT CLICK"), QT_TRANSLATE_NOOP("QObject", "FORWARD"),
+        QT_TRANSLATE_NOOP("QObject", "BACKWARD")};
     return button >= 0 && button < MouseButtonCount ? names[button] : "";
 }
 
 const char *moveDirectionName(int direction)
 {
-    static const char *const names[MoveDirectionCount] = {"MOVE LEFT", "MOVE RIGHT", "MOVE UP", "MOVE DOWN"};
+    static const char *const names[MoveDirectionCount] = {
+        QT_TRANSLATE_NOOP("QObject", "MOVE LEFT"), QT_TRANSLATE_NOOP("QObject", "MOVE RIGHT"),
+        QT_TRANSLATE_NOOP("QObject", "MOVE UP"), QT_TRANSLATE_NOOP("QObject", "MOVE DOWN")};
     return direction >= 0 && direction < MoveDirectionCount ? names[direction] : "";
 }
 

@@ -29,7 +29,7 @@ struct Icon
     int width = 0;
 };
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("QObject", text);
 }
@@ -44,7 +44,7 @@ QString moveName(int h, int l)
 {
     if (h != 0 && l != 0)
         return QString();
-    return tr(moveDirectionName(decodeMove(quint8(h), quint8(l)).direction));
+    return translated(moveDirectionName(decodeMove(quint8(h), quint8(l)).direction));
 }
 
 // Column 0: by the type with the press bit cleared, except that delay and move are
@@ -62,7 +62,7 @@ QString keyColumnText(const RowCells &r, Icon *icon)
     }
     if ((v & 0x7F) == MacroButtonRelease) {
         *icon = {"/skin/mouse_move.png", 17, 20};
-        return tr(mouseButtonName(mouseButtonIndex(r.l)));
+        return translated(mouseButtonName(mouseButtonIndex(r.l)));
     }
     if (v == MacroMove) {
         *icon = {"/skin/mouse_move.png", 17, 20};
@@ -78,11 +78,11 @@ QString actionColumnText(const RowCells &r, const QString &ownText, Icon *icon)
         return QString();
     if (r.type == QLatin1String("132") || r.type == QLatin1String("129")) {
         *icon = {"/skin/keydown.png", 10, 20};
-        return tr("Press");
+        return translated("Press");
     }
     if (r.type == QLatin1String("4") || r.type == QLatin1String("1")) {
         *icon = {"/skin/keyup.png", 10, 20};
-        return tr("Release");
+        return translated("Release");
     }
     if (r.type == QLatin1String("2"))
         return QString::number(decodeMove(quint8(r.h), quint8(r.l)).distance);

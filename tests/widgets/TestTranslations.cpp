@@ -1,7 +1,10 @@
 #include "tests/common/TestMain.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -42,6 +45,242 @@ QList<Message> catalogMessages(const QString &language)
     for (const QString &area : lang.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
         messages += catalogFileMessages(lang.filePath(area + '/' + language + ".ts"));
     return messages;
+}
+
+// A C++ string literal, or several side by side.
+const QString Literal = QStringLiteral(R"((?:"(?:[^"\\\n]|\\.)*"\s*)+)");
+
+QString literalText(const QString &literal)
+{
+    QString text;
+    static const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    for (auto it = piece.globalMatch(literal); it.hasNext();)
+        text += it.next().captured(1);
+    text.replace(QLatin1String("\\n"), QLatin1String("\n"));
+    text.replace(QLatin1String("\\t"), QLatin1String("\t"));
+    text.replace(QLatin1String("\\\""), QLatin1String("\""));
+    text.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+    return text;
+}
+
+struct SourceFile
+{
+    QString path;
+    QString text;
+};
+
+QList<SourceFile> programSources()
+{
+    QList<SourceFile> files;
+    const QDir top(QStringLiteral(MOUSECFG_SOURCE_DIR));
+    for (const char *dir : {"app", "pages", "buttons", "macro", "widgets", "storage", "device", "platform", "variant"}) {
+        QDirIterator it(top.filePath(dir), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile file(it.next());
+            if (file.open(QIODevice::ReadOnly))
+                files.append({top.relativeFilePath(file.fileName()), QString::fromUtf8(file.readAll())});
+        }
+    }
+    return files;
+}
+
+// The arguments of the call whose '(' stands before offset, split at the commas of
+// its own level; end is set to its ')'.
+QStringList callArguments(const QString &text, int offset, int *end)
+{
+    QStringList arguments;
+    QString current;
+    int depth = 0;
+    for (int i = offset; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == '"' || c == '\'') {
+            // Copy the literal whole, so that no bracket or comma in it counts.
+            const int start = i;
+            for (++i; i < text.size() && text[i] != c; ++i)
+                if (text[i] == '\\')
+                    ++i;
+            current += text.mid(start, i - start + 1);
+            continue;
+        }
+        if (c == '(' || c == '[' || c == '{') {
+            ++depth;
+        } else if (c == ')' || c == ']' || c == '}') {
+            if (depth-- == 0) {
+                arguments << current.trimmed();
+                *end = i;
+                return arguments;
+            }
+        } else if (c == ',' && depth == 0) {
+            arguments << current.trimmed();
+            current.clear();
+            continue;
+        }
+        current += c;
+    }
+    *end = int(text.size());
+    return {};
+}
+
+// A function defined in a source, with the text of its body.
+struct Definition
+{
+    QString className;
+    QString name;
+    QStringList parameters;
+    QString body;
+    int offset;
+};
+
+QList<Definition> definitions(const SourceFile &f)
+{
+    static const QRegularExpression head(QStringLiteral(R"(^(?=[A-Za-z_])[^;{}()\n]*?\b(?:(\w+)::)?(~?\w+)\()"),
+                                         QRegularExpression::MultilineOption);
+    static const QRegularExpression afterParameters(QStringLiteral(R"(^\s*(?:const\s*)?(?:override\s*)?[{:])"));
+    QList<Definition> found;
+    for (auto it = head.globalMatch(f.text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        int end = 0;
+        const QStringList parameters = callArguments(f.text, int(m.capturedEnd()), &end);
+        if (!afterParameters.match(f.text.mid(end + 1, 40)).hasMatch())
+            continue;
+        const int close = f.text.indexOf(QLatin1String("\n}"), end);
+        found.append({m.captured(1), m.captured(2), parameters, f.text.mid(end, close < 0 ? -1 : close - end), end});
+    }
+    return found;
+}
+
+bool declaresQObject(const QList<SourceFile> &files, const QString &className)
+{
+    if (className.isEmpty())
+        return false;
+    const QRegularExpression declaration(QStringLiteral(R"(class\s+%1\b[^;{]*\{\s*Q_OBJECT)").arg(className));
+    for (const SourceFile &f : files)
+        if (f.path.endsWith(QLatin1String(".h")) && declaration.match(f.text).hasMatch())
+            return true;
+    return false;
+}
+
+// The context a member's own tr() looks texts up in; "?" marks a class without Q_OBJECT.
+QString memberContext(const QList<SourceFile> &files, const QString &className)
+{
+    return declaresQObject(files, className) ? className : "?" + className;
+}
+
+// name -> argument index -> context: functions that hand a "const char *" parameter
+// to the translator, directly or through another such function.
+using Translators = QHash<QString, QHash<int, QString>>;
+
+Translators translatingFunctions(const QList<SourceFile> &files)
+{
+    QList<Definition> all;
+    for (const SourceFile &f : files)
+        all += definitions(f);
+    static const QRegularExpression textParameter(QStringLiteral(R"(^const\s+char\s*\*\s*(\w+)$)"));
+    Translators translators;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (const Definition &d : all) {
+            for (int i = 0; i < d.parameters.size(); ++i) {
+                const auto p = textParameter.match(d.parameters[i]);
+                if (!p.hasMatch() || translators.value(d.name).contains(i))
+                    continue;
+                const QString name = QRegularExpression::escape(p.captured(1));
+                QString context;
+                if (QRegularExpression(QStringLiteral(R"((?:\bQObject::tr|translate)\(\s*(?:"QObject"\s*,\s*)?%1\s*\))")
+                                           .arg(name)).match(d.body).hasMatch())
+                    context = QStringLiteral("QObject");
+                else if (QRegularExpression(QStringLiteral(R"((?<![\w:.>])tr\(\s*%1\s*\))").arg(name)).match(d.body).hasMatch())
+                    context = memberContext(files, d.className);
+                for (auto t = translators.cbegin(); context.isEmpty() && t != translators.cend(); ++t) {
+                    const QRegularExpression call(QStringLiteral(R"((?<![\w])%1\()").arg(t.key()));
+                    for (auto c = call.globalMatch(d.body); context.isEmpty() && c.hasNext();) {
+                        int end = 0;
+                        const QStringList arguments = callArguments(d.body, int(c.next().capturedEnd()), &end);
+                        for (auto a = t.value().cbegin(); a != t.value().cend(); ++a)
+                            if (a.key() < arguments.size() && arguments[a.key()] == p.captured(1))
+                                context = a.value();
+                    }
+                }
+                if (!context.isEmpty()) {
+                    translators[d.name][i] = context;
+                    grew = true;
+                }
+            }
+        }
+    }
+    return translators;
+}
+
+struct SourceText
+{
+    QString where;
+    QString context;
+    QString source;
+};
+
+// Every literal the sources hand to the translator, mark for it or pass to a
+// function that translates it, with the context it is looked up in.
+QList<SourceText> translatedLiterals()
+{
+    const QList<SourceFile> files = programSources();
+    const Translators translators = translatingFunctions(files);
+    QList<SourceText> texts;
+    const QRegularExpression objectTr(QStringLiteral(R"(\bQObject::tr\(\s*(%1))").arg(Literal));
+    const QRegularExpression translateCall(
+        QStringLiteral(R"(\b(?:QCoreApplication::translate|QT_TRANSLATE_NOOP)\(\s*(%1|\w+)\s*,\s*(%1))").arg(Literal));
+    const QRegularExpression memberTr(QStringLiteral(R"((?<![\w:.>])(?:tr|QT_TR_NOOP)\(\s*(%1))").arg(Literal));
+    const QRegularExpression literal(Literal);
+    for (const SourceFile &f : files) {
+        const auto where = [&](const QRegularExpressionMatch &m) {
+            return QStringLiteral("%1:%2").arg(f.path).arg(f.text.left(m.capturedStart()).count('\n') + 1);
+        };
+        // A named text: "const char Name[] = "...";" in the same file.
+        const auto constant = [&](const QString &name) {
+            const QRegularExpression c(QStringLiteral(R"(\b%1(?:\[\])?\s*=\s*(%2))").arg(name, Literal));
+            const auto m = c.match(f.text);
+            return m.hasMatch() ? literalText(m.captured(1)) : QString();
+        };
+        for (auto it = objectTr.globalMatch(f.text); it.hasNext();) {
+            const auto m = it.next();
+            texts.append({where(m), QStringLiteral("QObject"), literalText(m.captured(1))});
+        }
+        for (auto it = translateCall.globalMatch(f.text); it.hasNext();) {
+            const auto m = it.next();
+            const QString context = m.captured(1);
+            texts.append({where(m), context.startsWith('"') ? literalText(context) : constant(context),
+                          literalText(m.captured(2))});
+        }
+        const QList<Definition> defined = definitions(f);
+        const auto classAt = [&](int offset) {
+            QString name;
+            for (const Definition &d : defined)
+                if (d.offset <= offset)
+                    name = d.className;
+            return name;
+        };
+        for (auto it = memberTr.globalMatch(f.text); it.hasNext();) {
+            const auto m = it.next();
+            texts.append({where(m), memberContext(files, classAt(int(m.capturedStart()))), literalText(m.captured(1))});
+        }
+        for (auto t = translators.cbegin(); t != translators.cend(); ++t) {
+            const QRegularExpression call(QStringLiteral(R"((?<![\w])%1\()").arg(t.key()));
+            for (auto it = call.globalMatch(f.text); it.hasNext();) {
+                const auto m = it.next();
+                int end = 0;
+                const QStringList arguments = callArguments(f.text, int(m.capturedEnd()), &end);
+                for (auto a = t.value().cbegin(); a != t.value().cend(); ++a) {
+                    if (a.key() >= arguments.size())
+                        continue;
+                    const QString argument = arguments[a.key()];
+                    for (auto l = literal.globalMatch(argument); l.hasNext();)
+                        texts.append({where(m), a.value(), literalText(l.next().captured(0))});
+                    if (!argument.contains('"') && !constant(argument).isEmpty())
+                        texts.append({where(m), a.value(), constant(argument)});
+                }
+            }
+        }
+    }
+    return texts;
 }
 
 bool hasHanCharacter(const QString &text)
@@ -131,6 +370,28 @@ private slots:
             for (const QChar c : text)
                 QVERIFY2(!foreign.contains(c), qPrintable(m.context + ": " + m.source + " -> " + text));
         }
+    }
+
+    void everyTranslatedLiteralStandsInEachCatalog_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("en") << "en";
+        QTest::newRow("tc") << "tc";
+        QTest::newRow("sc") << "sc";
+    }
+    void everyTranslatedLiteralStandsInEachCatalog()
+    {
+        QFETCH(QString, name);
+        QSet<QString> catalog;
+        for (const Message &m : catalogMessages(name))
+            catalog.insert(m.context + '\n' + m.source);
+        const QList<SourceText> texts = translatedLiterals();
+        QVERIFY(texts.size() > 300);
+        QStringList missing;
+        for (const SourceText &t : texts)
+            if (!catalog.contains(t.context + '\n' + t.source))
+                missing << t.where + " " + t.context + ": \"" + t.source + '"';
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join('\n')));
     }
 
     void catalogsHoldTheSameTexts()
