@@ -282,6 +282,11 @@ void MousecfgWidget::retranslateUi()
         m_profileActions[size_t(i)]->setText(modeWord + QString::asprintf(" %d", i + 1));
     }
     m_profileButton->setCaption(m_profileActions[size_t(safeProfileIndex(workingSettings.currentProfile))]->text());
+    // The tray entries exist once the constructor has made them.
+    if (m_loadConfigAction) {
+        m_loadConfigAction->setText(tr("&Load Config"));
+        m_quitAction->setText(tr("&Quit"));
+    }
     retranslatePages();
     showBatteryState();
     relayoutWindow();

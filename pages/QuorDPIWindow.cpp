@@ -119,6 +119,9 @@ void QuorDPIWindow::setScale(double scale)
 
 void QuorDPIWindow::retranslate()
 {
+    m_titleLabel->setCaption(QObject::tr("DPI"));
+    for (QuorSingleDPI *row : m_rows)
+        row->retranslate();
 }
 
 DpiStage *QuorDPIWindow::stageAt(uchar stage)

@@ -165,6 +165,12 @@ void QuorSingleDPI::showPair(int x, int y)
     updateTexts();
 }
 
+void QuorSingleDPI::retranslate()
+{
+    m_linkBox->setText(QObject::tr("Link XY"));
+    updateTexts();
+}
+
 void QuorSingleDPI::updateTexts()
 {
     m_xLabel->setCaption(QStringLiteral("X:%1").arg(sensorDpiFromRaw(m_rawX, m_sensor)));

@@ -37,6 +37,7 @@ public:
     void setEnabledState(uchar enabled);
     void setRowPalette(const QPalette &palette);
     void setScale(double scale);
+    void retranslate();
 
     // What the row shows; knowsRange is false until a sensor with limits was set.
     bool knowsRange() const { return m_knowsRange; }

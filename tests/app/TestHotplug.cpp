@@ -8,7 +8,15 @@
 #include "storage/ModelDescriptor.h"
 #include "widgets/UiScale.h"
 
+#include <algorithm>
+
+#include <QAbstractItemView>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QSet>
+#include <QTreeWidget>
+#include <QXmlStreamReader>
 
 // Devices coming and going, the firmware prompt, the battery level and the language
 // switch. Built twice: with the values of mousecfg (test_app) and mousecfg-alt (test_app_alt).
@@ -22,6 +30,84 @@ constexpr int PlugReceiver = 0, PullReceiver = 1, PlugCable = 2, PullCable = 3, 
               Firmware = 6;
 const QString Dongle = "Dongle Disconnect!", NoMouse = "NO MOUSE DETECTED!",
               Prompt = "Do you want to upgrade the firmware?";
+
+void addMenuTexts(const QMenu *menu, QStringList &texts)
+{
+    for (const QAction *action : menu->actions()) {
+        texts << action->text() << action->toolTip();
+        if (action->menu())
+            addMenuTexts(action->menu(), texts);
+    }
+}
+
+// Every text the window holds for the user, shown now or later: captions, labels, tool
+// tips, menu entries, tree and table headers, on the window and each of its children.
+QStringList heldTexts(QWidget *window)
+{
+    QStringList texts;
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *w : widgets) {
+        texts << w->toolTip() << w->windowTitle();
+        if (auto *b = qobject_cast<QuorPushButton *>(w))
+            texts << b->caption();
+        if (auto *b = qobject_cast<QAbstractButton *>(w))
+            texts << b->text();
+        if (auto *b = qobject_cast<QPushButton *>(w); b && b->menu())
+            addMenuTexts(b->menu(), texts);
+        if (auto *l = qobject_cast<QuorLabel *>(w))
+            texts << l->caption();
+        else if (auto *l = qobject_cast<QLabel *>(w))
+            texts << l->text();
+        if (auto *bar = qobject_cast<QuorProcessbar *>(w))
+            texts << bar->drawnText();
+        if (auto *menu = qobject_cast<QMenu *>(w))
+            addMenuTexts(menu, texts);
+        if (auto *tree = qobject_cast<QTreeWidget *>(w)) {
+            texts << tree->headerItem()->text(0);
+            for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+                texts << tree->topLevelItem(i)->text(0);
+                for (int c = 0; c < tree->topLevelItem(i)->childCount(); ++c)
+                    texts << tree->topLevelItem(i)->child(c)->text(0);
+            }
+        } else if (auto *view = qobject_cast<QAbstractItemView *>(w); view && view->model()) {
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                texts << view->model()->headerData(c, Qt::Horizontal).toString();
+        }
+        for (const QAction *action : w->actions())
+            texts << action->text() << action->toolTip();
+    }
+    texts.removeAll(QString());
+    texts.removeDuplicates();
+    return texts;
+}
+
+// Every text of one language's catalogs.
+QSet<QString> languageTexts(const QString &language)
+{
+    QTranslator translator;
+    translator.load(QStringLiteral(":/lang/%1.qm").arg(language));
+    QStringList catalogs{QStringLiteral(MOUSECFG_SOURCE_DIR "/resources/lang/en.ts")};
+    const QDir areas(QStringLiteral(MOUSECFG_SOURCE_DIR "/resources/lang"));
+    for (const QString &area : areas.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        catalogs << areas.filePath(area + "/en.ts");
+    QSet<QString> texts;
+    for (const QString &path : catalogs) {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        QXmlStreamReader xml(&file);
+        QByteArray context;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("name"))
+                context = xml.readElementText().toUtf8();
+            else if (xml.name() == QLatin1String("source"))
+                texts.insert(translator.translate(context, xml.readElementText().toUtf8()));
+        }
+    }
+    return texts;
+}
 }
 
 class TestHotplug : public QObject
@@ -161,6 +247,45 @@ private slots:
         QCOMPARE(probe.button(MousecfgWidget::LightingTab)->caption(), QString::fromUtf8("燈光"));
         QCOMPARE(readLangId(), 1);
         QCOMPARE(probe.nameEdit()->font().family(), QStringLiteral("Noto Sans CJK TC"));
+    }
+
+    // After a switch no text of the old language is left anywhere in the window.
+    void languageSwitchRenewsEveryText_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("en to tc") << 0 << 1;
+        QTest::newRow("tc to sc") << 1 << 2;
+        QTest::newRow("sc to en") << 2 << 0;
+    }
+    void languageSwitchRenewsEveryText()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        const QStringList files{"en", "tc", "sc"};
+        const QStringList names{"English", QString::fromUtf8("繁體中文"), QString::fromUtf8("简体中文")};
+        WindowFixture fixture;
+        for (const QString &name : files) {
+            QFile catalog(":/lang/" + name + ".qm");
+            QVERIFY(catalog.open(QIODevice::ReadOnly));
+            fixture.folder.writeFile("lang/" + name + ".qm", catalog.readAll());
+        }
+        writeLangId(from);
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        probe.w.show();
+        QVERIFY(pickMenuEntry(probe.langButton(), names[to]));
+        QCOMPARE(probe.langIndex(), to);
+        const QSet<QString> stale = languageTexts(files[from]) - languageTexts(files[to]);
+        QVERIFY(stale.size() > 100);
+        QStringList left;
+        // English also shows no Chinese piece of a text put together.
+        const auto chinese = [](const QString &text) {
+            return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
+        };
+        for (const QString &text : heldTexts(&probe.w))
+            if ((stale.contains(text) || (to == 0 && chinese(text))) && !names.contains(text))
+                left << text;
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(" | ")));
     }
 
     // Started, the updater runs alone: the event loop ends with 0 as on "Quit". Last: after
