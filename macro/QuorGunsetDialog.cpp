@@ -52,7 +52,8 @@ void QuorGunsetDialog::buildUi()
     m_pName->setGeometry(scaledRect(490, 74, 100, 20));
     m_pName->setMaxLength(100);
     m_pName->setAlignment(Qt::AlignCenter);
-    m_pName->setStyleSheet(QStringLiteral("QToolTip{background-color:black}"));
+    // Its own background: the macro page's dark one would reach it and hide the black text.
+    m_pName->setStyleSheet(QStringLiteral("QLineEdit{background-color:white;}QToolTip{background-color:black}"));
 
     const QString picture = skinPath(QStringLiteral("/skin/bulletsel.png"));
     m_pCountButton = new QuorPushButton({picture, picture, picture}, this);

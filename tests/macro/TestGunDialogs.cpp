@@ -10,6 +10,8 @@
 #include "widgets/SkinFont.h"
 
 #include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
 #include <QSpinBox>
 
 class TestGunDialogs : public QObject
@@ -54,6 +56,9 @@ private slots:
                 dialog->yBox(i)->setValue(columns[i].section(',', 1, 1).toInt());
                 dialog->xBox(i)->setValue(columns[i].section(',', 2, 2).toInt());
             }
+            // The page's dark background does not reach the name field, whose text is black.
+            const QImage field = dialog->nameField()->grab().toImage();
+            QVERIFY(field.pixelColor(4, field.height() / 2).lightness() > 200);
             QTest::keyClicks(dialog->nameField(), "Burst");
             QTest::mouseClick(dialog->yesButton(), Qt::LeftButton);
         }));
