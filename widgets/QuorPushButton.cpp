@@ -3,9 +3,11 @@
 #include "storage/Theme.h"
 #include "widgets/SkinFont.h"
 
+#include <QCursor>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace {
 bool g_captionFitFirst = false;
@@ -136,7 +138,16 @@ void QuorPushButton::mousePressEvent(QMouseEvent *event)
         emit EnterSignal(this);
         m_leaveArmed = false;
     }
+    const QPointer<QuorPushButton> alive(this);
     QPushButton::mousePressEvent(event);
+    // A menu opened by the press has taken the release and the leave: show where the
+    // pointer is now.
+    if (alive && m_enabled && menu() && event->button() == Qt::LeftButton) {
+        if (rect().contains(mapFromGlobal(QCursor::pos())))
+            setState(m_pictures.size() > 1 ? Hover : Normal);
+        else
+            setState(m_selectable && m_selected ? Hover : Normal);
+    }
 }
 
 void QuorPushButton::mouseReleaseEvent(QMouseEvent *event)

@@ -3,6 +3,10 @@
 #include "tests/widgets/SkinFixture.h"
 #include "widgets/QuorPushButton.h"
 
+#include "tests/common/ModalRunner.h"
+
+#include <QCursor>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -87,6 +91,35 @@ private slots:
         sendLeave(button);
         QCOMPARE(over.count(), 3);
         QCOMPARE(over.last().at(1).toBool(), false);
+    }
+
+    // The menu takes the release and the leave: once it is closed the button shows
+    // whether the pointer is over it.
+    void menuClosedWhereThePointerIs_data()
+    {
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QColor>("shown");
+        QTest::newRow("away") << QPoint(300, 300) << QColor(200, 0, 0);
+        QTest::newRow("over the button") << QPoint(10, 10) << Green;
+    }
+    void menuClosedWhereThePointerIs()
+    {
+        QFETCH(QPoint, pointer);
+        QFETCH(QColor, shown);
+        QuorPushButton button(threeStates());
+        button.resize(80, 30);
+        QMenu menu;
+        menu.addAction(QStringLiteral("entry"));
+        button.setMenu(&menu);
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        sendEnter(button);
+        QVERIFY(runModal([&] { QTest::mousePress(&button, Qt::LeftButton); },
+                         [&](QWidget *popup) {
+                             QCursor::setPos(button.mapToGlobal(pointer));
+                             popup->close();
+                         }));
+        QCOMPARE(shownColor(button), shown);
     }
 
     void selectableKeepsSelectedLook()
