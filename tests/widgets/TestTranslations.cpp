@@ -54,12 +54,17 @@ QString literalText(const QString &literal)
 {
     QString text;
     static const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
-    for (auto it = piece.globalMatch(literal); it.hasNext();)
-        text += it.next().captured(1);
-    text.replace(QLatin1String("\\n"), QLatin1String("\n"));
-    text.replace(QLatin1String("\\t"), QLatin1String("\t"));
-    text.replace(QLatin1String("\\\""), QLatin1String("\""));
-    text.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+    for (auto it = piece.globalMatch(literal); it.hasNext();) {
+        const QString escaped = it.next().captured(1);
+        for (int i = 0; i < escaped.size(); ++i) {
+            if (escaped[i] != '\\' || i + 1 == escaped.size()) {
+                text += escaped[i];
+                continue;
+            }
+            const QChar c = escaped[++i];
+            text += c == 'n' ? QChar('\n') : c == 't' ? QChar('\t') : c;
+        }
+    }
     return text;
 }
 
