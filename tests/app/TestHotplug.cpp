@@ -1,5 +1,6 @@
 #include "tests/app/ModalScript.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/common/Catalogs.h"
 #include "tests/common/TestMain.h"
 
 #include "app/VariantSettings.h"
@@ -11,12 +12,10 @@
 #include <algorithm>
 
 #include <QAbstractItemView>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QSet>
 #include <QTreeWidget>
-#include <QXmlStreamReader>
 
 // Devices coming and going, the firmware prompt, the battery level and the language
 // switch. Built twice: with the values of mousecfg (test_app) and mousecfg-alt (test_app_alt).
@@ -87,25 +86,9 @@ QSet<QString> languageTexts(const QString &language)
 {
     QTranslator translator;
     translator.load(QStringLiteral(":/lang/%1.qm").arg(language));
-    QStringList catalogs{QStringLiteral(MOUSECFG_SOURCE_DIR "/resources/lang/en.ts")};
-    const QDir areas(QStringLiteral(MOUSECFG_SOURCE_DIR "/resources/lang"));
-    for (const QString &area : areas.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        catalogs << areas.filePath(area + "/en.ts");
     QSet<QString> texts;
-    for (const QString &path : catalogs) {
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        QXmlStreamReader xml(&file);
-        QByteArray context;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == QLatin1String("name"))
-                context = xml.readElementText().toUtf8();
-            else if (xml.name() == QLatin1String("source"))
-                texts.insert(translator.translate(context, xml.readElementText().toUtf8()));
-        }
-    }
+    for (const CatalogMessage &m : catalogMessages("en"))
+        texts.insert(translator.translate(m.context.toUtf8(), m.source.toUtf8()));
     return texts;
 }
 }

@@ -1,3 +1,4 @@
+#include "tests/common/Catalogs.h"
 #include "tests/common/TestMain.h"
 
 #include <QDir>
@@ -7,45 +8,9 @@
 #include <QSet>
 #include <QTest>
 #include <QTranslator>
-#include <QXmlStreamReader>
 
 namespace {
-struct Message
-{
-    QString context;
-    QString source;
-};
-
-QList<Message> catalogFileMessages(const QString &tsPath)
-{
-    QList<Message> messages;
-    QFile file(tsPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return messages;
-    QXmlStreamReader xml(&file);
-    QString context;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QLatin1String("name"))
-            context = xml.readElementText();
-        else if (xml.name() == QLatin1String("source"))
-            messages.append({context, xml.readElementText()});
-    }
-    return messages;
-}
-
-// Every text of one language: the shared catalog and each area's, in the order
-// the build joins them.
-QList<Message> catalogMessages(const QString &language)
-{
-    const QDir lang(QStringLiteral(MOUSECFG_SOURCE_DIR "/resources/lang"));
-    QList<Message> messages = catalogFileMessages(lang.filePath(language + ".ts"));
-    for (const QString &area : lang.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
-        messages += catalogFileMessages(lang.filePath(area + '/' + language + ".ts"));
-    return messages;
-}
+using Message = CatalogMessage;
 
 // A C++ string literal, or several side by side.
 const QString Literal = QStringLiteral(R"((?:"(?:[^"\\\n]|\\.)*"\s*)+)");
