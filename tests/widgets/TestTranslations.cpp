@@ -43,7 +43,8 @@ QList<SourceFile> programSources()
 {
     QList<SourceFile> files;
     const QDir top(QStringLiteral(MOUSECFG_SOURCE_DIR));
-    for (const char *dir : {"app", "pages", "buttons", "macro", "widgets", "storage", "device", "platform", "variant"}) {
+    for (const char *dir :
+         {"app", "pages", "buttons", "macro", "widgets", "storage", "device", "platform", "variant"}) {
         QDirIterator it(top.filePath(dir), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             QFile file(it.next());
@@ -155,11 +156,13 @@ Translators translatingFunctions(const QList<SourceFile> &files)
                 if (!p.hasMatch() || translators.value(d.name).contains(i))
                     continue;
                 const QString name = QRegularExpression::escape(p.captured(1));
+                const auto bodyHas = [&](const QString &pattern) {
+                    return QRegularExpression(pattern.arg(name)).match(d.body).hasMatch();
+                };
                 QString context;
-                if (QRegularExpression(QStringLiteral(R"((?:\bQObject::tr|translate)\(\s*(?:"QObject"\s*,\s*)?%1\s*\))")
-                                           .arg(name)).match(d.body).hasMatch())
+                if (bodyHas(QStringLiteral(R"((?:\bQObject::tr|translate)\(\s*(?:"QObject"\s*,\s*)?%1\s*\))")))
                     context = QStringLiteral("QObject");
-                else if (QRegularExpression(QStringLiteral(R"((?<![\w:.>])tr\(\s*%1\s*\))").arg(name)).match(d.body).hasMatch())
+                else if (bodyHas(QStringLiteral(R"((?<![\w:.>])tr\(\s*%1\s*\))")))
                     context = memberContext(files, d.className);
                 for (auto t = translators.cbegin(); context.isEmpty() && t != translators.cend(); ++t) {
                     const QRegularExpression call(QStringLiteral(R"((?<![\w])%1\()").arg(t.key()));
