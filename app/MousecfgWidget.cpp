@@ -6,6 +6,7 @@
 #include "device/HostActions.h"
 #include "storage/AppFolder.h"
 #include "storage/ProfileFiles.h"
+#include "storage/ProfileNames.h"
 #include "storage/StartupLoad.h"
 #include "widgets/QuorAction.h"
 #include "widgets/QuorPushButton.h"
@@ -173,6 +174,7 @@ void MousecfgWidget::loadLanguage()
 void MousecfgWidget::loadSettingsBlocks()
 {
     loadAllSettings(lastWrittenSettings);
+    repairSlotNames(lastWrittenSettings, RepairedSlots::Load);
     adoptLastWrittenBlock();
 }
 

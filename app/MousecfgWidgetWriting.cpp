@@ -250,6 +250,7 @@ void MousecfgWidget::loadConfiguration()
     // not reach still differ and go out once they are current.
     SettingsBlock loaded = lastWrittenSettings;
     importProfiles(loaded, fileName);
+    repairSlotNames(loaded, RepairedSlots::KeepRecords);
     loaded.currentProfile = quint8(safeProfileIndex(loaded.currentProfile));
     workingSettings = loaded;
     switchPage(LightingTab);

@@ -62,6 +62,20 @@ NewProfileName checkNewProfileName(const QString &name)
     return profileFileExists(name) ? NewProfileName::Exists : NewProfileName::Accepted;
 }
 
+void repairSlotNames(SettingsBlock &block, RepairedSlots records)
+{
+    for (int i = 0; i < ProfileCount; ++i) {
+        if (isSafeProfileName(block.names[size_t(i)]))
+            continue;
+        QString name = QStringLiteral("Profile %1").arg(i + 1);
+        for (int n = 1; isNameUsedByOtherSlotOf(block, i, name); ++n)
+            name = QStringLiteral("Profile %1").arg(n);
+        block.names[size_t(i)] = name;
+        if (records == RepairedSlots::Load && profileFileExists(name))
+            loadProfileFile(block.profiles[size_t(i)], name);
+    }
+}
+
 bool isNameUsedByOtherSlot(const SettingsBlock &block, const QString &name)
 {
     return isNameUsedByOtherSlotOf(block, safeProfileIndex(block.currentProfile), name);

@@ -23,6 +23,12 @@ enum class NewProfileName {
 // The check of a name a rename or an import gives a profile file.
 NewProfileName checkNewProfileName(const QString &name);
 
+// A slot whose stored name gives no profile file (empty, or a path that leaves the
+// folder) would never be saved: it takes "Profile <slot + 1>", else the lowest
+// "Profile <n>" that no other slot holds; with Load, also that file's profile.
+enum class RepairedSlots { Load, KeepRecords };
+void repairSlotNames(SettingsBlock &block, RepairedSlots records);
+
 // Whether a slot other than the current one (or than `slot`) holds the name.
 bool isNameUsedByOtherSlot(const SettingsBlock &block, const QString &name);
 bool isNameUsedByOtherSlotOf(const SettingsBlock &block, int slot, const QString &name);

@@ -290,6 +290,10 @@ private slots:
             lang.setValue("Config/LangID", 7);
             IniFile config(configIniPath());
             config.setValue("Config/ProfileID", 9);
+            // Names that give no file would never be saved.
+            config.setValue("Config/Profile1", QString());
+            config.setValue("Config/Profile2", "../x");
+            config.setValue("Config/Profile3", "Profile 2");
         }
         ProfileRecord record;
         resetProfileToDefaults(record);
@@ -301,6 +305,8 @@ private slots:
         QCOMPARE(probe.langButton()->caption(), QStringLiteral("English"));
         QCOMPARE(int(workingSettings.currentProfile), 0);
         QCOMPARE(int(workingSettings.profiles[0].mousespeed), 7);
+        QCOMPARE(workingSettings.names[0], QStringLiteral("Profile 1"));
+        QCOMPARE(workingSettings.names[1], QStringLiteral("Profile 3"));
         QCOMPARE(HostInput::pointerSpeed(), 7);
     }
 

@@ -49,6 +49,20 @@ private slots:
         QCOMPARE(plan.listIndex, list.indexOf(block.names[size_t(current)]));
     }
 
+    // Imported slots keep their records under the names they take.
+    void unusableSlotNamesAreRepaired()
+    {
+        TestAppFolder folder;
+        SettingsBlock block;
+        initSettingsBlock(block);
+        block.names = {QString(), "Profile 4", "B", "a/b", "Profile 5"};
+        block.profiles[0].mousespeed = 3;
+        repairSlotNames(block, RepairedSlots::KeepRecords);
+        QCOMPARE(block.names[0], QStringLiteral("Profile 1"));
+        QCOMPARE(block.names[3], QStringLiteral("Profile 2"));
+        QCOMPARE(int(block.profiles[0].mousespeed), 3);
+    }
+
     void namesFromTheProductFolder()
     {
         TestAppFolder folder;
