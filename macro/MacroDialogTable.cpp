@@ -216,6 +216,12 @@ void MacroDialog::editRow()
 
 void MacroDialog::saveCurrentMacro()
 {
+    // A table the mouse cannot hold whole (its last delay row deleted, a longer file
+    // loaded) would reach the mouse cut short.
+    if (!rowsFit(actionRows(), {})) {
+        showMessage(2, "Warning", "A macro without a delay holds at most 40 rows.");
+        return;
+    }
     if (!saveMacroFile(currentMacroName())) {
         showMessage(2, "Warning", "The macro could not be saved.");
         return;

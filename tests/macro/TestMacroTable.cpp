@@ -198,6 +198,19 @@ private slots:
         QCOMPARE(shownTexts(*again), expected);
     }
 
+    // Without its only delay row a long macro no longer fits the mouse: SAVE keeps the file.
+    void saveRefusesRowsTheMouseCannotHold()
+    {
+        MacroFixture fx;
+        MacroFixture::writeMacro("m", "6/0/1" + QString(" 132/0/4").repeated(45));
+        auto page = shownPage();
+        clickRow(*page, 0);
+        click(page->button(MacroDialog::DeleteRowButton));
+        QVERIFY(answerMessage([&] { click(page->button(MacroDialog::SaveButton)); },
+                              "A macro without a delay holds at most 40 rows."));
+        QCOMPARE(readMacroFile("m").rows.size(), 46);
+    }
+
     // The tree tints the row under a press by a third of the theme colour, under the
     // mouse by a half; child rows are marked by their place under any parent.
     void treeMarksFollowTheMouse()

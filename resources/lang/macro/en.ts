@@ -172,6 +172,10 @@
         <translation>TOO MANY MACROS TO BE CREATE!</translation>
     </message>
     <message>
+        <source>A macro without a delay holds at most 40 rows.</source>
+        <translation>A macro without a delay holds at most 40 rows.</translation>
+    </message>
+    <message>
         <source>The macro could not be saved.</source>
         <translation>The macro could not be saved.</translation>
     </message>

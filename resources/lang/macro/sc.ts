@@ -172,6 +172,10 @@
         <translation>宏数量已达上限，无法创建！</translation>
     </message>
     <message>
+        <source>A macro without a delay holds at most 40 rows.</source>
+        <translation>不含延迟的宏最多只能有 40 行。</translation>
+    </message>
+    <message>
         <source>The macro could not be saved.</source>
         <translation>无法保存宏。</translation>
     </message>

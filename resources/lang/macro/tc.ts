@@ -172,6 +172,10 @@
         <translation>巨集數量已達上限，無法建立！</translation>
     </message>
     <message>
+        <source>A macro without a delay holds at most 40 rows.</source>
+        <translation>不含延遲的巨集最多只能有 40 行。</translation>
+    </message>
+    <message>
         <source>The macro could not be saved.</source>
         <translation>無法儲存巨集。</translation>
     </message>
