@@ -97,7 +97,8 @@ void MousecfgWidget::onLanguageAction()
     m_iLangIndex = index;
     setCurrentLanguageIndex(index);
     m_langButton->setCaption(m_langActions[size_t(index)]->text());
-    writeLangId(index);
     QCoreApplication::installTranslator(m_translator);
     retranslateUi();
+    if (!writeLangId(index))
+        showMessage(OneButton, "The settings could not be saved.");
 }

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include <QAbstractItemView>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QRegularExpression>
@@ -231,6 +232,10 @@ private slots:
         QCOMPARE(probe.button(MousecfgWidget::LightingTab)->caption(), QString::fromUtf8("燈光"));
         QCOMPARE(readLangId(), 1);
         QCOMPARE(probe.nameEdit()->font().family(), QStringLiteral("Noto Sans CJK TC"));
+        // A choice that cannot be stored says so.
+        QVERIFY(QFile::remove(langConfigIniPath()) && QDir().mkpath(langConfigIniPath()));
+        QVERIFY(pickMenuEntry(probe.langButton(), QString::fromUtf8("繁體中文")));
+        QCOMPARE(script.messages.last(), QObject::tr("The settings could not be saved."));
     }
 
     // After a switch no text of the old language is left anywhere in the window.
