@@ -8,6 +8,7 @@
 #include "storage/ModelDescriptor.h"
 
 #include <algorithm>
+#include <utility>
 
 std::array<quint8, ButtonTableSize> buttonTableImage{};
 
@@ -245,6 +246,12 @@ int buildButtonTable(int profile)
 {
     macroIndexMap.clear();
     const int count = std::clamp(modelButtonCount(), 0, MatrixSize);
+    std::array<bool, ButtonTableEntries> taken{};
+    for (int i = 0; i < count; ++i) {
+        const quint8 position = buttonMatrix[size_t(i)];
+        if (position < ButtonTableEntries && std::exchange(taken[position], true))
+            return -1;
+    }
     for (int i = 0; i < count; ++i)
         buildButtonEntry(profile, i, i);
     buildButtonEntry(profile, 40, WheelUpEntry);
@@ -254,7 +261,8 @@ int buildButtonTable(int profile)
 
 quint8 sendButtonTable()
 {
-    buildButtonTable(deviceSettings.currentProfile);
+    if (buildButtonTable(deviceSettings.currentProfile) < 0)
+        return SendBadButtonMatrix;
     std::array<quint8, ButtonTableSize + 4> packets{};
     std::copy(buttonTableImage.begin(), buttonTableImage.end(), packets.begin());
     std::fill(packets.begin() + ButtonTableSize, packets.end(), 0xFF);

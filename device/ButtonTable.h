@@ -32,7 +32,9 @@ const ButtonFunction *findButtonFunctionByB2(quint8 b2);
 const ButtonFunction *findButtonFunctionByB3(quint8 b3);
 
 // Builds the table from a profile of deviceSettings and numbers its macros; returns the
-// button count used (at most 16).
+// button count used (at most 16), or -1 with nothing built when two of the model's
+// buttons have one place in the table (a descriptor without matrix entries reads them
+// all as 0, the left button's place).
 int buildButtonTable(int profile);
 // 0x03: builds the table of deviceSettings' current profile and sends it.
 quint8 sendButtonTable();

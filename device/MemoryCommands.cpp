@@ -153,6 +153,8 @@ quint8 writeDpiMemory(int profile)
 quint8 writeButtonEntriesMemory(int profile)
 {
     const int count = buildButtonTable(profile);
+    if (count < 0)
+        return SendBadButtonMatrix;
     QVector<int> positions = {WheelUpEntry, WheelDownEntry};
     for (int i = 0; i < count; ++i) {
         if (buttonMatrix[size_t(i)] < ButtonTableEntries)

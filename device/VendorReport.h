@@ -18,6 +18,7 @@ enum SendResult : quint8 {
     SendNoDevice = 1,
     SendVerifyFailed = 2,
     SendWriteFailed = 4,
+    SendBadButtonMatrix = 8, // the model descriptor gives two buttons one place: nothing sent
 };
 
 enum EchoComparison : int {

@@ -1,4 +1,5 @@
 #include "device/ButtonTable.h"
+#include "device/VendorReport.h"
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 
@@ -148,6 +149,16 @@ private slots:
         QCOMPARE(entry(16), QByteArray("77 77 77 77"));
         QCOMPARE(entry(22), QByteArray("81 00 00 00"));
         QCOMPARE(fx.mouse().protocolErrors().total(), 0);
+    }
+
+    // A descriptor without matrix entries would put every button on the left button's place.
+    void repeatedMatrixPlacesSendNothing()
+    {
+        DeviceFixture fx(3389, 6);
+        fx.writeDescriptor(6, 4, {0, 1, 2, 3, 4, 0});
+        fx.mouse().clearLog();
+        QCOMPARE(sendButtonTable(), quint8(SendBadButtonMatrix));
+        QCOMPARE(fx.mouse().writeCount(), 0);
     }
 
     void tableLookups()
