@@ -3,11 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QMutex>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,6 +38,53 @@ QString normalizedKey(const QString &key)
     if (clean)
         return key;
     return key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+}
+
+// A settings file is read hundreds of times a session (every label paints with the
+// configured font), so the sections of a file read unchanged are kept. Only a file
+// last modified some seconds before it was read is kept: any later change, even one
+// within the file system's time granularity (2 s on FAT), gives it another stamp.
+constexpr qint64 SettledNs = 3'000'000'000;
+constexpr qint64 MaxCachedBytes = 32 * 1024 * 1024;
+constexpr int MaxCachedFiles = 16;
+
+struct CachedFile
+{
+    QString path;
+    qint64 size;
+    qint64 modified;
+    quint64 inode;
+    IniSections sections;
+    QHash<QString, QSettings::SettingsMap> parsed; // by section prefix
+};
+
+QMutex &cacheMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+// Most recently read last.
+std::vector<CachedFile> &cachedFiles()
+{
+    static std::vector<CachedFile> files;
+    return files;
+}
+
+CachedFile *findCached(const QString &path, qint64 size, qint64 modified, quint64 inode)
+{
+    for (CachedFile &file : cachedFiles()) {
+        if (file.path == path && file.size == size && file.modified == modified && file.inode == inode)
+            return &file;
+    }
+    return nullptr;
+}
+
+qint64 nowNs()
+{
+    struct timespec now;
+    clock_gettime(CLOCK_REALTIME, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 // The whole of a regular file, read without blocking; false for anything else.
@@ -77,6 +127,52 @@ IniFile::Stamp IniFile::stampOf(const struct stat &st)
             quint64(st.st_ino)};
 }
 
+bool IniFile::cachedSections(const QString &path, const Stamp &stamp, IniSections &sections)
+{
+    QMutexLocker lock(&cacheMutex());
+    const CachedFile *file = findCached(path, stamp.size, stamp.modified, stamp.inode);
+    if (file)
+        sections = file->sections;
+    return file;
+}
+
+bool IniFile::cachedSection(const QString &path, const Stamp &stamp, const QString &prefix,
+                            QSettings::SettingsMap &section)
+{
+    QMutexLocker lock(&cacheMutex());
+    const CachedFile *file = findCached(path, stamp.size, stamp.modified, stamp.inode);
+    if (!file || !file->parsed.contains(prefix))
+        return false;
+    section = file->parsed.value(prefix);
+    return true;
+}
+
+void IniFile::keepSection(const QString &path, const Stamp &stamp, const QString &prefix,
+                          const QSettings::SettingsMap &section)
+{
+    QMutexLocker lock(&cacheMutex());
+    if (CachedFile *file = findCached(path, stamp.size, stamp.modified, stamp.inode))
+        file->parsed.insert(prefix, section);
+}
+
+void IniFile::keepSections(const QString &path, const Stamp &stamp, const IniSections &sections)
+{
+    if (nowNs() - stamp.modified < SettledNs || stamp.size > MaxCachedBytes)
+        return;
+    QMutexLocker lock(&cacheMutex());
+    std::vector<CachedFile> &files = cachedFiles();
+    files.erase(std::remove_if(files.begin(), files.end(), [&](const CachedFile &f) { return f.path == path; }),
+                files.end());
+    files.push_back({path, stamp.size, stamp.modified, stamp.inode, sections, {}});
+    qint64 bytes = 0;
+    for (const CachedFile &f : files)
+        bytes += f.size;
+    while (files.size() > size_t(MaxCachedFiles) || bytes > MaxCachedBytes) {
+        bytes -= files.front().size;
+        files.erase(files.begin());
+    }
+}
+
 // What the path names now: nothing, a regular file (with its stamp) or anything else.
 IniFile::State IniFile::probe(struct stat &st) const
 {
@@ -98,6 +194,9 @@ IniFile::State IniFile::load(IniSections &sections, Stamp &stamp) const
     const State state = probe(st);
     if (state != State::Read)
         return state;
+    stamp = stampOf(st);
+    if (cachedSections(m_path, stamp, sections))
+        return State::Read;
     const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return errno == ENOENT ? State::Absent : State::Unusable;
@@ -108,6 +207,7 @@ IniFile::State IniFile::load(IniSections &sections, Stamp &stamp) const
         return State::Unusable;
     sections = splitIniSections(data);
     stamp = stampOf(st);
+    keepSections(m_path, stamp, sections);
     return State::Read;
 }
 
@@ -127,7 +227,17 @@ void IniFile::parseSectionOf(const QString &key) const
     }
     if (it == m_unparsed.end())
         return;
-    parseIniSection(it.key(), it.value(), m_keys);
+    // A kept file's section is parsed once for all readers.
+    QSettings::SettingsMap section;
+    if (!cachedSection(m_path, m_stamp, it.key(), section)) {
+        parseIniSection(it.key(), it.value(), section);
+        keepSection(m_path, m_stamp, it.key(), section);
+    }
+    if (m_keys.isEmpty())
+        m_keys = section;
+    else
+        for (auto k = section.cbegin(); k != section.cend(); ++k)
+            m_keys.insert(k.key(), k.value());
     m_unparsed.erase(it);
 }
 

@@ -56,6 +56,12 @@ private:
     };
 
     static Stamp stampOf(const struct stat &st);
+    static bool cachedSections(const QString &path, const Stamp &stamp, IniSections &sections);
+    static void keepSections(const QString &path, const Stamp &stamp, const IniSections &sections);
+    static bool cachedSection(const QString &path, const Stamp &stamp, const QString &prefix,
+                              QSettings::SettingsMap &section);
+    static void keepSection(const QString &path, const Stamp &stamp, const QString &prefix,
+                            const QSettings::SettingsMap &section);
     State probe(struct stat &st) const;
     State load(IniSections &sections, Stamp &stamp) const;
     void parseSectionOf(const QString &key) const;

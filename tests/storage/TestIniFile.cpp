@@ -6,7 +6,9 @@
 #include "tests/common/TestMain.h"
 #include "tests/common/ProfileSamples.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -181,6 +183,39 @@ private slots:
         QVERIFY(IniFile(path).commit());
         QCOMPARE(fileBytes(path), bytes);
         QVERIFY(!QFile::exists(path + ".lock"));
+    }
+
+    // A large damaged file must not be read afresh each time a label paints; a change,
+    // even in place and of the same size, is seen at once.
+    void settledFileIsReadOnceAndChangesAreSeen()
+    {
+        TestAppFolder folder;
+        const QString path = folder.configDir() + "/Config.ini";
+        QByteArray junk = "[Config]\nBattery=40\n[Junk]\n";
+        while (junk.size() < 8 * 1024 * 1024)
+            junk += "k" + QByteArray::number(junk.size()) + "=" + QByteArray(60, 'x') + "\n";
+        folder.writeFile("Configs/Config.ini", junk);
+        const auto settle = [&path] {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        };
+        settle();
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 300; ++i)
+            QCOMPARE(readBattery(), 40);
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(junk.indexOf("40")) && file.write("55") == 2);
+        }
+        QCOMPARE(readBattery(), 55);
+        settle();
+        QCOMPARE(readBattery(), 55);
+        QVERIFY(writeBattery(60));
+        QCOMPARE(readBattery(), 60);
     }
 };
 
