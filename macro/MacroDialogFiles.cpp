@@ -41,6 +41,12 @@ bool listIsFull()
 {
     return countMacros() >= MacroListSize || firstFreeMacroSlot() < 0;
 }
+
+// An imported macro that the mouse cannot hold whole would reach it cut short.
+bool fitsMouse(const QString &name)
+{
+    return rowsFit(readMacroFile(name).rows, {});
+}
 }
 
 QString MacroDialog::currentMacroName() const
@@ -320,6 +326,11 @@ void MacroDialog::importOne(const QString &path)
         showMessage(2, "Warning", "The macro file could not be copied.");
         return;
     }
+    if (!fitsMouse(name)) {
+        QFile::remove(macroFilePath(name));
+        showMessage(2, "Warning", "A macro without a delay holds at most 40 rows.");
+        return;
+    }
     listWrittenMacro(name);
 }
 
@@ -331,7 +342,7 @@ void MacroDialog::importBatch(const QStringList &paths)
         const QString name = macroNameOfFile(path);
         const bool copied = !listIsFull() && isValidMacroName(name) && !isMacroNameTaken(name)
                             && copyMacroFile(path, macroFilePath(name));
-        if (copied && addMacroToList(name)) {
+        if (copied && fitsMouse(name) && addMacroToList(name)) {
             imported = true;
             continue;
         }
@@ -344,8 +355,8 @@ void MacroDialog::importBatch(const QStringList &paths)
         loadMacroFile();
     if (!skipped.isEmpty())
         showMessageText(2, "Warning",
-                        QObject::tr("These files were not imported (name taken or not allowed, list full or "
-                                    "file unreadable): %1")
+                        QObject::tr("These files were not imported (name taken or not allowed, list full, "
+                                    "file unreadable or too long for the mouse): %1")
                             .arg(shortList(skipped)));
 }
 

@@ -23,8 +23,10 @@ const QString Full = QStringLiteral("TOO MANY MACROS TO BE CREATE!");
 const QString NotCopied = QStringLiteral("The macro file could not be copied.");
 const QString Used = QStringLiteral("A button uses this macro. Delete it all the same?");
 const QString Skipped = QStringLiteral(
-    "These files were not imported (name taken or not allowed, list full or file unreadable): ");
+    "These files were not imported (name taken or not allowed, list full, file unreadable or too long for the "
+    "mouse): ");
 const QString Replace = QStringLiteral("These files already exist. Replace them? ");
+const QString TooLong = QStringLiteral("A macro without a delay holds at most 40 rows.");
 
 // The DataL of a file's first row, "-" when there is no file.
 QString fileId(const QString &path)
@@ -167,10 +169,12 @@ private slots:
         *row("import dots, case") << "a" << "out-ro:F.v2.msmacro=9" << "import F.v2.msmacro" << no << true << "a:1 F.v2:9" << "F.v2" << no << "F.v2.msmacro:9";
         *row("import onto a file") << "a" << "db:Fire=7 out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << "Macro Exist!" << true << "a:1" << "a" << "Fire.MSMACRO:7" << "Fire.MSMACRO:9";
         *row("import onto a slot") << "a Fire:-" << "out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << "Macro Exist!" << true << "a:1 Fire:-" << "a" << no << "Fire.MSMACRO:9";
+        *row("import, too long") << "a" << "out-long:Long.MSMACRO=9" << "import Long.MSMACRO" << TooLong << true << "a:1" << "a" << no << "Long.MSMACRO:9";
         *row("import, list full") << "a fill50" << "" << "import any" << Full << true << "a:1" << "a" << no << no;
         *row("import unreadable") << "a" << "" << "import Gone.MSMACRO" << NotCopied << true << "a:1" << "a" << no << no;
         *row("import ..") << "a" << "out:...MSMACRO=9" << "import ...MSMACRO" << Invalid << true << "a:1" << "a" << no << "...MSMACRO:9";
         *row("batch import") << "a" << "out:x.MSMACRO=5 out:a.MSMACRO=6 out:y.msmacro=7" << "import-batch x.MSMACRO a.MSMACRO y.msmacro" << Skipped + "a.MSMACRO" << true << "a:1 x:5 y:7" << "y" << no << "a.MSMACRO:6 x.MSMACRO:5 y.msmacro:7";
+        *row("batch import, too long") << "a" << "out:x.MSMACRO=5 out-long:z.MSMACRO=4" << "import-batch x.MSMACRO z.MSMACRO" << Skipped + "z.MSMACRO" << true << "a:1 x:5" << "x" << no << "x.MSMACRO:5 z.MSMACRO:4";
         *row("batch import to 50") << "a fill49" << "out:x.MSMACRO=5 out:y.MSMACRO=6" << "import-batch x.MSMACRO y.MSMACRO" << Skipped + "y.MSMACRO" << true << "a:1 x:5" << "x" << no << "x.MSMACRO:5 y.MSMACRO:6";
         *row("export onto a file") << "a" << "out:a.MSMACRO=9" << "export a.MSMACRO" << no << true << "a:1" << "a" << no << "a.MSMACRO:1";
         *row("export adds the suffix") << "a" << "" << "export a" << no << true << "a:1" << "a" << no << "a.MSMACRO:1";
@@ -217,6 +221,14 @@ private slots:
                 QVERIFY(QFile::remove(macroFilePath(file)) && QDir().mkpath(macroFilePath(file) + "/x"));
             if (kind.startsWith("out"))
                 fx.folder.writeFile("outside/" + file, "[Setting]\nCount=1\nMap_0=132\nDataL_0=" + value.toUtf8() + "\n");
+            if (kind == "out-long") {
+                QByteArray text = "[Setting]\nCount=" + QByteArray::number(MaxRowsWithoutDelay + 1) + "\n";
+                for (int i = 0; i <= MaxRowsWithoutDelay; ++i) {
+                    const QByteArray n = QByteArray::number(i);
+                    text += "Map_" + n + "=132\nDataL_" + n + "=" + value.toUtf8() + "\n";
+                }
+                fx.folder.writeFile("outside/" + file, text);
+            }
             if (kind == "out-ro")
                 QFile(out + '/' + file).setPermissions(QFile::ReadOwner);
             if (kind == "button") {

@@ -200,8 +200,8 @@
         <translation>A button uses this macro. Delete it all the same?</translation>
     </message>
     <message>
-        <source>These files were not imported (name taken or not allowed, list full or file unreadable): %1</source>
-        <translation>These files were not imported (name taken or not allowed, list full or file unreadable): %1</translation>
+        <source>These files were not imported (name taken or not allowed, list full, file unreadable or too long for the mouse): %1</source>
+        <translation>These files were not imported (name taken or not allowed, list full, file unreadable or too long for the mouse): %1</translation>
     </message>
     <message>
         <source>These files already exist. Replace them? %1</source>

@@ -200,8 +200,8 @@
         <translation>有按键正在使用此宏，仍要删除吗？</translation>
     </message>
     <message>
-        <source>These files were not imported (name taken or not allowed, list full or file unreadable): %1</source>
-        <translation>以下文件未导入（名称已被使用或不允许、列表已满或文件无法读取）：%1</translation>
+        <source>These files were not imported (name taken or not allowed, list full, file unreadable or too long for the mouse): %1</source>
+        <translation>以下文件未导入（名称已被使用或不允许、列表已满、文件无法读取或对鼠标而言过长）：%1</translation>
     </message>
     <message>
         <source>These files already exist. Replace them? %1</source>

@@ -200,8 +200,8 @@
         <translation>有按鍵正在使用此巨集，仍要刪除嗎？</translation>
     </message>
     <message>
-        <source>These files were not imported (name taken or not allowed, list full or file unreadable): %1</source>
-        <translation>以下檔案未匯入（名稱已被使用或不允許、清單已滿或檔案無法讀取）：%1</translation>
+        <source>These files were not imported (name taken or not allowed, list full, file unreadable or too long for the mouse): %1</source>
+        <translation>以下檔案未匯入（名稱已被使用或不允許、清單已滿、檔案無法讀取或對滑鼠而言過長）：%1</translation>
     </message>
     <message>
         <source>These files already exist. Replace them? %1</source>
