@@ -4,6 +4,7 @@
 #include "storage/IniFile.h"
 #include "storage/MacroFile.h"
 #include "storage/ProfileFiles.h"
+#include "storage/ProfileList.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -89,7 +90,10 @@ bool renameMacroInProfileFiles(const SettingsBlock &block, const QString &from, 
 {
     bool saved = true;
     QStringList done;
-    for (const QString &name : block.names) {
+    // The listed profiles that no slot holds name the macro as well.
+    QStringList names = loadProfileList();
+    names.append(QStringList(block.names.begin(), block.names.end()));
+    for (const QString &name : qAsConst(names)) {
         if (done.contains(name) || existingProfileFile(name).isEmpty())
             continue;
         done << name;

@@ -27,7 +27,8 @@ bool copyMacroFile(const QString &from, const QString &to);
 int countButtonsUsingMacro(const SettingsBlock &block, const QString &name);
 // Gives those slots the new name; how many were changed.
 int renameMacroInButtons(SettingsBlock &block, const QString &from, const QString &to);
-// The same in the stored profile files of the block's five slots, so a restart
-// without Apply finds the macro under its new name. False when a file that needed
+// The same in the stored profile files of the block's five slots and of the profile
+// list, so a restart without Apply, or a profile picked later, finds the macro under
+// its new name. False when a file that needed
 // the change could not be written.
 bool renameMacroInProfileFiles(const SettingsBlock &block, const QString &from, const QString &to);

@@ -6,6 +6,7 @@
 #include "storage/AppFolder.h"
 #include "storage/FunctionCodes.h"
 #include "storage/ProfileFiles.h"
+#include "storage/ProfileList.h"
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 #include "tests/macro/MacroFixture.h"
@@ -236,6 +237,8 @@ private slots:
                 workingSettings.profiles[4].buttons[0] = ButtonSlot{0, FunGunFile, 1, 0, {}, 0, 0, 0, 0, arg};
                 workingSettings.names[1] = "P2";
                 QVERIFY(saveProfileFile(workingSettings.profiles[1], "P2"));
+                // A listed profile that no slot holds.
+                QVERIFY(saveProfileFile(workingSettings.profiles[1], "P9") && saveProfileList({"P2", "P9"}));
             }
         }
         auto page = shownPage();
@@ -332,9 +335,11 @@ private slots:
         QCOMPARE(workingSettings.profiles[1].buttons[3].macroname, buttonName);
         QCOMPARE(workingSettings.profiles[4].buttons[0].macroname, buttonName);
         if (setup.contains("button")) {
-            ProfileRecord stored;
-            loadProfileFile(stored, "P2");
-            QCOMPARE(stored.buttons[3].macroname, buttonName);
+            for (const char *profile : {"P2", "P9"}) {
+                ProfileRecord stored;
+                loadProfileFile(stored, profile);
+                QCOMPARE(stored.buttons[3].macroname, buttonName);
+            }
         }
         QCOMPARE(slotsRenamed.count(), buttonName == "c" ? 1 : 0);
         QVERIFY(!fx.watchdog.fired());
