@@ -7,6 +7,7 @@
 #include "device/DeviceState.h"
 #include "device/DeviceTable.h"
 #include "device/HostActions.h"
+#include "device/SettingsCommands.h"
 #include "device/UploadDriver.h"
 #include "pages/QuorColorWindow.h"
 #include "pages/QuorDPIWindow.h"
@@ -97,10 +98,13 @@ void MousecfgWidget::showBatteryState()
     m_batteryBar->setValue(cable ? 100 : m_iBattery);
 }
 
-// Changes made on the mouse itself; values outside the block's tables are ignored.
+// Changes made on the mouse itself; values outside the block's tables or the model are
+// ignored, and a reply naming no profile the mouse has is not taken at all.
 void MousecfgWidget::slotRefreshStatus(quint8 profile, quint8 stage, quint8 rate, quint8 mode)
 {
     if (deferWhileBusy([=] { slotRefreshStatus(profile, stage, rate, mode); }))
+        return;
+    if (profile >= ProfileCount)
         return;
     if (profile != workingSettings.currentProfile)
         slotRefreshProfile(profile);
@@ -122,7 +126,7 @@ void MousecfgWidget::slotRefreshProfile(quint8 profile)
 
 void MousecfgWidget::slotRefreshDPIStage(quint8 stage)
 {
-    if (stage >= DpiStageCount)
+    if (stage >= dpiStageCountToSend())
         return;
     const int current = safeProfileIndex(workingSettings.currentProfile);
     ProfileRecord &record = workingSettings.profiles[size_t(current)];

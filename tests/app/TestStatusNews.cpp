@@ -10,8 +10,9 @@ class TestStatusNews : public QObject
     Q_OBJECT
 private slots:
     // Changes made on the mouse reach the slot, the pages and the desktop's notifications,
-    // each once; values outside the block's tables change nothing (the second reply of
-    // that row only shows that the first was read).
+    // each once; values outside the block's tables or the model change nothing, and a
+    // reply naming no profile of the mouse changes nothing at all (a second reply only
+    // shows that the first was read).
     void changesOnTheMouse_data()
     {
         QTest::addColumn<QByteArray>("replies"); // profile, stage, rate of each status reply
@@ -21,6 +22,10 @@ private slots:
             << QByteArray("\x01\x02\x02", 3) << QVector<int>{1, 2, 2} << QStringList{"Profile 2", "DPI 3:%1", "500 HZ"};
         QTest::newRow("profile 7, stage 9, rate 3")
             << QByteArray("\x07\x09\x03\x00\x01\x04", 6) << QVector<int>{0, 1, 4} << QStringList{"250 HZ"};
+        QTest::newRow("profile 7 with a known stage and rate")
+            << QByteArray("\x07\x02\x02\x00\x01\x04", 6) << QVector<int>{0, 1, 4} << QStringList{"250 HZ"};
+        QTest::newRow("stage 7 of a model with six")
+            << QByteArray("\x00\x06\x02", 3) << QVector<int>{0, 1, 2} << QStringList{"500 HZ"};
     }
     void changesOnTheMouse()
     {
