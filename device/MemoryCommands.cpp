@@ -55,6 +55,8 @@ int queryActiveProfile()
     quint8 profile = 0;
     if (!readDeviceMemory(ActiveProfileAddress, 1, &profile, "QueryProfile Unable to send a feature report.\n"))
         return 0;
+    if (profile >= ProfileCount)
+        return 0;
     deviceSettings.currentProfile = profile;
     return 1;
 }

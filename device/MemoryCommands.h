@@ -24,7 +24,8 @@ constexpr int MemoryChunk = 25;
 // Reads length bytes (at most 25) at address into data; 1 on success, 0 on any failure,
 // when failureLog is logged if the request cannot be sent.
 int readDeviceMemory(quint16 address, int length, quint8 *data, const char *failureLog);
-// The active profile index into deviceSettings' current profile; 1 or 0.
+// The active profile index into deviceSettings' current profile; 1, or 0 when the read
+// fails or names no profile (the current profile is then kept).
 int queryActiveProfile();
 int QueryPollRate(quint8 *rates);      // 10 bytes
 int QueryDpi(quint8 *stages);          // 32 bytes, read as 25 and 7

@@ -98,6 +98,11 @@ private slots:
         deviceSettings.currentProfile = 0;
         QCOMPARE(queryActiveProfile(), 1);
         QCOMPARE(int(deviceSettings.currentProfile), 3);
+        deviceSettings.currentProfile = 7;
+        switchProfileMemory(false);
+        deviceSettings.currentProfile = 2;
+        QCOMPARE(queryActiveProfile(), 0);
+        QCOMPARE(int(deviceSettings.currentProfile), 2);
         quint8 leds[LedStateEntries * LedStateEntryLength];
         fx.mouse().armFault(FakeFault::WriteFailure);
         QCOMPARE(QueryLedState(leds), 0);
