@@ -207,6 +207,10 @@ void MousecfgWidget::importProfile()
         showMessage(OneButton, "The file is not match current mouse!");
         return;
     }
+    if (!holdsProfile(fileName)) {
+        showMessage(OneButton, "The file is not a profile file.");
+        return;
+    }
     qDebug() << name;
     if (!acceptNewProfileName(name))
         return;
@@ -244,6 +248,10 @@ void MousecfgWidget::loadConfiguration()
         return;
     if (readMouseName(fileName) != readCurrentProductName()) {
         showMessage(OneButton, "The file is not match current mouse!");
+        return;
+    }
+    if (!holdsProfileSections(fileName)) {
+        showMessage(OneButton, "The file is not a complete configuration file.");
         return;
     }
     // The last-written block keeps what the mouse was sent: the profiles this write does

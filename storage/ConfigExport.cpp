@@ -31,6 +31,16 @@ bool exportProfileSection(int index, const ProfileRecord &record, const QString 
     return ini.commit();
 }
 
+bool holdsProfileSections(const QString &fileName)
+{
+    const IniFile ini(fileName);
+    for (int i = 0; i < ProfileCount; ++i) {
+        if (!hasProfileKeys(ini, exportSection(i), LedSwitchKeys::Skipped))
+            return false;
+    }
+    return true;
+}
+
 // Every stored field is replaced, missing keys giving 0, empty text or an invalid
 // colour; LedMoveOFF and LedSleepTime keep their values.
 void importProfiles(SettingsBlock &block, const QString &fileName)

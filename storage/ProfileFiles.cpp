@@ -88,6 +88,11 @@ void loadProfile(int index, ProfileRecord &record, const QString &fileName)
     readProfileKeys(IniFile(path), profileSection(index, fileName), record, LedSwitchKeys::Stored);
 }
 
+bool holdsProfile(const QString &fileName)
+{
+    return hasProfileKeys(IniFile(fileName), profileSection(0, fileName), LedSwitchKeys::Stored);
+}
+
 bool saveProfileFile(const ProfileRecord &record, const QString &name)
 {
     const QString path = profileFilePath(name);

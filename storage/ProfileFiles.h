@@ -19,6 +19,8 @@ QString existingProfileFile(const QString &name);
 // and returns false.
 bool saveProfile(int index, const ProfileRecord &record, const QString &fileName);
 void loadProfile(int index, ProfileRecord &record, const QString &fileName);
+// Whether the file's section "PROFILE" holds a key.
+bool holdsProfile(const QString &fileName);
 
 bool saveProfileFile(const ProfileRecord &record, const QString &name);
 void loadProfileFile(ProfileRecord &record, const QString &name);

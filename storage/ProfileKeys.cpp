@@ -123,6 +123,25 @@ private:
     const IniFile &m_ini;
     const QString m_prefix;
 };
+
+// Notes whether any key of the walk is in the file.
+class KeyFinder
+{
+public:
+    KeyFinder(const IniFile &ini, const QString &section) : m_ini(ini), m_prefix(section + '/') {}
+    template <class T>
+    void operator()(const QString &key, const T &)
+    {
+        m_found = m_found || m_ini.value(m_prefix + key).isValid();
+    }
+    void withMissing(const QString &key, quint8 v, quint8) { (*this)(key, v); }
+    bool found() const { return m_found; }
+
+private:
+    const IniFile &m_ini;
+    const QString m_prefix;
+    bool m_found = false;
+};
 }
 
 void writeProfileKeys(IniFile &ini, const QString &section, const ProfileRecord &record,
@@ -137,6 +156,14 @@ void readProfileKeys(const IniFile &ini, const QString &section, ProfileRecord &
 {
     KeyReader reader(ini, section);
     walkProfileKeys(record, reader, ledSwitches);
+}
+
+bool hasProfileKeys(const IniFile &ini, const QString &section, LedSwitchKeys ledSwitches)
+{
+    KeyFinder finder(ini, section);
+    const ProfileRecord record;
+    walkProfileKeys(record, finder, ledSwitches);
+    return finder.found();
 }
 
 QString profileIniPath(const QString &fileName)

@@ -16,6 +16,8 @@ void writeProfileKeys(IniFile &ini, const QString &section, const ProfileRecord 
 // invalid colour (LedMoveOFF 255, LedSleepTime 1).
 void readProfileKeys(const IniFile &ini, const QString &section, ProfileRecord &record,
                      LedSwitchKeys ledSwitches);
+// Whether the section holds at least one key of the record.
+bool hasProfileKeys(const IniFile &ini, const QString &section, LedSwitchKeys ledSwitches);
 
 // Where a profile's keys live: an empty file name means Config.ini with the section
 // "PROFILE_<index>", any other file the section "PROFILE".

@@ -4,6 +4,10 @@
 
 #include "device/SettingsCommands.h"
 #include "pages/QuorSingleDPI.h"
+#include "storage/ChangeDetection.h"
+#include "storage/ConfigExport.h"
+#include "storage/FileCopy.h"
+#include "storage/IniFile.h"
 #include "storage/ModelDescriptor.h"
 #include "widgets/QuorTwoBarSlider.h"
 
@@ -12,7 +16,7 @@
 #include <QSlider>
 
 namespace {
-enum Button { ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
+enum Button { Import = 5, ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
 }
 
 class TestWriting : public QObject
@@ -110,6 +114,12 @@ private slots:
         QTest::newRow("write failure, OK") << "write" << int(Ok) << "Send data failed, please try again." << false;
         QTest::newRow("settings file") << "file" << int(Apply) << "The settings could not be saved." << true;
         QTest::newRow("another model's file") << "model" << int(Load) << "The file is not match current mouse!" << false;
+        // Files of this mouse that hold the other kind: their missing keys would load as zeros.
+        QTest::newRow("profile file loaded") << "prof" << int(Load) << "The file is not a complete configuration file."
+                                             << false;
+        QTest::newRow("configuration imported") << "conf" << int(Import) << "The file is not a profile file." << false;
+        QTest::newRow("configuration cut short") << "cut" << int(Load) << "The file is not a complete configuration file."
+                                                 << false;
     }
     void failuresAreShown()
     {
@@ -126,7 +136,17 @@ private slots:
         if (fault == "off")
             QTRY_COMPARE(probe.batteryBar()->drawnText(), QStringLiteral("MOUSE OFF"));
         const QString conf = fixture.folder.path() + "/other.conf";
-        writeMouseName("Another Mouse", conf);
+        writeMouseName(fault == "model" ? QStringLiteral("Another Mouse") : readCurrentProductName(), conf);
+        if (fault == "prof")
+            QVERIFY(copyFileReplacing(profileFilePath("Profile 2"), conf) && writeMouseName(readCurrentProductName(), conf));
+        if (fault == "conf" || fault == "cut")
+            QVERIFY(exportProfiles(workingSettings, conf));
+        if (fault == "cut") {
+            QFile file(conf);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.resize(file.readAll().indexOf("[PROFILE_4]")));
+        }
+        const SettingsBlock before = workingSettings;
         writeConfigDiff(1);
         mouse.clearLog();
         if (fault == "write")
@@ -141,6 +161,8 @@ private slots:
         QVERIFY(fault != "off" || !mouse.commandSequence().contains(char(0x46)));
         // OK hides the window whatever the outcome.
         QCOMPARE(window.isMinimized() || window.isHidden(), button == Ok);
+        if (button == Load || button == Import)
+            QVERIFY(workingSettings.names == before.names && detectSettingsChanges(workingSettings, before) == 0);
     }
 
     // Escape and close leave the busy dialog up; status news and a quit wait for the thread.

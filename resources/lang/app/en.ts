@@ -80,6 +80,14 @@
         <translation>The profile file could not be written.</translation>
     </message>
     <message>
+        <source>The file is not a profile file.</source>
+        <translation>The file is not a profile file.</translation>
+    </message>
+    <message>
+        <source>The file is not a complete configuration file.</source>
+        <translation>The file is not a complete configuration file.</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>The file could not be saved.</translation>
     </message>

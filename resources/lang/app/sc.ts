@@ -80,6 +80,14 @@
         <translation>无法写入配置文件。</translation>
     </message>
     <message>
+        <source>The file is not a profile file.</source>
+        <translation>此文件不是配置文件。</translation>
+    </message>
+    <message>
+        <source>The file is not a complete configuration file.</source>
+        <translation>此文件不是完整的设置文件。</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>无法保存文件。</translation>
     </message>

@@ -80,6 +80,14 @@
         <translation>無法寫入設定檔。</translation>
     </message>
     <message>
+        <source>The file is not a profile file.</source>
+        <translation>此檔案不是設定檔。</translation>
+    </message>
+    <message>
+        <source>The file is not a complete configuration file.</source>
+        <translation>此檔案不是完整的組態檔。</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>無法儲存檔案。</translation>
     </message>
