@@ -42,10 +42,15 @@ bool listIsFull()
     return countMacros() >= MacroListSize || firstFreeMacroSlot() < 0;
 }
 
-// An imported macro that the mouse cannot hold whole would reach it cut short.
-bool fitsMouse(const QString &name)
+// Why an imported file is not taken, null when it is: a file of another kind would list
+// an empty macro, one that the mouse cannot hold whole would reach it cut short.
+const char *importRefusal(const QString &name)
 {
-    return rowsFit(readMacroFile(name).rows, {});
+    if (!holdsMacroRows(name))
+        return QT_TRANSLATE_NOOP("QObject", "The file is not a macro file.");
+    if (!rowsFit(readMacroFile(name).rows, {}))
+        return QT_TRANSLATE_NOOP("QObject", "A macro without a delay holds at most 40 rows.");
+    return nullptr;
 }
 }
 
@@ -326,9 +331,9 @@ void MacroDialog::importOne(const QString &path)
         showMessage(2, "Warning", "The macro file could not be copied.");
         return;
     }
-    if (!fitsMouse(name)) {
+    if (const char *refusal = importRefusal(name)) {
         QFile::remove(macroFilePath(name));
-        showMessage(2, "Warning", "A macro without a delay holds at most 40 rows.");
+        showMessage(2, "Warning", refusal);
         return;
     }
     listWrittenMacro(name);
@@ -342,7 +347,7 @@ void MacroDialog::importBatch(const QStringList &paths)
         const QString name = macroNameOfFile(path);
         const bool copied = !listIsFull() && isValidMacroName(name) && !isMacroNameTaken(name)
                             && copyMacroFile(path, macroFilePath(name));
-        if (copied && fitsMouse(name) && addMacroToList(name)) {
+        if (copied && !importRefusal(name) && addMacroToList(name)) {
             imported = true;
             continue;
         }

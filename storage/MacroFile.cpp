@@ -94,6 +94,12 @@ MacroFile readMacroFile(const QString &name)
     return macro;
 }
 
+bool holdsMacroRows(const QString &name)
+{
+    const QString path = macroFilePath(name);
+    return !path.isEmpty() && IniFile(path).value(kCount).isValid();
+}
+
 bool writeMacroFile(const QString &name, const MacroFile &macro, WriteSign sign)
 {
     const QString path = macroFilePath(name);

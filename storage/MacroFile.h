@@ -69,6 +69,8 @@ bool isKnownMacroRow(const MacroAction &row);
 // delay type. A delay or loop type outside its values reads as 0. A missing file
 // or an invalid name reads as the defaults.
 MacroFile readMacroFile(const QString &name);
+// Whether the macro's file holds a row count, as every macro file does.
+bool holdsMacroRows(const QString &name);
 // Writes the options, Count and the rows; row keys past Count of an older save are
 // left alone. False, with nothing written, for an invalid name or more than 63
 // rows; false when the file could not be written.

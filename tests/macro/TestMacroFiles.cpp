@@ -28,6 +28,7 @@ const QString Skipped = QStringLiteral(
     "mouse): ");
 const QString Replace = QStringLiteral("These files already exist. Replace them? ");
 const QString TooLong = QStringLiteral("A macro without a delay holds at most 40 rows.");
+const QString NotMacro = QStringLiteral("The file is not a macro file.");
 
 // The DataL of a file's first row, "-" when there is no file.
 QString fileId(const QString &path)
@@ -171,11 +172,12 @@ private slots:
         *row("import onto a file") << "a" << "db:Fire=7 out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << "Macro Exist!" << true << "a:1" << "a" << "Fire.MSMACRO:7" << "Fire.MSMACRO:9";
         *row("import onto a slot") << "a Fire:-" << "out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << "Macro Exist!" << true << "a:1 Fire:-" << "a" << no << "Fire.MSMACRO:9";
         *row("import, too long") << "a" << "out-long:Long.MSMACRO=9" << "import Long.MSMACRO" << TooLong << true << "a:1" << "a" << no << "Long.MSMACRO:9";
+        *row("import, no row count") << "a" << "out-nocount:Other.MSMACRO=9" << "import Other.MSMACRO" << NotMacro << true << "a:1" << "a" << no << "Other.MSMACRO:9";
         *row("import, list full") << "a fill50" << "" << "import any" << Full << true << "a:1" << "a" << no << no;
         *row("import unreadable") << "a" << "" << "import Gone.MSMACRO" << NotCopied << true << "a:1" << "a" << no << no;
         *row("import ..") << "a" << "out:...MSMACRO=9" << "import ...MSMACRO" << Invalid << true << "a:1" << "a" << no << "...MSMACRO:9";
         *row("batch import") << "a" << "out:x.MSMACRO=5 out:a.MSMACRO=6 out:y.msmacro=7" << "import-batch x.MSMACRO a.MSMACRO y.msmacro" << Skipped + "a.MSMACRO" << true << "a:1 x:5 y:7" << "y" << no << "a.MSMACRO:6 x.MSMACRO:5 y.msmacro:7";
-        *row("batch import, too long") << "a" << "out:x.MSMACRO=5 out-long:z.MSMACRO=4" << "import-batch x.MSMACRO z.MSMACRO" << Skipped + "z.MSMACRO" << true << "a:1 x:5" << "x" << no << "x.MSMACRO:5 z.MSMACRO:4";
+        *row("batch import, too long") << "a" << "out:x.MSMACRO=5 out-long:z.MSMACRO=4 out-nocount:w.MSMACRO=3" << "import-batch x.MSMACRO z.MSMACRO w.MSMACRO" << Skipped + "z.MSMACRO, w.MSMACRO" << true << "a:1 x:5" << "x" << no << "w.MSMACRO:3 x.MSMACRO:5 z.MSMACRO:4";
         *row("batch import to 50") << "a fill49" << "out:x.MSMACRO=5 out:y.MSMACRO=6" << "import-batch x.MSMACRO y.MSMACRO" << Skipped + "y.MSMACRO" << true << "a:1 x:5" << "x" << no << "x.MSMACRO:5 y.MSMACRO:6";
         *row("export onto a file") << "a" << "out:a.MSMACRO=9" << "export a.MSMACRO" << no << true << "a:1" << "a" << no << "a.MSMACRO:1";
         *row("export adds the suffix") << "a" << "" << "export a" << no << true << "a:1" << "a" << no << "a.MSMACRO:1";
@@ -230,6 +232,8 @@ private slots:
                 }
                 fx.folder.writeFile("outside/" + file, text);
             }
+            if (kind == "out-nocount")
+                fx.folder.writeFile("outside/" + file, "[Setting]\nMap_0=132\nDataL_0=" + value.toUtf8() + "\n");
             if (kind == "out-ro")
                 QFile(out + '/' + file).setPermissions(QFile::ReadOwner);
             if (kind == "button") {

@@ -172,6 +172,10 @@
         <translation>TOO MANY MACROS TO BE CREATE!</translation>
     </message>
     <message>
+        <source>The file is not a macro file.</source>
+        <translation>The file is not a macro file.</translation>
+    </message>
+    <message>
         <source>A macro without a delay holds at most 40 rows.</source>
         <translation>A macro without a delay holds at most 40 rows.</translation>
     </message>

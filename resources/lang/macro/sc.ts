@@ -172,6 +172,10 @@
         <translation>宏数量已达上限，无法创建！</translation>
     </message>
     <message>
+        <source>The file is not a macro file.</source>
+        <translation>此文件不是宏文件。</translation>
+    </message>
+    <message>
         <source>A macro without a delay holds at most 40 rows.</source>
         <translation>不含延迟的宏最多只能有 40 行。</translation>
     </message>

@@ -172,6 +172,10 @@
         <translation>巨集數量已達上限，無法建立！</translation>
     </message>
     <message>
+        <source>The file is not a macro file.</source>
+        <translation>此檔案不是巨集檔案。</translation>
+    </message>
+    <message>
         <source>A macro without a delay holds at most 40 rows.</source>
         <translation>不含延遲的巨集最多只能有 40 行。</translation>
     </message>
