@@ -27,6 +27,20 @@ int lockedRead(quint8 *reply)
     return readStatusReply(handle, reply, ReadTimeout);
 }
 
+constexpr quint8 BatteryReply = 'H';
+constexpr quint8 StatusReply = 'I';
+
+// Bytes 4-7 carry the news of both kinds; byte 10 of a shorter 'H' reply reads as 0.
+constexpr int ShortestReply = 8;
+
+// The kind of a reply of n bytes; 0 for another kind or a reply cut short.
+quint8 replyKind(const quint8 *reply, int n)
+{
+    if (n < ShortestReply || (reply[3] != BatteryReply && reply[3] != StatusReply))
+        return 0;
+    return reply[3];
+}
+
 } // namespace
 
 QuorGetBatteryThread::QuorGetBatteryThread() = default;
@@ -78,7 +92,7 @@ void QuorGetBatteryThread::requestTurn()
     } else {
         qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", reply[0], reply[1], reply[2], reply[3], reply[4],
                reply[5], reply[6], reply[7]);
-        if (reply[3] == 'H')
+        if (replyKind(reply, n) == BatteryReply)
             handleBatteryReply(reply);
     }
     m_iCounter = 2;
@@ -91,14 +105,16 @@ void QuorGetBatteryThread::readTurn()
     if (isStopping())
         return;
     quint8 reply[VendorReportSize] = {};
-    if (lockedRead(reply) < 0) {
+    const int n = lockedRead(reply);
+    if (n < 0) {
         qDebug("Unable to read a feature report 1.\n");
         pause(AfterFailurePause);
         return;
     }
-    if (reply[3] == 'I')
+    const quint8 kind = replyKind(reply, n);
+    if (kind == StatusReply)
         emit RefreshStatus(reply[4], reply[5], reply[6], reply[7]);
-    else if (reply[3] == 'H')
+    else if (kind == BatteryReply)
         handleBatteryReply(reply);
     pause(AfterReadPause);
 }

@@ -74,7 +74,8 @@ private slots:
     }
 
     // Device-side changes arrive as 'I' replies in the read turns; other input on the
-    // shared path is skipped.
+    // shared path is skipped, and so are replies cut short before byte 8 (their missing
+    // bytes would name profile 0, stage 0 or a mouse that is off).
     void statusRepliesInReadTurns()
     {
         DeviceFixture fx;
@@ -82,13 +83,17 @@ private slots:
         QSignalSpy status(&thread, &QuorGetBatteryThread::RefreshStatus);
         QSignalSpy battery(&thread, &QuorGetBatteryThread::RefreshBatteryStatus);
         QVERIFY(thread.runTurn());
+        for (const char *hex : {"0500fa4902", "0500fa48f20301"}) {
+            fx.mouse().sendInputReport(FakeLink::Receiver, QByteArray::fromHex(hex));
+            QVERIFY(thread.runTurn());
+        }
         fx.mouse().sendMouseInput(FakeLink::Receiver);
         fx.mouse().sendStatusReply(FakeLink::Receiver, 2, 3, 4, 5);
         QVERIFY(thread.runTurn());
         QCOMPARE(status.count(), 1);
         QCOMPARE(args(status[0]), QList<int>({2, 3, 4, 5}));
         QCOMPARE(battery.count(), 1);
-        QCOMPARE(thread.turnCounter(), 3);
+        QCOMPARE(thread.turnCounter(), 5);
     }
 
     void statusReplyInTheRequestTurnIsOnlyLogged()
