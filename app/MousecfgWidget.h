@@ -196,6 +196,7 @@ private:
     void importProfile();
     void saveConfiguration();
     void loadConfiguration();
+    bool factoryProfileUsable();
     void resetProfile();
     void resetAllProfiles();
     void confirmAndClose();

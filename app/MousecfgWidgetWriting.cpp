@@ -5,6 +5,7 @@
 #include "storage/ConfigExport.h"
 #include "storage/ConfigIni.h"
 #include "storage/FileCopy.h"
+#include "storage/ModelDescriptor.h"
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileList.h"
 #include "storage/ProfileNames.h"
@@ -268,8 +269,19 @@ void MousecfgWidget::loadConfiguration()
     writeToMouse(true);
 }
 
+// A factory profile that yields no key would reset to a profile without a click.
+bool MousecfgWidget::factoryProfileUsable()
+{
+    if (factoryProfileReadable())
+        return true;
+    showMessage(OneButton, "The factory profile could not be read.");
+    return false;
+}
+
 void MousecfgWidget::resetProfile()
 {
+    if (!factoryProfileUsable())
+        return;
     if (showMessage(TwoButtons, "Are you sure you want reset this profile?") != QDialog::Accepted)
         return;
     const int current = safeProfileIndex(workingSettings.currentProfile);
@@ -283,6 +295,8 @@ void MousecfgWidget::resetProfile()
 
 void MousecfgWidget::resetAllProfiles()
 {
+    if (!factoryProfileUsable())
+        return;
     if (showMessage(TwoButtons, "Are you sure you want reset all profiles?") != QDialog::Accepted)
         return;
     initSettingsBlock(workingSettings);

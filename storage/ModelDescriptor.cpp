@@ -34,6 +34,27 @@ int unmaskedButtonCount(const IniFile &ini)
     return descriptorInt(ini, QStringLiteral("ButtonCount")) ^ descriptorInt(ini, QStringLiteral("MouseDpi"));
 }
 
+// Reads descriptor keys and notes whether any of them is in the file.
+class DescriptorReader
+{
+public:
+    explicit DescriptorReader(const QString &path) : m_ini(path) {}
+    qint64 number(const QString &k) { return note(k) ? m_ini.number(k) : 0; }
+    QString text(const QString &k) { return note(k) ? m_ini.text(k) : QString(); }
+    QColor color(const QString &k) { return note(k) ? m_ini.color(k) : QColor(); }
+    bool found() const { return m_found; }
+
+private:
+    bool note(const QString &k)
+    {
+        const bool present = m_ini.value(k).isValid();
+        m_found = m_found || present;
+        return present;
+    }
+    const IniFile m_ini;
+    bool m_found = false;
+};
+
 void readMatrix(const IniFile &ini, const char *tail, quint8 *matrix)
 {
     for (int i = 0; i < MatrixSize; ++i)
@@ -113,8 +134,8 @@ int modelShowSleep()
 int loadModelDefaults(ModelDescriptor &d)
 {
     if (!fileExists(modelDescriptorPath()))
-        return -1;
-    IniFile ini(modelDescriptorPath());
+        return ModelDefaultsMissing;
+    DescriptorReader ini(modelDescriptorPath());
     auto number = [&ini](const QString &text) { return ini.number(key(text)); };
     auto text = [&ini](const QString &t) { return ini.text(key(t)); };
     d.dpi = quint8(number(QStringLiteral("dpi")));
@@ -151,7 +172,13 @@ int loadModelDefaults(ModelDescriptor &d)
         e.bright = qint32(ini.number(indexed("LedMode/LED_MODE_", m, "_bright")));
         e.breath = qint32(ini.number(indexed("LedMode/LED_MODE_", m, "_breath")));
     }
-    return 0;
+    return ini.found() ? ModelDefaultsRead : ModelDefaultsUnreadable;
+}
+
+bool factoryProfileReadable()
+{
+    ModelDescriptor descriptor;
+    return loadModelDefaults(descriptor) != ModelDefaultsUnreadable;
 }
 
 // Each character at or above 256 becomes 0; below a key of 256 it is XORed with the

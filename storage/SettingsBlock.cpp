@@ -96,7 +96,7 @@ void resetProfileToDefaults(ProfileRecord &record)
     record.accelenable = 1;
     record.acee = 1;
     ModelDescriptor descriptor;
-    if (loadModelDefaults(descriptor) == -1)
+    if (loadModelDefaults(descriptor) == ModelDefaultsMissing)
         builtInDefaults(record);
     else
         descriptorDefaults(record, descriptor);

@@ -16,7 +16,13 @@
 #include <QSlider>
 
 namespace {
-enum Button { Import = 5, ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
+enum Button { Import = 5, Reset = 6, ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
+
+QByteArray readFileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 }
 
 class TestWriting : public QObject
@@ -120,6 +126,11 @@ private slots:
         QTest::newRow("configuration imported") << "conf" << int(Import) << "The file is not a profile file." << false;
         QTest::newRow("configuration cut short") << "cut" << int(Load) << "The file is not a complete configuration file."
                                                  << false;
+        // A factory profile that yields no key would reset to a profile without a left click.
+        const QString factory = QStringLiteral("The factory profile could not be read.");
+        QTest::newRow("factory profile empty") << "factory empty" << int(Reset) << factory << false;
+        QTest::newRow("factory profile cut short") << "factory cut" << int(ResetAll) << factory << false;
+        QTest::newRow("factory profile a folder") << "factory folder" << int(Reset) << factory << false;
     }
     void failuresAreShown()
     {
@@ -146,7 +157,13 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.resize(file.readAll().indexOf("[PROFILE_4]")));
         }
+        if (fault.startsWith("factory")) {
+            QFile file(modelDescriptorPath());
+            QVERIFY(fault == "factory folder" ? file.remove() && QDir().mkpath(file.fileName())
+                                              : file.open(QIODevice::ReadWrite) && file.resize(fault == "factory cut" ? 10 : 0));
+        }
         const SettingsBlock before = workingSettings;
+        const QByteArray slotFile = readFileBytes(profileFilePath("Profile 1"));
         writeConfigDiff(1);
         mouse.clearLog();
         if (fault == "write")
@@ -161,8 +178,10 @@ private slots:
         QVERIFY(fault != "off" || !mouse.commandSequence().contains(char(0x46)));
         // OK hides the window whatever the outcome.
         QCOMPARE(window.isMinimized() || window.isHidden(), button == Ok);
-        if (button == Load || button == Import)
+        if (button != Apply && button != Ok)
             QVERIFY(workingSettings.names == before.names && detectSettingsChanges(workingSettings, before) == 0);
+        if (fault.startsWith("factory"))
+            QCOMPARE(readFileBytes(profileFilePath("Profile 1")), slotFile);
     }
 
     // Escape and close leave the busy dialog up; status news and a quit wait for the thread.

@@ -88,6 +88,10 @@
         <translation>The file is not a complete configuration file.</translation>
     </message>
     <message>
+        <source>The factory profile could not be read.</source>
+        <translation>The factory profile could not be read.</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>The file could not be saved.</translation>
     </message>

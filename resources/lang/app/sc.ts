@@ -88,6 +88,10 @@
         <translation>此文件不是完整的设置文件。</translation>
     </message>
     <message>
+        <source>The factory profile could not be read.</source>
+        <translation>无法读取出厂配置文件。</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>无法保存文件。</translation>
     </message>

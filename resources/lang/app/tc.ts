@@ -88,6 +88,10 @@
         <translation>此檔案不是完整的組態檔。</translation>
     </message>
     <message>
+        <source>The factory profile could not be read.</source>
+        <translation>無法讀取原廠設定檔。</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>無法儲存檔案。</translation>
     </message>
