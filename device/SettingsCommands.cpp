@@ -83,7 +83,8 @@ quint8 sendGeneralSettings(const SettingsBlock &block)
     data[9] = 0x01;
     data[10] = 0x01;
     data[16] = 0x1F;
-    data[17] = current.dpi;
+    // A stored stage the model lacks goes out as stage 0.
+    data[17] = current.dpi < dpiStageCountToSend() ? current.dpi : quint8(0);
     data[18] = deviceLedMode(current.LedMode);
     if (quint8 r = sendDataPackets(CmdGeneralSettings, 0, data, sizeof data, sizeof data))
         return r;

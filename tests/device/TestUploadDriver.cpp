@@ -131,14 +131,21 @@ private slots:
     {
         QTest::addColumn<QString>("product");
         QTest::addColumn<int>("lightingProfile");
-        QTest::newRow("lighting of the current profile") << QString(DeviceFixture::ProductName) << 3;
-        QTest::newRow("X642 lights profile 0") << QString("X642") << 0;
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<int>("sentStage");
+        const QString product(DeviceFixture::ProductName);
+        QTest::newRow("lighting of the current profile") << product << 3 << 2 << 2;
+        QTest::newRow("X642 lights profile 0") << QString("X642") << 0 << 2 << 2;
+        // A stored stage the model lacks (an imported or hand-edited file) goes out as stage 0.
+        QTest::newRow("stage at the model's count") << product << 3 << 4 << 0;
+        QTest::newRow("stage past eight") << product << 3 << 9 << 0;
     }
 
     void uploadWritesTheCurrentProfile()
     {
         QFETCH(QString, product);
         QFETCH(int, lightingProfile);
+        QFETCH(int, stage);
         DeviceFixture fx(3389, 6, 4);
         fx.writeMacro("first", keyRows(3));
         fx.writeMacro("second", keyRows(2));
@@ -154,11 +161,14 @@ private slots:
         p3.buttons[2].Fun = FunButtonOff;
         p3.LedSleepTime = 9;
         p3.ledModes[1].color = QColor(1, 2, 3);
+        p3.dpi = quint8(stage);
         workingSettings.currentProfile = 3;
         QCOMPARE(runUpload(true), quint8(0));
 
         const FakeMouseState s = fx.mouse().state();
         QCOMPARE(s.currentProfile(), quint8(3));
+        QTEST(int(s.activeDpiStage()), "sentStage");
+        QCOMPARE(int(workingSettings.profiles[3].dpi), stage);
         for (int i = 0; i < DpiStageCount; ++i)
             QCOMPARE(s.dpiFirstValue(i), quint16(200 + i));
         QCOMPARE(s.buttonEntry(1).toHex(), QByteArray("91000000"));

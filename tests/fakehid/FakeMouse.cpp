@@ -59,7 +59,7 @@ struct hid_device_
 int FakeProtocolErrors::total() const
 {
     return badChecksum + badSignature + lengthAbove25 + dataPastLength + followingWithoutFirst
-           + badEndPacket + badPhase + badAddress + badSize;
+           + badEndPacket + badPhase + badAddress + badSize + stagePastCount;
 }
 
 quint16 FakeMouseState::dpiFirstValue(int stage) const
@@ -683,6 +683,9 @@ void FakeMouse::applyTransfer(int command)
             target[i] = t.data[size_t(i)];
     }
     ++m_state.transfersApplied[size_t(command)];
+    if ((command == 1 || command == 2) && m_state.dpiStageCount() > 0
+        && m_state.activeDpiStage() >= m_state.dpiStageCount())
+        ++m_errors.stagePastCount;
 }
 
 void FakeMouse::queueReply(int link, QByteArray reply)

@@ -52,6 +52,7 @@ struct FakeProtocolErrors
                                    // 0xD1 away from address 0 or 0xD2 at address 0
     int badAddress = 0;            // data past the end of the table or memory written
     int badSize = 0;               // a vendor write of other than 33 bytes
+    int stagePastCount = 0;        // an active DPI stage at or past the stage count the mouse holds
     int total() const;
 };
 
