@@ -13,7 +13,6 @@
 #include <QWidget>
 
 #include <array>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -90,13 +89,10 @@ public:
 
     void sendOsdMessage(const QString &text);
 
-    // While a write to the mouse runs (the busy dialog), or one of the window's message
-    // boxes or file dialogs is open, device events, status news and warnings wait: work
-    // handed here runs at once, or in order once the upload thread has ended and the
-    // command that opened the dialog has returned.
+    // While a write to the mouse runs (the busy dialog) or any modal dialog of the
+    // program is open, device events, status news, warnings and a quit wait in the
+    // modal gate (widgets/ModalGate).
     bool isWriting() const { return m_bWriting; }
-    bool isBusy() const { return m_iNestedLoops > 0; }
-    void runWhenIdle(std::function<void()> work);
 
 public slots:
     void showOrWarn();
@@ -184,10 +180,8 @@ private:
     std::vector<DispatchRow> dispatchRows();
     // The write sequence: the busy dialog stays open until the upload thread has ended.
     void writeToMouse(bool sendAll);
+    // Queues the work in the modal gate while a dialog is open (true).
     bool deferWhileBusy(std::function<void()> work);
-    // Runs one of the window's own nested event loops (a dialog's exec()).
-    int runNested(const std::function<int()> &loop);
-    void runDeferredWork();
     // A message box of the window; the text is translated in the context QObject.
     enum MessageType { TwoButtons = 1, OneButton = 2 };
     int showMessage(int type, const char *text);
@@ -310,9 +304,6 @@ private:
 
     // Writing.
     bool m_bWriting = false;
-    int m_iNestedLoops = 0;
-    bool m_bQuitPending = false;
-    std::deque<std::function<void()>> m_deferred;
 
     // The last battery status shown: redrawn by retranslateUi.
     std::array<quint8, 3> m_lastBattery{};

@@ -7,6 +7,7 @@
 #include "platform/Sleep.h"
 #include "storage/ProfileFiles.h"
 #include "storage/Theme.h"
+#include "widgets/ModalGate.h"
 #include "widgets/QuorAction.h"
 #include "widgets/QuorMessageBox.h"
 #include "widgets/QuorPushButton.h"
@@ -250,7 +251,7 @@ void MousecfgWidget::warnReceiverRemoved()
     QuorMessageBox box(4, QString(), QObject::tr("Warning"), QObject::tr("Dongle Disconnect!"), this, true,
                        Qt::FramelessWindowHint);
     box.setDevicePresentProbe(receiverVendorListed);
-    runNested([&box] { return box.exec(); });
+    ModalGate::exec(box);
 }
 
 // Takes over a mouse that arrived while none was connected; nothing when it has

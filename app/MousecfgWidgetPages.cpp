@@ -10,6 +10,7 @@
 #include "storage/ConfigIni.h"
 #include "storage/ModelDescriptor.h"
 #include "storage/SettingsBlock.h"
+#include "widgets/ModalGate.h"
 #include "widgets/QuorMessageBox.h"
 #include "widgets/QuorPushButton.h"
 #include "widgets/SkinPaths.h"
@@ -125,7 +126,7 @@ void MousecfgWidget::slotPopOneClickBox()
     QuorMessageBox box(2, QString(), QObject::tr("Warning"),
                        QObject::tr("AT LEAST ONE CLICK FUNCTION TO BE RETAINED."), this, false,
                        Qt::FramelessWindowHint);
-    box.exec();
+    ModalGate::exec(box);
 }
 
 // Hovering one of the page's front buttons lights its place on the mouse picture.

@@ -97,6 +97,7 @@ void MousecfgWidget::showOrWarn()
                        this, true, Qt::FramelessWindowHint);
     box.setDevicePresentProbe([this] { return m_bDevicePresent != 0; });
     m_warningBox = &box;
+    // Outside the modal gate: the arrival of a mouse must reach the window and close it.
     const int result = box.exec();
     m_warningBox = nullptr;
     if (result == QDialog::Accepted && m_iConnectedCount == 0)

@@ -10,16 +10,16 @@
 #include "storage/ProfileList.h"
 #include "storage/ProfileNames.h"
 #include "storage/SettingsBlock.h"
+#include "widgets/FileDialogs.h"
+#include "widgets/ModalGate.h"
 #include "widgets/QuorMessageBox.h"
 #include "widgets/QuorProcessDialog.h"
 #include "widgets/QuorPushButton.h"
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QTimer>
 
 namespace {
 constexpr int ExportButton = 4, ImportButton = 5, ResetButton = 6, AddButton = 7, DeleteButton = 8,
@@ -93,7 +93,7 @@ void MousecfgWidget::writeToMouse(bool sendAll)
     thread.setSendAll(sendAll);
     connect(&thread, &QuorProcessThread::DoProcessDlg, &dialog, &QuorProcessDialog::slotProcessDlg);
     m_bWriting = true;
-    const int shown = runNested([&] {
+    const int shown = ModalGate::run([&] {
         thread.start(QThread::InheritPriority);
         const int result = dialog.exec();
         // A quit from outside ends every event loop; the thread still needs this one for
@@ -111,51 +111,17 @@ void MousecfgWidget::writeToMouse(bool sendAll)
         if (!thread.settingsSaved())
             showMessage(OneButton, "The settings could not be saved.");
     }
-    if (m_bQuitPending) {
-        m_bQuitPending = false;
-        QCoreApplication::quit();
-    }
-}
-
-void MousecfgWidget::runWhenIdle(std::function<void()> work)
-{
-    if (!deferWhileBusy(work))
-        work();
 }
 
 bool MousecfgWidget::deferWhileBusy(std::function<void()> work)
 {
-    if (!isBusy())
-        return false;
-    m_deferred.push_back(std::move(work));
-    return true;
+    return ModalGate::defer(this, std::move(work));
 }
 
-int MousecfgWidget::runNested(const std::function<int()> &loop)
-{
-    ++m_iNestedLoops;
-    const int result = loop();
-    // What waited runs once the command that opened the loop has returned.
-    if (--m_iNestedLoops == 0 && !m_deferred.empty())
-        QTimer::singleShot(0, this, &MousecfgWidget::runDeferredWork);
-    return result;
-}
-
-// One at a time: work that opens a dialog of its own leaves the rest for afterwards.
-void MousecfgWidget::runDeferredWork()
-{
-    while (!isBusy() && !m_deferred.empty()) {
-        std::function<void()> work = std::move(m_deferred.front());
-        m_deferred.pop_front();
-        work();
-    }
-}
-
+// A quit asked for while a dialog is open (a write, too) comes once it has closed.
 void MousecfgWidget::requestQuit()
 {
-    if (m_bWriting)
-        m_bQuitPending = true;
-    else
+    if (!deferWhileBusy([] { QCoreApplication::quit(); }))
         QCoreApplication::quit();
 }
 
@@ -163,18 +129,14 @@ int MousecfgWidget::showMessage(int type, const char *text)
 {
     QuorMessageBox box(type, QString(), QObject::tr("Warning"), QObject::tr(text), this, false,
                        Qt::FramelessWindowHint);
-    return runNested([&box] { return box.exec(); });
+    return ModalGate::exec(box);
 }
 
 QString MousecfgWidget::askFileName(bool save, const char *title, const char *filter)
 {
-    QString name;
-    runNested([&] {
-        name = save ? QFileDialog::getSaveFileName(this, tr(title), QString(), tr(filter))
-                    : QFileDialog::getOpenFileName(this, tr(title), QString(), tr(filter));
-        return 0;
-    });
-    return name;
+    const QStringList paths = runFileDialog(
+        {save ? FileDialogKind::SaveFile : FileDialogKind::OpenFile, this, tr(title), QString(), tr(filter)});
+    return paths.value(0);
 }
 
 // The profile file on disk is exported, not what the pages hold unsaved.

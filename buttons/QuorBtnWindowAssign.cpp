@@ -9,6 +9,7 @@
 #include "storage/KeyCodes.h"
 #include "storage/MacroFile.h"
 #include "storage/ModelDescriptor.h"
+#include "widgets/ModalGate.h"
 #include "widgets/QuorAction.h"
 #include "widgets/QuorMessageBox.h"
 #include "widgets/QuorPushButton.h"
@@ -99,7 +100,7 @@ QuorBtnWindow::Outcome QuorBtnWindow::assign(int fun, ButtonSlot &slot, QuorPush
         if (slotOf(button) == LeftButtonSlot) {
             QuorMessageBox box(2, QString(), QObject::tr("Warning"), QObject::tr("Left Button Can not be Gun Function."),
                                this, false, Qt::FramelessWindowHint);
-            box.exec();
+            ModalGate::exec(box);
             return Outcome::Stopped;
         }
         return assignMacroFile(FunGunFile, QObject::tr("GUNFILE SELECT"), slot, button);
@@ -117,7 +118,7 @@ QuorBtnWindow::Outcome QuorBtnWindow::assignSingleKey(ButtonSlot &slot, QuorPush
     QuorSingleKeyWindow dialog(this);
     if (slot.Fun == FunSingleKey)
         dialog.showStoredKey(slot.Res1);
-    if (dialog.exec() == QDialog::Accepted) {
+    if (ModalGate::exec(dialog) == QDialog::Accepted) {
         button->setCaption(functionText(FunSingleKey));
         slot.Res1 = dialog.keyCode();
         slot.Fun = FunSingleKey;
@@ -130,7 +131,7 @@ QuorBtnWindow::Outcome QuorBtnWindow::assignComboKey(ButtonSlot &slot, QuorPushB
     QuorComboKeyWindow dialog(this);
     if (slot.Fun == FunComboKey)
         dialog.showStoredCombo(slot.KeyInfo.data());
-    if (dialog.exec() != QDialog::Accepted)
+    if (ModalGate::exec(dialog) != QDialog::Accepted)
         return Outcome::Finished;
     button->setCaption(functionText(FunComboKey));
     slot.KeyInfo.fill(KeyStep());
@@ -155,7 +156,7 @@ QuorBtnWindow::Outcome QuorBtnWindow::assignFireKey(ButtonSlot &slot, QuorPushBu
     QuorFireKeyWindow dialog(this);
     if (slot.Fun == FunFireKey)
         dialog.loadRecord(slot);
-    if (dialog.exec() != QDialog::Accepted)
+    if (ModalGate::exec(dialog) != QDialog::Accepted)
         return Outcome::Finished;
     button->setCaption(functionText(FunFireKey));
     const quint8 mode = dialog.mode();
@@ -171,7 +172,7 @@ QuorBtnWindow::Outcome QuorBtnWindow::assignSniper(ButtonSlot &slot, QuorPushBut
     QuorSniperWindow dialog(this);
     if (slot.Fun == FunSniper)
         dialog.setValue(slot.Res1);
-    if (dialog.exec() == QDialog::Accepted) {
+    if (ModalGate::exec(dialog) == QDialog::Accepted) {
         button->setCaption(functionText(FunSniper));
         slot.Res1 = dialog.value();
         slot.Fun = FunSniper;
@@ -191,7 +192,7 @@ QuorBtnWindow::Outcome QuorBtnWindow::assignMacroFile(int code, const QString &t
     const int count = preset ? slot.LoopNumber : 1;
     const int mode = preset ? slot.Res1 : MacroLoopCount;
     QuorMacroSelect dialog(QString(), title, name, count, mode, this, Qt::FramelessWindowHint);
-    if (dialog.exec() != QDialog::Accepted) {
+    if (ModalGate::exec(dialog) != QDialog::Accepted) {
         if (name.isEmpty())
             return Outcome::Finished;
         button->setCaption(name);

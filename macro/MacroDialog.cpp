@@ -5,6 +5,7 @@
 #include "macro/QuorTreeItem.h"
 #include "macro/QuorTreeWidget.h"
 #include "storage/Theme.h"
+#include "widgets/ModalGate.h"
 #include "widgets/QuorAction.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorLineEdit.h"
@@ -602,5 +603,5 @@ int MacroDialog::showMessage(int type, const char *heading, const char *text)
 int MacroDialog::showMessageText(int type, const char *heading, const QString &text)
 {
     QuorMessageBox box(type, QString(), QObject::tr(heading), text, this, false, Qt::FramelessWindowHint);
-    return box.exec();
+    return ModalGate::exec(box);
 }

@@ -6,6 +6,7 @@
 #include "storage/AppFolder.h"
 #include "storage/MacroFolder.h"
 #include "widgets/FileDialogs.h"
+#include "widgets/ModalGate.h"
 #include "widgets/QuorLineEdit.h"
 #include "widgets/QuorPushButton.h"
 #include "widgets/UiScale.h"
@@ -288,7 +289,7 @@ void MacroDialog::gunSet()
     if (refuseWhenListFull())
         return;
     QuorGunsetDialog dialog(this, uiScale(), Qt::FramelessWindowHint);
-    if (dialog.exec() != QDialog::Accepted)
+    if (ModalGate::exec(dialog) != QDialog::Accepted)
         return;
     const QString name = freeMacroName(dialog.fileName());
     qDebug() << macroFilePath(name);

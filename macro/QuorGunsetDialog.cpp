@@ -3,6 +3,7 @@
 #include "macro/MacroRows.h"
 #include "macro/QuorListItem.h"
 #include "storage/Theme.h"
+#include "widgets/ModalGate.h"
 #include "widgets/QuorAction.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorMessageBox.h"
@@ -122,7 +123,7 @@ void QuorGunsetDialog::accept()
 void QuorGunsetDialog::warn(const char *text)
 {
     QuorMessageBox box(2, QString(), QObject::tr("Warning"), QObject::tr(text), this, false, Qt::FramelessWindowHint);
-    box.exec();
+    ModalGate::exec(box);
 }
 
 void QuorGunsetDialog::OnYesClick()

@@ -5,6 +5,7 @@
 #include "pages/QuorColorArea.h"
 #include "storage/ModelDescriptor.h"
 #include "storage/Theme.h"
+#include "widgets/ModalGate.h"
 #include "widgets/QuorAction.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorPushButton.h"
@@ -309,7 +310,7 @@ void QuorColorWindow::color_clicked()
     const int effect = record->LedMode;
     QPointer<QuorColorArea> dialog = new QuorColorArea(this, m_scale);
     dialog->setColor(values->color);
-    const int result = dialog->exec();
+    const int result = ModalGate::exec(*dialog);
     if (!dialog)
         return;
     const QColor chosen = dialog->color();

@@ -1,5 +1,7 @@
 #include "widgets/FileDialogs.h"
 
+#include "widgets/ModalGate.h"
+
 #include <QFileDialog>
 
 namespace {
@@ -13,14 +15,8 @@ QStringList nonEmpty(const QString &path)
 {
     return path.isEmpty() ? QStringList() : QStringList{path};
 }
-}
 
-void setFileDialogForTests(FileDialogFunction answer)
-{
-    testAnswer() = std::move(answer);
-}
-
-QStringList runFileDialog(const FileDialogRequest &r)
+QStringList askPaths(const FileDialogRequest &r)
 {
     if (testAnswer())
         return testAnswer()(r);
@@ -35,4 +31,21 @@ QStringList runFileDialog(const FileDialogRequest &r)
         return nonEmpty(QFileDialog::getExistingDirectory(r.parent, r.caption, r.path, QFileDialog::ShowDirsOnly));
     }
     return {};
+}
+}
+
+void setFileDialogForTests(FileDialogFunction answer)
+{
+    testAnswer() = std::move(answer);
+}
+
+// A test's answer counts as an open dialog too.
+QStringList runFileDialog(const FileDialogRequest &r)
+{
+    QStringList paths;
+    ModalGate::run([&] {
+        paths = askPaths(r);
+        return 0;
+    });
+    return paths;
 }

@@ -7,8 +7,9 @@
 
 class QWidget;
 
-// The program's file dialogs. Each call shows the real QFileDialog unless a test has
-// put its own answer in place; an empty answer means the dialog was cancelled.
+// The program's file dialogs, run through the modal gate. Each call shows the real
+// QFileDialog unless a test has put its own answer in place; an empty answer means
+// the dialog was cancelled.
 enum class FileDialogKind { OpenFile, OpenFiles, SaveFile, Directory };
 
 struct FileDialogRequest

@@ -1,15 +1,12 @@
 #pragma once
 
 #include "tests/common/ModalRunner.h"
+#include "widgets/FileDialogs.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorMessageBox.h"
 #include "widgets/QuorProcessDialog.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 
@@ -17,10 +14,9 @@
 
 // Answers the modal dialogs that come up while a click runs, as a user would: message
 // boxes get the confirming answer (their texts are kept), a file dialog gets the next
-// path typed in (or is cancelled when none is left), a question about replacing a file
-// gets yes; the busy dialog is left to close by itself. `onModal` runs in each dialog
-// as it comes up.
-// Answers go through the event loop, never from inside the poll.
+// path (or is cancelled when none is left); the busy dialog is left to close by itself.
+// `onModal` runs in each dialog as it comes up, `onFileDialog` in each file dialog
+// before its answer. Dialog answers go through the event loop, never from inside the poll.
 class ModalScript : public QObject
 {
 public:
@@ -28,9 +24,16 @@ public:
     {
         connect(&m_poll, &QTimer::timeout, this, &ModalScript::look);
         m_poll.start(5);
+        setFileDialogForTests([this](const FileDialogRequest &request) {
+            if (onFileDialog)
+                onFileDialog(request);
+            return m_paths.isEmpty() ? QStringList() : QStringList{m_paths.takeFirst()};
+        });
     }
+    ~ModalScript() override { setFileDialogForTests({}); }
 
     std::function<void(QWidget *)> onModal;
+    std::function<void(const FileDialogRequest &)> onFileDialog;
     QStringList messages;
     int busyDialogs = 0;
 
@@ -49,14 +52,6 @@ private:
         } else if (auto *box = qobject_cast<QuorMessageBox *>(modal)) {
             messages << box->messageLabel()->caption();
             QTimer::singleShot(0, box, &QDialog::accept);
-        } else if (auto *question = qobject_cast<QMessageBox *>(modal)) {
-            QTimer::singleShot(0, question, [question] { question->button(QMessageBox::Yes)->click(); });
-        } else if (auto *files = qobject_cast<QFileDialog *>(modal)) {
-            const QString path = m_paths.isEmpty() ? QString() : m_paths.takeFirst();
-            QTimer::singleShot(0, files, [files, path] {
-                files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-                path.isEmpty() ? files->reject() : static_cast<QDialog *>(files)->accept();
-            });
         }
     }
 

@@ -1,9 +1,21 @@
+#include "tests/app/ModalScript.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/buttons/ButtonPageFixture.h"
 #include "tests/common/TestMain.h"
 #include "tests/common/TestNotificationBus.h"
 
 #include "platform/DesktopNotifier.h"
 #include "storage/SensorDpi.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+
+namespace {
+int storedProfileId()
+{
+    return QSettings(configIniPath(), QSettings::IniFormat).value("Config/ProfileID").toInt();
+}
+}
 
 class TestStatusNews : public QObject
 {
@@ -51,6 +63,58 @@ private slots:
         QCOMPARE((QVector<int>{workingSettings.currentProfile, record.dpi, record.pollrate}), expected);
         QCOMPARE(int(probe.ratePanel()->profileData().pollrate), expected[2]);
         QCOMPARE(int(probe.dpiPage()->profileData().dpi), expected[1]);
+    }
+
+    // While a page's dialog or a file dialog is open, a profile switch on the mouse
+    // changes nothing; once it has closed the switch is shown, stored and announced once.
+    void newsWaitForAnOpenDialog_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("colour dialog") << "colour";
+        QTest::newRow("key dialog") << "key";
+        QTest::newRow("file dialog") << "file";
+    }
+    void newsWaitForAnOpenDialog()
+    {
+        QFETCH(QString, dialog);
+        TestNotificationBus bus;
+        QVERIFY(bus.isReady());
+        DesktopNotifier::setBusForTests(TestNotificationBus::ClientConnection);
+        WindowFixture fixture;
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        QSignalSpy news(probe.batteryControl(), &BatteryThreadControl::RefreshStatus);
+        const ProfileRecord &second = workingSettings.profiles[1];
+        bool unchanged = false;
+        auto whileOpen = [&] {
+            FakeMouse::instance().sendStatusReply(FakeLink::Receiver, 1, second.dpi, second.pollrate, 0);
+            unchanged = news.wait(5000);
+            QTest::qWait(50);
+            unchanged = unchanged && workingSettings.currentProfile == 0 && probe.nameEdit()->text() == "Profile 1"
+                        && probe.lightingPage()->record() == &workingSettings.profiles[0]
+                        && bus.calls().isEmpty() && storedProfileId() == 0;
+        };
+        const auto closeAfter = [&](QWidget *open) {
+            whileOpen();
+            open->close();
+        };
+        if (dialog == "colour") {
+            QVERIFY(runModal([&] { QTest::mouseClick(probe.lightingPage()->colorSwatch(), Qt::LeftButton); },
+                             closeAfter));
+        } else if (dialog == "key") {
+            QVERIFY(chooseEntry(*probe.buttonPage(), 1, {"Advance", "SINGLE KEY"}, closeAfter));
+        } else {
+            ModalScript script;
+            script.onFileDialog = [&](const FileDialogRequest &) { whileOpen(); };
+            click(probe.button(4)); // export
+        }
+        QVERIFY(unchanged);
+        QTRY_COMPARE(int(workingSettings.currentProfile), 1);
+        QTest::qWait(100);
+        DesktopNotifier::setBusForTests(QString());
+        QCOMPARE(bus.summaries(), QStringList{"Profile 2"});
+        QCOMPARE(probe.nameEdit()->text(), QStringLiteral("Profile 2"));
+        QCOMPARE(probe.lightingPage()->record(), &workingSettings.profiles[1]);
+        QCOMPARE(storedProfileId(), 1);
     }
 
     // The level of the battery word, nothing on the cable; a language change keeps what

@@ -4,6 +4,7 @@
 #include "buttons/QuorBtnWindow.h"
 #include "macro/MacroDialog.h"
 #include "device/BatteryThreadControl.h"
+#include "pages/DefaultColorArea.h"
 #include "pages/QuorColorWindow.h"
 #include "pages/QuorDPIWindow.h"
 #include "pages/QuorPointSpeed.h"
@@ -52,6 +53,7 @@ struct MousecfgWidgetProbe
     int langIndex() const { return w.m_iLangIndex; }
     bool translatorInstalled() const { return w.m_translator && !w.m_translator->isEmpty(); }
     bool batteryThreadRunning() const { return w.m_batteryControl->isBatteryThreadRunning(); }
+    BatteryThreadControl *batteryControl() const { return w.m_batteryControl; }
     void setFrontView(bool front) { w.m_bFrontView = front; }
     QuorDPIWindow *dpiPage() const { return w.m_dpiWindow; }
     QuorPointSpeed *speedPanel() const { return w.m_pointSpeed; }
