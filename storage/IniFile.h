@@ -16,7 +16,7 @@ struct stat;
 constexpr qint64 MaxIniFileSize = 16 * 1024 * 1024;
 
 // Every INI file of the program is opened through this class. It reads and
-// writes the text of Qt's INI format (UTF-8) with the parser of IniText.h, so a
+// writes the text of Qt's INI format with the code of IniText.h, so a
 // damaged or foreign value reads as missing while the rest of the file reads
 // normally, and the next write drops it. Only a regular file is read or written:
 // anything else, or a file too large to be ours, reads as empty and every write

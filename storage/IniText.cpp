@@ -490,31 +490,6 @@ void appendHexEscape(QByteArray &out, uint ch)
     out += QByteArray::number(ch, 16);
 }
 
-// One character as UTF-8; a surrogate pair is joined, a lone surrogate dropped
-// as Qt drops it. Returns the number of characters used.
-int appendUtf8Char(QByteArray &out, const QChar *u, int left)
-{
-    const uint ch = u[0].unicode();
-    if (ch < 0x80) {
-        out += char(ch);
-    } else if (ch < 0x800) {
-        out += char(0xC0 | (ch >> 6));
-        out += char(0x80 | (ch & 0x3F));
-    } else if (!QChar::isSurrogate(ch)) {
-        out += char(0xE0 | (ch >> 12));
-        out += char(0x80 | ((ch >> 6) & 0x3F));
-        out += char(0x80 | (ch & 0x3F));
-    } else if (QChar::isHighSurrogate(ch) && left > 1 && u[1].isLowSurrogate()) {
-        const uint code = QChar::surrogateToUcs4(u[0], u[1]);
-        out += char(0xF0 | (code >> 18));
-        out += char(0x80 | ((code >> 12) & 0x3F));
-        out += char(0x80 | ((code >> 6) & 0x3F));
-        out += char(0x80 | (code & 0x3F));
-        return 2;
-    }
-    return 1;
-}
-
 // Printable ASCII that needs neither escapes nor quotes.
 bool isPlainText(const QString &text)
 {
@@ -528,13 +503,15 @@ bool isPlainText(const QString &text)
     });
 }
 
+// A value as Qt writes it with no codec set: control characters and every UTF-16
+// unit from 0x7F up as "\x" escapes (a hex digit right after one is escaped too),
+// so the text is ASCII and reads back the same in any Qt program.
 void appendEscapedText(QByteArray &out, const QString &text)
 {
     if (isPlainText(text)) {
         appendAscii(out, text.unicode(), text.size());
         return;
     }
-    const bool utf8 = !text.startsWith(QLatin1String("@ByteArray(")) && !text.startsWith(QLatin1String("@Variant("));
     bool quotes = false;
     bool escapeNextIfDigit = false;
     const int start = out.size();
@@ -564,11 +541,9 @@ void appendEscapedText(QByteArray &out, const QString &text)
             out += char(ch);
             break;
         default:
-            if (ch <= 0x1F || (ch >= 0x7F && !utf8)) {
+            if (ch <= 0x1F || ch >= 0x7F) {
                 appendHexEscape(out, ch);
                 escapeNextIfDigit = true;
-            } else if (utf8) {
-                i += appendUtf8Char(out, u + i, n - i) - 1;
             } else {
                 out += char(ch);
             }

@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QSettings>
 
-// The text of Qt's INI format (UTF-8), read and written by our own code.
+// The text of Qt's INI format, read and written by our own code. Values are read
+// as Qt reads them, except that raw bytes from 0x80 up are taken as UTF-8 (Qt with
+// no codec takes them as Latin-1), so files of earlier builds keep their texts.
 //
 // Reading decodes numbers and texts (they stay strings, as Qt gives them),
 // lists, byte arrays, geometry and colours. Stream data of any other type, a
@@ -19,7 +21,7 @@ using IniSections = QMap<QString, QByteArray>;
 IniSections splitIniSections(const QByteArray &data);
 void parseIniSection(const QString &prefix, const QByteArray &body, QSettings::SettingsMap &map);
 
-// Writes the keys in Qt's order and with Qt's escapes, so Qt's INI reader reads
-// them and the bytes equal what Qt writes (texts outside the BMP are kept as
-// UTF-8, where Qt would drop them).
+// Writes the keys in Qt's order and with Qt's escapes: the bytes equal what Qt's
+// QSettings writes with no codec set (every character from 0x7F up escaped, a
+// character outside the BMP as its two surrogates), so any Qt program reads them.
 QByteArray iniText(const QSettings::SettingsMap &map);

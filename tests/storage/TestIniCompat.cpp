@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSettings>
@@ -11,15 +12,32 @@
 #include <QTest>
 #include <QTextCodec>
 
+#include <algorithm>
 #include <iterator>
 
-// Our INI text against Qt's own INI format: the same keys give the same bytes, and
-// what Qt reads from a file we read too.
+// Our INI text against Qt's own INI format as the program's files use it, with no
+// codec set: the same keys give the same bytes, and what Qt reads from a file we
+// read too.
 namespace {
 QByteArray fileBytes(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool isAscii(const QByteArray &bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+
+// Qt with no codec reads raw bytes from 0x80 up as Latin-1, we read them as UTF-8
+// (files of earlier builds hold such text); a file that holds any is compared with
+// Qt reading UTF-8. Every section is parsed here, under that codec.
+void readAsWeDo(QSettings &qt, const QByteArray &bytes)
+{
+    if (!isAscii(bytes))
+        qt.setIniCodec("UTF-8");
+    qt.allKeys();
 }
 
 // Qt keeps what it read or wrote of a file while the file's size and time look the
@@ -32,7 +50,7 @@ QSettings::SettingsMap qtRead(const QString &path)
     if (!QFile::copy(path, copy))
         return {};
     QSettings qt(copy, QSettings::IniFormat);
-    qt.setIniCodec(QTextCodec::codecForName("UTF-8"));
+    readAsWeDo(qt, fileBytes(copy));
     QSettings::SettingsMap map;
     for (const QString &key : qt.allKeys())
         map.insert(key, qt.value(key));
@@ -44,7 +62,6 @@ QByteArray qtWrite(const QString &path, const QSettings::SettingsMap &map)
     QFile::remove(path);
     {
         QSettings qt(path, QSettings::IniFormat);
-        qt.setIniCodec(QTextCodec::codecForName("UTF-8"));
         for (auto it = map.cbegin(); it != map.cend(); ++it)
             qt.setValue(it.key(), it.value());
     }
@@ -53,11 +70,17 @@ QByteArray qtWrite(const QString &path, const QSettings::SettingsMap &map)
 
 QString randomText(QRandomGenerator &rng, int maxLength)
 {
-    static const QString pool = QString::fromUtf8("aZ09 _-./@,;=\"\\%#()[]\t\n\r\x01\x7f\xc3\xbc\xe4\xb8\xad");
+    // A character outside the BMP stays whole; a lone surrogate is a unit of its own.
+    static const QStringList pool = [] {
+        QStringList p;
+        for (QChar c : QString::fromUtf8("aZ09 _-./@,;=\"\\%#()[]\t\n\r\x01\x7f\xc3\xbc\xe4\xb8\xad"))
+            p << c;
+        return p << QString::fromUtf8("\xF0\x9F\x98\x80") << QString(QChar(0xDE00));
+    }();
     QString s;
     const int n = rng.bounded(maxLength + 1);
     for (int i = 0; i < n; ++i)
-        s += rng.bounded(20) == 0 ? QChar(0) : pool.at(rng.bounded(pool.size()));
+        s += rng.bounded(20) == 0 ? QString(QChar(0)) : pool.at(rng.bounded(pool.size()));
     if (rng.bounded(6) == 0)
         s.prepend(QStringLiteral("@Variant("));
     return s;
@@ -122,17 +145,22 @@ class TestIniCompat : public QObject
 {
     Q_OBJECT
 private slots:
-    // Keys of the seeded application folder and randomised keys of every stored type.
+    // Keys of every file the application folder is seeded with (shipped or written at
+    // build time) and randomised keys of every stored type.
     void sameKeysGiveQtsBytes_data()
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<quint32>("seed");
         const QString data = TestAppFolder::sourceDataDir();
-        const QString seeded = QStringLiteral(MOUSECFG_SEED_CONFIGS);
-        for (const QString &file : {data + "/Configs/Config.ini", data + "/Configs/LangConfig.ini",
-                                    data + "/DefaultProfile.bin", seeded + "/Profile/DefaultProfile.prof",
-                                    seeded + "/Profile/Profile 1.prof"})
-            QTest::newRow(qPrintable(QFileInfo(file).fileName())) << file << 0u;
+        QTest::newRow("data/DefaultProfile.bin") << data + "/DefaultProfile.bin" << 0u;
+        for (const QString &root : {data + "/Configs", QStringLiteral(MOUSECFG_SEED_CONFIGS)}) {
+            QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                const QString file = it.next();
+                const QString tag = (root.startsWith(data) ? "data/" : "seed/") + QDir(root).relativeFilePath(file);
+                QTest::newRow(qPrintable(tag)) << file << 0u;
+            }
+        }
         for (quint32 seed = 1; seed <= 40; ++seed)
             QTest::newRow(qPrintable(QStringLiteral("random %1").arg(seed))) << QString() << seed;
     }
@@ -143,6 +171,12 @@ private slots:
         QTemporaryDir dir;
         const QSettings::SettingsMap keys = source.isEmpty() ? randomMap(seed) : qtRead(source);
         QVERIFY(!keys.isEmpty());
+        if (!source.isEmpty()) {
+            // Written as Qt writes with no codec, so a plain Qt reads what we read.
+            const QByteArray shipped = fileBytes(source);
+            QVERIFY2(isAscii(shipped), "raw bytes from 0x80 up");
+            compareMaps(parseIniText(shipped), keys);
+        }
         const QString path = dir.path() + "/qt.ini";
         const QByteArray qtBytes = qtWrite(path, keys);
         QCOMPARE(iniText(keys), qtBytes);
@@ -165,6 +199,8 @@ private slots:
                                                      "e=@Rect(1 2 3 4)\nf=@Size(5 6)\ng=@Point(7)\nh=@x, @@y\n"
                                                      "i=@Variant(\\0\\0\\0\\x43\\x1\\xff\\xff\\0\\0\\x80\\0\\xff\\xff\\0\\0)\n");
         QTest::newRow("utf-8 and bom") << QByteArray("\xEF\xBB\xBF[S]\nn=\xE7\xB9\x81\xE9\xAB\x94 \xC3\xBC\nbad=\xFF\xC3\n");
+        QTest::newRow("utf-8 of earlier builds") << QByteArray("[S]\nn=\xE9\x85\x8D \xF0\x9F\x98\x80\\x41\n");
+        QTest::newRow("escaped units") << QByteArray("[S]\nn=\\x914d\\x7f6e \\xd83d\\xde00 \\xdcn\\xef\nlone=\\xde00x\n");
         QTest::newRow("unbalanced quote at the end") << QByteArray("[S]\nok=1\nq=\"abc");
     }
     void handWrittenFilesReadAsQtReadsThem()
@@ -180,7 +216,8 @@ private slots:
         compareMaps(ours, qtRead(path));
         {
             QSettings qt(path, QSettings::IniFormat);
-            qt.setIniCodec(QTextCodec::codecForName("UTF-8"));
+            readAsWeDo(qt, text);
+            qt.setIniCodec(static_cast<QTextCodec *>(nullptr)); // Qt takes UTF-8 after a BOM
             qt.setValue("S/added", 5);
         }
         ours.insert("S/added", 5);
@@ -193,7 +230,7 @@ private slots:
     {
         static const char *tokens[] = {"a", "Z", "1", " ", "\t", "=", ",", ";", "@", "(", ")", "[", "]", "%",
                                        "%4", "%U00", "\\x4", "\\101", "\\n", "\\\\", "\\q", "\\\"", "\"q,r\"",
-                                       "\xC3\xBC", "@@", "\n", "\r\n", "\\\n"};
+                                       "\xC3\xBC", "@@", "\n", "\r\n", "\\\n", "\\xd83d", "\\xde00", "\\xfc"};
         QRandomGenerator rng(7);
         QTemporaryDir dir;
         const QString path = dir.path() + "/random.ini";
