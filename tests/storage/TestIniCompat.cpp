@@ -1,4 +1,9 @@
+#include "storage/ConfigExport.h"
+#include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
 #include "storage/IniText.h"
+#include "storage/MacroFile.h"
+#include "storage/ProfileFiles.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
 
@@ -128,6 +133,57 @@ QSettings::SettingsMap randomMap(quint32 seed)
     return map;
 }
 
+// Where a writer stored a name: the file, the key and the text it holds.
+struct NameField
+{
+    QString path;
+    QString key;
+    QString text;
+};
+
+enum class NameWriter { ProfileNames, AllSettings, ProfileFile, Export, Macro };
+
+// Writes the name with one of the program's writers; the fields it must be read
+// back from, none when a write failed.
+QVector<NameField> writeName(NameWriter writer, const QString &name, const QString &exportFile)
+{
+    SettingsBlock block;
+    block.names[0] = name;
+    block.profiles[0].ProfileName = name;
+    block.profiles[0].buttons[3].macroname = name;
+    const QString prof = profileFilePath(name);
+    const QVector<NameField> profFields{{prof, "PROFILE/ProfileName", name},
+                                        {prof, "PROFILE/BUTTON_INFO_3_macroname", name}};
+    switch (writer) {
+    case NameWriter::ProfileNames:
+        if (saveProfileNames(block))
+            return {{configIniPath(), "Config/Profile1", name}};
+        break;
+    case NameWriter::AllSettings:
+        if (saveAllSettings(block))
+            return QVector<NameField>{{configIniPath(), "Config/Profile1", name}} + profFields;
+        break;
+    case NameWriter::ProfileFile:
+        if (saveProfileFile(block.profiles[0], name))
+            return profFields;
+        break;
+    case NameWriter::Export:
+        if (exportProfiles(block, exportFile))
+            return {{exportFile, "Config/Profile1", name},
+                    {exportFile, "PROFILE_0/ProfileName", name},
+                    {exportFile, "PROFILE_0/BUTTON_INFO_3_macroname", name}};
+        break;
+    case NameWriter::Macro:
+        MacroFile macro;
+        macro.rows = {{MacroKeyPress, 0, 4}};
+        if (writeMacroFile(name, macro, WriteSign::Mark) && addToMacroList(name) == 0)
+            return {{macroFilePath(name), "Setting/MacroFilePath", macroFilePath(name)},
+                    {configIniPath(), "MACRO_LIST/0", name}};
+        break;
+    }
+    return {};
+}
+
 void compareMaps(const QSettings::SettingsMap &ours, const QSettings::SettingsMap &qt)
 {
     QCOMPARE(ours.keys(), qt.keys());
@@ -140,6 +196,7 @@ void compareMaps(const QSettings::SettingsMap &ours, const QSettings::SettingsMa
     }
 }
 }
+Q_DECLARE_METATYPE(NameWriter)
 
 class TestIniCompat : public QObject
 {
@@ -245,6 +302,33 @@ private slots:
             compareMaps(parseIniText(text), qtRead(path));
             if (QTest::currentTestFailed())
                 QFAIL(text.toPercentEncoding(" =[]@,;").constData());
+        }
+    }
+
+    // A name of CJK, an emoji and Latin-1 letters through every writer of names: each
+    // file holds Qt's escapes only, and a plain Qt reads the name as we do.
+    void namesReadBackThroughPlainQt_data()
+    {
+        QTest::addColumn<NameWriter>("writer");
+        QTest::newRow("Config.ini, saveProfileNames") << NameWriter::ProfileNames;
+        QTest::newRow("Config.ini and .prof, saveAllSettings") << NameWriter::AllSettings;
+        QTest::newRow(".prof, saveProfileFile") << NameWriter::ProfileFile;
+        QTest::newRow("export .conf") << NameWriter::Export;
+        QTest::newRow(".MSMACRO and macro list") << NameWriter::Macro;
+    }
+    void namesReadBackThroughPlainQt()
+    {
+        QFETCH(NameWriter, writer);
+        TestAppFolder folder;
+        const QString name = QString::fromUtf8("配置 一 😀 Ünï");
+        const QVector<NameField> fields = writeName(writer, name, folder.path() + "/export.conf");
+        QVERIFY(!fields.isEmpty());
+        for (const NameField &field : fields) {
+            const QByteArray bytes = fileBytes(field.path);
+            QVERIFY2(isAscii(bytes), qPrintable(field.key));
+            QVERIFY(bytes.contains("\\x914d\\x7f6e \\x4e00 \\xd83d\\xde00 \\xdcn\\xef"));
+            QCOMPARE(QSettings(field.path, QSettings::IniFormat).value(field.key).toString(), field.text);
+            QCOMPARE(IniFile(field.path).text(field.key), field.text);
         }
     }
 };
