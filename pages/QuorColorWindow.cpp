@@ -299,8 +299,8 @@ void QuorColorWindow::slotApplyColor()
 {
 }
 
-// The dialog runs its own event loop, in which the pages may be reloaded: its colour
-// goes to the record and effect it was opened for.
+// The dialog runs in the modal gate, so news from the mouse waits for it; its colour
+// goes to the record and effect it was opened for all the same.
 void QuorColorWindow::color_clicked()
 {
     LedModeRecord *values = effectRecord();
