@@ -141,9 +141,11 @@ void MousecfgWidget::slotRefreshRate(quint8 rate)
 {
     if (!isKnownRateCode(rate))
         return;
-    ProfileRecord &record = currentRecord(workingSettings);
+    const int current = safeProfileIndex(workingSettings.currentProfile);
+    ProfileRecord &record = workingSettings.profiles[size_t(current)];
     record.pollrate = rate;
     m_reportRate->setProfileData(&record, workingSettings.LiftHigh);
+    saveProfileRate(workingSettings.names[size_t(current)], rate);
     sendOsdMessage(osdRateText(rate));
 }
 

@@ -35,6 +35,18 @@ QString otherTreePath(const QString &path)
         return mainDir + file;
     return QString();
 }
+
+// Into the file the name loads from: a new file holding only the key would hide
+// the profile's file in the other tree and load as an empty profile.
+bool saveProfileKey(const QString &name, const QString &key, int value)
+{
+    const QString path = existingProfileFile(name);
+    if (path.isEmpty())
+        return false;
+    IniFile ini(path);
+    ini.setValue(key, value);
+    return ini.commit();
+}
 }
 
 bool isSafeProfileName(const QString &name)
@@ -112,16 +124,14 @@ void loadProfileFile(ProfileRecord &record, const QString &name)
     loadProfile(0, record, path);
 }
 
-// Into the file the name loads from: a new file holding only the stage would hide
-// the profile's file in the other tree and load as an empty profile.
 bool saveProfileDpi(const QString &name, int stage)
 {
-    const QString path = existingProfileFile(name);
-    if (path.isEmpty())
-        return false;
-    IniFile ini(path);
-    ini.setValue(QStringLiteral("PROFILE/dpi"), stage);
-    return ini.commit();
+    return saveProfileKey(name, QStringLiteral("PROFILE/dpi"), stage);
+}
+
+bool saveProfileRate(const QString &name, int rate)
+{
+    return saveProfileKey(name, QStringLiteral("PROFILE/pollrate"), rate);
 }
 
 // Both profile trees get the factory profile.

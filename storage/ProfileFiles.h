@@ -24,6 +24,8 @@ bool holdsProfile(const QString &fileName);
 
 bool saveProfileFile(const ProfileRecord &record, const QString &name);
 void loadProfileFile(ProfileRecord &record, const QString &name);
-// Writes only the stage, into the file existingProfileFile finds; false when there is none.
+// Write only the stage or the report-rate code, into the file existingProfileFile
+// finds; false when there is none or it cannot be written.
 bool saveProfileDpi(const QString &name, int stage);
+bool saveProfileRate(const QString &name, int rate);
 bool writeDefaultProfileFile();

@@ -117,6 +117,42 @@ private slots:
         QCOMPARE(storedProfileId(), 1);
     }
 
+    // A rate set on the mouse outlives a replug and a restart, which read the files again,
+    // and the next Apply writes it, not the rate the profile had before.
+    void rateSetOnTheMouseIsKept_data()
+    {
+        QTest::addColumn<bool>("restart");
+        QTest::newRow("receiver pulled and plugged back") << false;
+        QTest::newRow("new window on the folder") << true;
+    }
+    void rateSetOnTheMouseIsKept()
+    {
+        QFETCH(bool, restart);
+        WindowFixture fixture;
+        MousecfgWidget *window = &fixture.openSettled();
+        QCOMPARE(int(currentRecord(workingSettings).pollrate), 1);
+        FakeMouse::instance().sendStatusReply(FakeLink::Receiver, 0, currentRecord(workingSettings).dpi, 2, 0);
+        QTRY_COMPARE(int(MousecfgWidgetProbe(*window).ratePanel()->profileData().pollrate), 2);
+        ModalScript script;
+        if (restart) {
+            fixture.window.reset();
+            window = &fixture.open();
+        } else {
+            fixture.setLink(FakeLink::Receiver, false);
+            QTest::qWait(300);
+            fixture.setLink(FakeLink::Receiver, true);
+            QTRY_COMPARE(MousecfgWidgetProbe(*window).devicePresent(), 1);
+        }
+        MousecfgWidgetProbe probe(*window);
+        QCOMPARE(int(currentRecord(workingSettings).pollrate), 2);
+        QCOMPARE(int(probe.ratePanel()->profileData().pollrate), 2);
+        // A full write: the rate byte goes whatever the window thinks the mouse holds.
+        writeConfigDiff(1);
+        click(probe.button(13));
+        QCOMPARE(script.busyDialogs, 1);
+        QCOMPARE(int(FakeMouse::instance().state().pollRate(0)), 2);
+    }
+
     // The level of the battery word, nothing on the cable; a language change keeps what
     // the bar showed.
     void batteryBar_data()

@@ -117,21 +117,25 @@ private slots:
         QCOMPARE(firstDifference(read, written), QString());
     }
 
-    // The stage goes into the file the name loads from; no file, no write.
+    // The stage and the rate go into the file the name loads from; no file, no write.
     void stageOnlyWrite()
     {
         TestAppFolder folder;
         QVERIFY(!saveProfileDpi("Fresh", 3));
+        QVERIFY(!saveProfileRate("Fresh", 2));
         QVERIFY(!QFile::exists(profileFilePath("Fresh")));
         writeCurrentProductName("QM700");
         const ProfileRecord added = sampleRecord(5);
         saveProfile(0, added, modelProfileFilePath("QM700", "Added"));
         QVERIFY(saveProfileDpi("Added", 4));
+        QVERIFY(saveProfileRate("Added", 8));
         QVERIFY(!QFile::exists(profileFilePath("Added")));
         ProfileRecord readAdded;
         loadProfileFile(readAdded, "Added");
         QCOMPARE(int(readAdded.dpi), 4);
+        QCOMPARE(int(readAdded.pollrate), 8);
         readAdded.dpi = added.dpi;
+        readAdded.pollrate = added.pollrate;
         QCOMPARE(firstDifference(readAdded, added), QString());
         ProfileRecord r = sampleRecord(6);
         saveProfileFile(r, "Kept");
