@@ -390,10 +390,12 @@ void MacroDialog::retranslate()
     showGunSet();
 }
 
+// Shown beside the delay options, only in the languages 1 and 2.
 void MacroDialog::showGunSet()
 {
-    // Shown beside the delay options, in every language.
-    button(GunSetButton)->setVisible(!m_pRecordDelayBox->isHidden());
+    const int language = currentLanguageIndex();
+    const bool offered = language == 1 || language == 2;
+    button(GunSetButton)->setVisible(offered && !m_pRecordDelayBox->isHidden());
 }
 
 void MacroDialog::resizeEvent(QResizeEvent *event)

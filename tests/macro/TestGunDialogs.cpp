@@ -21,6 +21,43 @@ private slots:
     void init() { setCurrentLanguageIndex(1); }
     void cleanup() { setCurrentLanguageIndex(0); }
 
+    // GUN SET is offered in the languages 1 and 2 only, on a new page and after a switch;
+    // a row edit hides it in every language, and SAVE or CANCEL brings it back only
+    // where the language offers it.
+    void gunSetFollowsTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("English") << 0 << false;
+        QTest::newRow("traditional Chinese") << 1 << true;
+        QTest::newRow("simplified Chinese") << 2 << true;
+    }
+    void gunSetFollowsTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, offered);
+        MacroFixture fx;
+        MacroFixture::writeMacro("m", "132/0/4 4/0/4");
+        const int before = (language + 1) % 3;
+        setCurrentLanguageIndex(before);
+        auto page = shownPage();
+        QuorPushButton *gunSet = page->button(MacroDialog::GunSetButton);
+        QCOMPARE(gunSet->isVisible(), before != 0);
+        setCurrentLanguageIndex(language);
+        page->retranslate();
+        QCOMPARE(gunSet->isVisible(), offered);
+        for (MacroDialog::PageButton end : {MacroDialog::SaveButton, MacroDialog::CancelButton}) {
+            clickRow(*page, 0);
+            click(page->button(MacroDialog::EditButton));
+            QVERIFY(page->isKeyEditing());
+            page->retranslate();
+            QVERIFY(!gunSet->isVisible());
+            click(page->button(end));
+            QVERIFY(!page->isKeyEditing());
+            QCOMPARE(gunSet->isVisible(), offered);
+        }
+    }
+
     // Shots become rows, the rows a recoil file that the page lists and loads, and
     // the upload packs that file for a recoil button as [type, DataL, DataH].
     void shotsReachTheMouse_data()
