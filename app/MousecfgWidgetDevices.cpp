@@ -218,7 +218,7 @@ bool MousecfgWidget::interfaceRemoved(DeviceModelRecord &record, int which, bool
         }
     }
     if (programVariant().col04RemovalWarning && deviceTable[0].present[ReceiverVendor] == 0
-        && receiverVendorWasPresent)
+        && receiverVendorWasPresent && deviceTable[0].present[ReceiverMouse] == 1)
         warnReceiverRemoved();
     return true;
 }
@@ -241,7 +241,7 @@ void MousecfgWidget::armWarning()
     QTimer::singleShot(WarningDelayMs, this, &MousecfgWidget::slotWarning);
 }
 
-// The receiver's vendor interface went while its mouse interface may still be
+// The receiver's vendor interface went while its mouse interface is still
 // listed; the box closes itself once the vendor interface is back. It never opens
 // over the no-mouse box, and a no-mouse warning asked for meanwhile comes after it.
 void MousecfgWidget::warnReceiverRemoved()

@@ -28,7 +28,7 @@ bool alt()
 }
 // Steps.
 constexpr int PlugReceiver = 0, PullReceiver = 1, PlugCable = 2, PullCable = 3, Noise = 4, PullDuringApply = 5,
-              Firmware = 6;
+              Firmware = 6, PullVendorThenMouse = 7, PullMouseThenVendor = 8;
 const QString Dongle = "Dongle Disconnect!", NoMouse = "NO MOUSE DETECTED!",
               Prompt = "Do you want to upgrade the firmware?";
 
@@ -119,6 +119,11 @@ private slots:
                                          << QStringList{Dongle, NoMouse} << 0 << 3;
         QTest::newRow("receiver pulled beside the cable")
             << true << true << PullReceiver << none << QStringList{Dongle} << 2 << 0;
+        // The extra box of mousecfg-alt: the vendor collection gone while the mouse one is left.
+        QTest::newRow("receiver's vendor collection, then mouse")
+            << true << false << PullVendorThenMouse << QStringList{Dongle} << QStringList{Dongle, NoMouse} << 0 << 3;
+        QTest::newRow("receiver's mouse collection, then vendor")
+            << true << false << PullMouseThenVendor << QStringList{Dongle} << QStringList{NoMouse} << 0 << 3;
         QTest::newRow("cable plugged") << true << false << PlugCable << none << none << 4 << 1;
         QTest::newRow("cable pulled") << true << true << PullCable << none << none << 2 << 2;
         QTest::newRow("foreign, duplicate, collection 0") << true << false << Noise << none << none << 2 << 2;
@@ -165,6 +170,14 @@ private slots:
                 ok |= window.isWriting() && deviceTable[0].present[ReceiverVendor] == 1;
             };
             click(probe.button(13));
+        } else if (step == PullVendorThenMouse || step == PullMouseThenVendor) {
+            mouse.unplug(FakeLink::Receiver);
+            const QList<int> order = step == PullVendorThenMouse ? QList<int>{4, 1} : QList<int>{1, 4};
+            for (int collection : order)
+                window.onDeviceChange(QString::asprintf("HID#VID_%04X&PID_%04X&col%02d#%s", FakeVendorId,
+                                                        FakeReceiverProductId, collection,
+                                                        mouse.path(FakeLink::Receiver).constData()),
+                                      false);
         } else if (step == Firmware) {
             if (cable)
                 fixture.setLink(FakeLink::Cable, true);
