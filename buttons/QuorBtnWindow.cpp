@@ -214,7 +214,7 @@ void QuorBtnWindow::layoutButtons()
 void QuorBtnWindow::applyFonts(double scale)
 {
     m_scale = scale;
-    const QFont font = configuredMenuFont(int(readFontSize(currentLanguageIndex()) * scale));
+    const QFont font = configuredMenuFont(scaledPixels(configuredFontSize(), scale));
     for (QuorPushButton *button : m_buttons)
         emptyButton(button);
     layoutButtons();
@@ -228,7 +228,7 @@ void QuorBtnWindow::applyFonts(double scale)
 void QuorBtnWindow::retranslate()
 {
     buildMenus();
-    m_mainMenu->setFont(configuredMenuFont(readFontSize(currentLanguageIndex())));
+    m_mainMenu->setFont(configuredMenuFont(configuredFontSize()));
     const std::vector<ButtonSubMenu> &subs = buttonSubMenus();
     for (size_t i = 0; i < subs.size(); ++i)
         m_subMenus[i]->setTitle(translated(subs[i].title));

@@ -82,7 +82,7 @@ void QuorPointSpeed::sValueChangedSlot(int value)
 void QuorPointSpeed::setProfileData(ProfileRecord *record)
 {
     const QString family = readFontFamily(currentLanguageIndex());
-    const int pixelSize = readFontSize(currentLanguageIndex());
+    const int pixelSize = configuredFontSize();
     m_record = record;
     if (m_record) {
         {

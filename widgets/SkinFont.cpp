@@ -19,7 +19,7 @@ int currentLanguageIndex()
 
 int configuredFontSize()
 {
-    return readFontSize(g_languageIndex);
+    return qMin(readFontSize(g_languageIndex), LargestScalableValue);
 }
 
 QFont languageFontOfSize(int designSize)

@@ -6,7 +6,8 @@
 void setCurrentLanguageIndex(int index);
 int currentLanguageIndex();
 
-// "FONT_LIST/FONT_SIZE_<lang>" of the current language, before scaling.
+// "FONT_LIST/FONT_SIZE_<lang>" of the current language, before scaling; at most
+// LargestScalableValue, so every scale of the table keeps it an int.
 int configuredFontSize();
 // The language font with a pixel size of designSize times the UI scale factor;
 // a pixel size of 0 or less keeps the default size.

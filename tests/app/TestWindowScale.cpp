@@ -1,7 +1,13 @@
 #include "tests/common/TestMain.h"
 
 #include "app/WindowScale.h"
+#include "buttons/QuorBtnWindow.h"
+#include "storage/SettingsBlock.h"
+#include "tests/common/TestAppFolder.h"
+#include "widgets/SkinFont.h"
+#include "widgets/UiScale.h"
 
+#include <QMenu>
 #include <QTest>
 
 class TestWindowScale : public QObject
@@ -30,6 +36,34 @@ private slots:
         const double found = scaleForIndex(scaleIndexForRatio(screenRatio(dpi)));
         QCOMPARE(found, scale);
         QCOMPARE(scaledWindowSize(found), size);
+    }
+
+    // The largest font size Config.ini can hold gives a positive pixel size at every
+    // scale of the table, the same on the button page as in the shared font rule.
+    void hugeFontSizeAtEveryScale_data()
+    {
+        QTest::addColumn<double>("scale");
+        for (int i = 0; i < ScaleIndexCount; ++i)
+            QTest::addRow("scale %.2f", scaleForIndex(i)) << scaleForIndex(i);
+    }
+    void hugeFontSizeAtEveryScale()
+    {
+        QFETCH(double, scale);
+        QVERIFY(scale <= LargestUiScale);
+        TestAppFolder folder;
+        folder.writeFile("Configs/Config.ini", "[FONT_LIST]\nFONT_0=DejaVu Sans\nFONT_SIZE_0=2147483647\n");
+        setCurrentLanguageIndex(0);
+        setUiScale(scale);
+        QVERIFY(configuredFontSize() * scale <= double(INT_MAX));
+        ProfileRecord record;
+        resetProfileToDefaults(record);
+        QuorBtnWindow page(&record, nullptr, scale);
+        page.applyFonts(scale);
+        const int pixels = page.mainMenu()->font().pixelSize();
+        const int shared = languageFont().pixelSize();
+        setUiScale(1.0);
+        QVERIFY(pixels >= LargestScalableValue);
+        QCOMPARE(pixels, shared);
     }
 
     void centredOnTheAvailableArea_data()

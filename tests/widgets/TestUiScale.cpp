@@ -96,10 +96,13 @@ private slots:
         QCOMPARE(shrunk.pixelSize(), QFont().pixelSize());
         QCOMPARE(warnings.count(), 0);
 
-        // A size too large to scale saturates instead of wrapping round.
+        // A size too large to scale is bounded where it is read; a product out of range
+        // saturates instead of wrapping round.
         skin.folder().writeFile("Configs/Config.ini", "[FONT_LIST]\nFONT_0=DejaVu Sans\nFONT_SIZE_0=2147483647\n");
         setUiScale(2.0);
-        QCOMPARE(languageFont().pixelSize(), INT_MAX);
+        QCOMPARE(configuredFontSize(), LargestScalableValue);
+        QCOMPARE(languageFont().pixelSize(), 2 * LargestScalableValue);
+        QCOMPARE(scaledPixels(INT_MAX, 1.5), INT_MAX);
         QCOMPARE(scaledPixels(INT_MIN, 1.5), INT_MIN);
     }
 };
