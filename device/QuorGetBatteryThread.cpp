@@ -17,7 +17,7 @@ constexpr int AfterFailurePause = 450;
 constexpr int AfterReadPause = 400;
 constexpr int LastTurn = 57;
 
-// Reads one reply under the device mutex; -2 when the vendor interface is gone.
+// Reads one reply under the device mutex; -1 when the vendor interface is gone.
 int lockedRead(quint8 *reply)
 {
     QMutexLocker lock(&deviceMutex());
