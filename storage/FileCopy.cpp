@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-bool copyFileReplacing(const QString &source, const QString &target)
+bool copyFileReplacing(const QString &source, const QString &target, TargetFolder folder)
 {
     const QFileInfo from(source);
     if (!from.isFile() || from.size() > MaxIniFileSize || QFileInfo(target).isDir())
@@ -18,7 +18,7 @@ bool copyFileReplacing(const QString &source, const QString &target)
     const QByteArray content = in.read(MaxIniFileSize + 1);
     if (content.size() > MaxIniFileSize || in.error() != QFileDevice::NoError)
         return false;
-    if (!QDir().mkpath(QFileInfo(target).absolutePath()))
+    if (folder == TargetFolder::Make && !QDir().mkpath(QFileInfo(target).absolutePath()))
         return false;
     QSaveFile out(target);
     return out.open(QIODevice::WriteOnly) && out.write(content) == content.size() && out.commit();

@@ -1,14 +1,13 @@
 #include "storage/MacroFolder.h"
 
 #include "storage/AppFolder.h"
-#include "storage/IniFile.h"
+#include "storage/FileCopy.h"
 #include "storage/MacroFile.h"
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileList.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 const QString kSuffix = QStringLiteral(".MSMACRO");
@@ -60,17 +59,7 @@ QString withMacroSuffix(const QString &path)
 
 bool copyMacroFile(const QString &from, const QString &to)
 {
-    const QFileInfo source(from);
-    if (!source.isFile() || source.size() > MaxIniFileSize)
-        return false;
-    QFile in(from);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray content = in.read(MaxIniFileSize + 1);
-    if (content.size() > MaxIniFileSize || in.error() != QFileDevice::NoError)
-        return false;
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly) || out.write(content) != content.size() || !out.commit())
+    if (!copyFileReplacing(from, to, TargetFolder::MustExist))
         return false;
     QFile copy(to);
     return copy.setPermissions(copy.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);

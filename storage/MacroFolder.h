@@ -17,9 +17,8 @@ QString freeMacroName(const QString &name);
 QString macroNameOfFile(const QString &path);
 // The path with ".MSMACRO" added unless it already ends so in any letter case.
 QString withMacroSuffix(const QString &path);
-// Copies a regular file of at most an INI file's size onto the target, replacing
-// what it held; the copy may be written by its owner. False, with the target as it
-// was, when the source cannot be read or the target cannot be written.
+// copyFileReplacing into a folder that must exist, then lets the owner read and write
+// the copy, whatever the permissions of the file it came from or replaced.
 bool copyMacroFile(const QString &from, const QString &to);
 
 // Button slots of the block's five profiles whose macro or recoil function names
