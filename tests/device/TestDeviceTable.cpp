@@ -7,6 +7,8 @@
 #include "tests/device/FakeMouseSetup.h"
 #include "tests/fakehid/FakeMouse.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <atomic>
@@ -103,6 +105,34 @@ private slots:
         QCOMPARE(productNameForIds(0x248A, 0xFA03), QByteArray());
         for (int i = 0; i < DeviceInterfaceCount; ++i)
             QCOMPARE(r.present[size_t(i)], 0);
+    }
+
+    // The udev rule shipped in data/ opens the devices of the table to the user, no others.
+    void udevRuleNamesTheTableIds()
+    {
+        QFile file(QStringLiteral(MOUSECFG_SOURCE_DIR "/data/70-mousecfg.rules"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QRegularExpression rule(
+            QStringLiteral(R"re(^SUBSYSTEM=="hidraw", ATTRS\{idVendor\}=="([0-9a-f]{4})", )re"
+                           R"re(ATTRS\{idProduct\}=="([0-9a-f]{4})", TAG\+="uaccess"$)re"));
+        QStringList ruled;
+        for (const QString &line : QString::fromUtf8(file.readAll()).split('\n')) {
+            if (line.trimmed().isEmpty() || line.startsWith('#'))
+                continue;
+            const QRegularExpressionMatch m = rule.match(line);
+            QVERIFY2(m.hasMatch(), qPrintable(line));
+            ruled << m.captured(1) + ':' + m.captured(2);
+        }
+        writeProductName("0=Test Mouse");
+        initDeviceTable();
+        QStringList table;
+        for (int t = 0; t < deviceTypeCount; ++t)
+            for (int pair : {ReceiverPair, CablePair})
+                table << QString::asprintf("%04x:%04x", deviceTable[size_t(t)].vendorId[size_t(pair)],
+                                           deviceTable[size_t(t)].productId[size_t(pair)]);
+        ruled.sort();
+        table.sort();
+        QCOMPARE(ruled, table);
     }
 
     void missingNameOpensNothing()
