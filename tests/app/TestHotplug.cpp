@@ -28,7 +28,7 @@ bool alt()
 }
 // Steps.
 constexpr int PlugReceiver = 0, PullReceiver = 1, PlugCable = 2, PullCable = 3, Noise = 4, PullDuringApply = 5,
-              Firmware = 6, PullVendorThenMouse = 7, PullMouseThenVendor = 8;
+              Firmware = 6, PullVendorThenMouse = 7, PullMouseThenVendor = 8, ReplugUnderBox = 9;
 const QString Dongle = "Dongle Disconnect!", NoMouse = "NO MOUSE DETECTED!",
               Prompt = "Do you want to upgrade the firmware?";
 
@@ -124,6 +124,9 @@ private slots:
             << true << false << PullVendorThenMouse << QStringList{Dongle} << QStringList{Dongle, NoMouse} << 0 << 3;
         QTest::newRow("receiver's mouse collection, then vendor")
             << true << false << PullMouseThenVendor << QStringList{Dongle} << QStringList{NoMouse} << 0 << 3;
+        // The box that waits for the receiver closes by itself when it comes back.
+        QTest::newRow("receiver plugged back under the box")
+            << true << false << ReplugUnderBox << QStringList{Dongle} << QStringList{Dongle} << 2 << 2;
         QTest::newRow("cable plugged") << true << false << PlugCable << none << none << 4 << 1;
         QTest::newRow("cable pulled") << true << true << PullCable << none << none << 2 << 2;
         QTest::newRow("foreign, duplicate, collection 0") << true << false << Noise << none << none << 2 << 2;
@@ -149,12 +152,14 @@ private slots:
         MousecfgWidgetProbe probe(window);
         ModalScript script;
         // The no-mouse box closes by itself; the removal waits for the upload thread.
-        bool ok = step != PlugReceiver && step != PullDuringApply;
-        if (step == PlugReceiver) {
+        bool ok = step != PlugReceiver && step != PullDuringApply && step != ReplugUnderBox;
+        if (step == PlugReceiver || step == ReplugUnderBox) {
             script.onModal = [&](QWidget *box) {
                 fixture.setLink(FakeLink::Receiver, true);
                 ok = QTest::qWaitFor([box] { return box->isHidden(); });
             };
+            if (step == ReplugUnderBox)
+                fixture.setLink(FakeLink::Receiver, false);
             QTRY_COMPARE(script.messages.size(), 1);
         } else if (step == Noise) {
             mouse.addForeignEntry(0x046D, 0xC077, "/dev/hidraw9", 1, 2);
@@ -195,7 +200,7 @@ private slots:
         QCOMPARE(probe.linkState(), link);
         QCOMPARE(probe.batteryBar()->isHidden(), link < MousecfgWidget::ReceiverOnly);
         QTRY_COMPARE(probe.batteryThreadRunning(), handles > 0);
-        QCOMPARE(probe.devicePresent(), step == PlugReceiver ? 1 : 0);
+        QCOMPARE(probe.devicePresent(), step == PlugReceiver || step == ReplugUnderBox ? 1 : 0);
         QCOMPARE(warningBoxOpen, quint8(0));
         QCOMPARE(probe.buttonPage()->height(), scaledPixels(50 * 16 + 20, window.scale()));
     }
