@@ -206,6 +206,7 @@ private:
     void exportBatch(const QString &folder);
     bool confirmReplace(const QStringList &files);
     void appendListRow(const QString &name);
+    void removeListRow(const QString &name);
 
     void leaveEditMode();
     void saveRecording(const QString &name);

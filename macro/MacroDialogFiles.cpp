@@ -43,15 +43,21 @@ bool listIsFull()
     return countMacros() >= MacroListSize || firstFreeMacroSlot() < 0;
 }
 
-// Why an imported file is not taken, null when it is: a file of another kind would list
-// an empty macro, one that the mouse cannot hold whole would reach it cut short.
+// Why an imported file is not taken, null when it is: a file of another kind or one
+// cut short would list a macro that is not the one exported, one that the mouse
+// cannot hold whole would reach it cut short.
 const char *importRefusal(const QString &name)
 {
-    if (!holdsMacroRows(name))
+    switch (checkMacroFile(name)) {
+    case MacroFileCheck::NotWhole:
         return QT_TRANSLATE_NOOP("QObject", "The file is not a macro file.");
-    if (!rowsFit(readMacroFile(name).rows, {}))
-        return QT_TRANSLATE_NOOP("QObject", "A macro without a delay holds at most 40 rows.");
-    return nullptr;
+    case MacroFileCheck::TooLong:
+        return TooManyRowsText;
+    case MacroFileCheck::Whole:
+        break;
+    }
+    const QVector<MacroAction> rows = readMacroFile(name).rows;
+    return rowsFit(rows, {}) ? nullptr : rowLimitText(rows, {});
 }
 }
 
@@ -123,10 +129,15 @@ bool MacroDialog::removeMacroFromList(const QString &name)
 {
     if (removeFromMacroList(name) < 0)
         return false;
+    removeListRow(name);
+    return true;
+}
+
+void MacroDialog::removeListRow(const QString &name)
+{
     const QList<QListWidgetItem *> found = m_pMacroList->findItems(name, Qt::MatchExactly);
     if (!found.isEmpty())
         delete m_pMacroList->takeItem(m_pMacroList->row(found.first()));
-    return true;
 }
 
 MacroFile MacroDialog::pageMacro() const
@@ -169,7 +180,7 @@ void MacroDialog::loadMacroFile()
     applyMacroOptions(macro);
     setupActionTable();
     for (const MacroAction &row : macro.rows)
-        appendActionRow(editorRow(row));
+        appendActionRow(row);
     if (m_pModel->rowCount() > 0) {
         selectRow(m_pModel->rowCount() - 1);
         m_pTable->scrollTo(m_pTable->currentIndex());
@@ -264,6 +275,8 @@ bool MacroDialog::deleteMacro(const QString &name)
     return !fileExists(path) || QFile::remove(path);
 }
 
+// The slot is freed first, so no listed name is left without its file; the file goes
+// only then, and when it cannot, the name takes its slot again.
 void MacroDialog::deleteCurrentMacro()
 {
     const QString name = currentMacroName();
@@ -273,12 +286,18 @@ void MacroDialog::deleteCurrentMacro()
     if (countButtonsUsingMacro(workingSettings, name) > 0
         && showMessage(1, "Warning", "A button uses this macro. Delete it all the same?") != QDialog::Accepted)
         return;
-    if (!deleteMacro(name)) {
-        showMessage(2, "Warning", "The macro could not be deleted.");
+    const int slot = removeFromMacroList(name);
+    if (slot < 0) {
+        showMessage(2, "Warning", "The settings could not be saved.");
         return;
     }
-    if (!removeMacroFromList(name))
-        showMessage(2, "Warning", "The settings could not be saved.");
+    if (!deleteMacro(name)) {
+        const bool relisted = setMacroListSlot(slot, name);
+        showMessage(2, "Warning", "The macro could not be deleted.");
+        if (relisted)
+            return;
+    }
+    removeListRow(name);
     loadMacroFile();
     if (m_pMacroList->count() == 0)
         setupActionTable();
@@ -328,7 +347,7 @@ void MacroDialog::importOne(const QString &path)
         showMessage(2, "Warning", "Macro Exist!");
         return;
     }
-    if (!copyMacroFile(path, macroFilePath(name))) {
+    if (!copyMacroFile(path, macroFilePath(name), TargetFolder::Make)) {
         showMessage(2, "Warning", "The macro file could not be copied.");
         return;
     }
@@ -347,7 +366,7 @@ void MacroDialog::importBatch(const QStringList &paths)
     for (const QString &path : paths) {
         const QString name = macroNameOfFile(path);
         const bool copied = !listIsFull() && isValidMacroName(name) && !isMacroNameTaken(name)
-                            && copyMacroFile(path, macroFilePath(name));
+                            && copyMacroFile(path, macroFilePath(name), TargetFolder::Make);
         if (copied && !importRefusal(name) && addMacroToList(name)) {
             imported = true;
             continue;

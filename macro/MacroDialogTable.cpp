@@ -219,7 +219,7 @@ void MacroDialog::saveCurrentMacro()
     // A table the mouse cannot hold whole (its last delay row deleted, a longer file
     // loaded) would reach the mouse cut short.
     if (!rowsFit(actionRows(), {})) {
-        showMessage(2, "Warning", "A macro without a delay holds at most 40 rows.");
+        showMessage(2, "Warning", rowLimitText(actionRows(), {}));
         return;
     }
     if (!saveMacroFile(currentMacroName())) {

@@ -19,6 +19,12 @@ int byteDistance(quint8 value)
 {
     return value > MaxMoveDistance ? 256 - value : value;
 }
+
+// A delay row among them raises the limit: the mouse then adds no delays of its own.
+bool delayLimitApplies(const QVector<MacroAction> &rows, const QVector<MacroAction> &added)
+{
+    return hasDelayRow(rows) || hasDelayRow(added);
+}
 }
 
 int mouseButtonBit(int button)
@@ -94,8 +100,14 @@ bool hasDelayRow(const QVector<MacroAction> &rows)
 
 bool rowsFit(const QVector<MacroAction> &rows, const QVector<MacroAction> &added)
 {
-    const int limit = hasDelayRow(rows) || hasDelayRow(added) ? MaxMacroRows : MaxRowsWithoutDelay;
+    const int limit = delayLimitApplies(rows, added) ? MaxMacroRows : MaxRowsWithoutDelay;
     return rows.size() + added.size() <= limit;
+}
+
+const char *rowLimitText(const QVector<MacroAction> &rows, const QVector<MacroAction> &added)
+{
+    return delayLimitApplies(rows, added) ? TooManyRowsText
+                                          : QT_TRANSLATE_NOOP("QObject", "A macro without a delay holds at most 40 rows.");
 }
 
 bool allKeysReleased(const QVector<MacroAction> &rows)
@@ -130,18 +142,4 @@ const char *moveDirectionName(int direction)
         QT_TRANSLATE_NOOP("QObject", "MOVE LEFT"), QT_TRANSLATE_NOOP("QObject", "MOVE RIGHT"),
         QT_TRANSLATE_NOOP("QObject", "MOVE UP"), QT_TRANSLATE_NOOP("QObject", "MOVE DOWN")};
     return direction >= 0 && direction < MoveDirectionCount ? names[direction] : "";
-}
-
-MacroAction editorRow(const MacroAction &fileRow)
-{
-    switch (fileRow.type & ~PressBit) {
-    case MacroMove: {
-        const MoveStep move = decodeMove(fileRow.dataH, fileRow.dataL);
-        return mouseMoveRow(move.direction, move.distance);
-    }
-    case MacroKeyRelease:
-        return MacroAction{fileRow.type & PressBit ? MacroKeyPress : MacroKeyRelease, 0, fileRow.dataL};
-    default:
-        return fileRow;
-    }
 }

@@ -54,6 +54,10 @@ bool hasDelayRow(const QVector<MacroAction> &rows);
 // Whether the rows still fit the mouse after `added` is put among them: 63 rows,
 // or 40 when neither holds a delay row.
 bool rowsFit(const QVector<MacroAction> &rows, const QVector<MacroAction> &added);
+// Source text (context QObject) of the limit that applies to those rows.
+const char *rowLimitText(const QVector<MacroAction> &rows, const QVector<MacroAction> &added);
+// The same for a file of more rows than any macro holds.
+constexpr const char *TooManyRowsText = "A macro holds at most 63 rows.";
 
 // Every key and button press is followed, later in the table, by a release of the
 // same kind and code; moves and delays take no part.
@@ -64,7 +68,3 @@ const char *mouseButtonName(int button);
 const char *moveDirectionName(int direction);
 // Shown where a typed or chosen name breaks the macro-name rule.
 constexpr const char *InvalidMacroNameText = "A macro name cannot be empty or hold / \\ or ..";
-
-// A row read from a file as the editor holds it: key rows without DataH, moves
-// along one axis ([2, 0, 0] for one that moves on both).
-MacroAction editorRow(const MacroAction &fileRow);

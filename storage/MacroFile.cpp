@@ -5,6 +5,9 @@
 #include "storage/IniFile.h"
 #include "storage/ProfileFiles.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace {
@@ -42,6 +45,21 @@ QString macroListKey(int slot)
 {
     return QStringLiteral("MACRO_LIST/%1").arg(slot);
 }
+
+constexpr quint8 PressBit = 0x80;
+
+bool isButtonBit(quint8 bit)
+{
+    return bit != 0 && (bit & (bit - 1)) == 0 && bit <= 16;
+}
+
+bool endsWithLineBreak(const QString &path)
+{
+    QFile file(path);
+    char last = 0;
+    return QFileInfo(path).isFile() && file.size() > 0 && file.open(QIODevice::ReadOnly)
+           && file.seek(file.size() - 1) && file.getChar(&last) && last == '\n';
+}
 }
 
 bool isValidMacroName(const QString &name)
@@ -57,19 +75,24 @@ QString macroFilePath(const QString &name)
     return configDirPath() + QStringLiteral("/MacroDB/") + name + QStringLiteral(".MSMACRO");
 }
 
-bool isKnownMacroRow(const MacroAction &row)
+std::optional<MacroAction> readableMacroRow(const MacroAction &stored)
 {
-    switch (row.type) {
-    case MacroButtonPress:
-    case MacroButtonRelease:
-        return row.dataL != 0 && (row.dataL & (row.dataL - 1)) == 0 && row.dataL <= 16;
-    case MacroKeyPress:
+    const bool press = stored.type & PressBit;
+    switch (stored.type & ~PressBit) {
     case MacroKeyRelease:
+        return MacroAction{press ? MacroKeyPress : MacroKeyRelease, 0, stored.dataL};
+    case MacroButtonRelease:
+        if (!isButtonBit(stored.dataL))
+            return std::nullopt;
+        return MacroAction{press ? MacroButtonPress : MacroButtonRelease, 0, stored.dataL};
     case MacroMove:
+        if (stored.dataH != 0 && stored.dataL != 0)
+            return MacroAction{MacroMove, 0, 0};
+        return MacroAction{MacroMove, stored.dataH, stored.dataL};
     case MacroDelay:
-        return true;
+        return MacroAction{MacroDelay, stored.dataH, stored.dataL};
     default:
-        return false;
+        return std::nullopt;
     }
 }
 
@@ -87,17 +110,31 @@ MacroFile readMacroFile(const QString &name)
     macro.writeSign = ini.number(kWriteSign) != 0;
     const int count = boundedValue(ini, kCount, MaxMacroRows);
     for (int i = 0; i < count; ++i) {
-        const MacroAction row{rowByte(ini, "Map", i), rowByte(ini, "DataH", i), rowByte(ini, "DataL", i)};
-        if (isKnownMacroRow(row))
-            macro.rows.append(row);
+        const MacroAction stored{rowByte(ini, "Map", i), rowByte(ini, "DataH", i), rowByte(ini, "DataL", i)};
+        if (const std::optional<MacroAction> row = readableMacroRow(stored))
+            macro.rows.append(*row);
     }
     return macro;
 }
 
-bool holdsMacroRows(const QString &name)
+MacroFileCheck checkMacroFile(const QString &name)
 {
     const QString path = macroFilePath(name);
-    return !path.isEmpty() && IniFile(path).value(kCount).isValid();
+    if (path.isEmpty())
+        return MacroFileCheck::NotWhole;
+    const IniFile ini(path);
+    bool numeric = false;
+    const qint64 count = ini.value(kCount).toLongLong(&numeric);
+    if (!numeric || count < 0)
+        return MacroFileCheck::NotWhole;
+    if (count > MaxMacroRows)
+        return MacroFileCheck::TooLong;
+    for (int i = 0; i < count; ++i) {
+        if (!ini.value(rowKey("Map", i)).isValid())
+            return MacroFileCheck::NotWhole;
+    }
+    const bool readable = readMacroFile(name).rows.size() == count;
+    return readable && endsWithLineBreak(path) ? MacroFileCheck::Whole : MacroFileCheck::NotWhole;
 }
 
 bool writeMacroFile(const QString &name, const MacroFile &macro, WriteSign sign)

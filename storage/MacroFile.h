@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
 // Macro and recoil files: configDirPath() + "/MacroDB/" + name + ".MSMACRO", INI
 // keys under "Setting/", and their names in the 50 slots of "MACRO_LIST" in
 // Config.ini.
@@ -62,15 +64,27 @@ bool isValidMacroName(const QString &name);
 // Empty for a name that breaks the rule.
 QString macroFilePath(const QString &name);
 
-// A row of one of the six types; a button row must hold a single button bit.
-bool isKnownMacroRow(const MacroAction &row);
-// At most 63 rows (a larger Count is clamped), each value cut to its low byte.
-// Unknown rows are dropped and the rest close up; delay rows are kept whatever the
-// delay type. A delay or loop type outside its values reads as 0. A missing file
-// or an invalid name reads as the defaults.
+// A stored row as every reader takes it, the kind from the type's low seven bits:
+// key rows 0x84 or 0x04 without DataH; button rows 0x81 or 0x01 holding a single
+// button bit, without DataH; moves [2, DataH, DataL] along one axis ([2, 0, 0] for
+// one that moves on both); delays [6, DataH, DataL]. Nothing for any other row.
+std::optional<MacroAction> readableMacroRow(const MacroAction &stored);
+// At most 63 rows (a larger Count is clamped), each value cut to its low byte and
+// read as readableMacroRow says. Unreadable rows are dropped and the rest close up;
+// delay rows are kept whatever the delay type. A delay or loop type outside its
+// values reads as 0. A missing file or an invalid name reads as the defaults.
+// The editor, the button page and the upload all read macros through it.
 MacroFile readMacroFile(const QString &name);
-// Whether the macro's file holds a row count, as every macro file does.
-bool holdsMacroRows(const QString &name);
+
+enum class MacroFileCheck {
+    Whole,
+    NotWhole, // no Count, a row key missing or unreadable, the last line cut
+    TooLong,  // more rows than the mouse holds
+};
+// Whether the file holds the macro whole: a Count of 0 to 63 and, for each row
+// below it, a Map key that reads as a row, and a last line that ends. The writer
+// sorts its keys and the Map keys come last, so a file cut short lacks rows.
+MacroFileCheck checkMacroFile(const QString &name);
 // Writes the options, Count and the rows; row keys past Count of an older save are
 // left alone. False, with nothing written, for an invalid name or more than 63
 // rows; false when the file could not be written.

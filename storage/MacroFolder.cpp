@@ -57,9 +57,9 @@ QString withMacroSuffix(const QString &path)
     return endsWithSuffix(path) ? path : path + kSuffix;
 }
 
-bool copyMacroFile(const QString &from, const QString &to)
+bool copyMacroFile(const QString &from, const QString &to, TargetFolder folder)
 {
-    if (!copyFileReplacing(from, to, TargetFolder::MustExist))
+    if (!copyFileReplacing(from, to, folder))
         return false;
     QFile copy(to);
     return copy.setPermissions(copy.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);

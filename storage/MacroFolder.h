@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/FileCopy.h"
 #include "storage/SettingsBlock.h"
 
 #include <QString>
@@ -17,9 +18,10 @@ QString freeMacroName(const QString &name);
 QString macroNameOfFile(const QString &path);
 // The path with ".MSMACRO" added unless it already ends so in any letter case.
 QString withMacroSuffix(const QString &path);
-// copyFileReplacing into a folder that must exist, then lets the owner read and write
-// the copy, whatever the permissions of the file it came from or replaced.
-bool copyMacroFile(const QString &from, const QString &to);
+// copyFileReplacing, then lets the owner read and write the copy, whatever the
+// permissions of the file it came from or replaced. The macro folder is made when
+// it is missing; a folder the user chose must exist.
+bool copyMacroFile(const QString &from, const QString &to, TargetFolder folder = TargetFolder::MustExist);
 
 // Button slots of the block's five profiles whose macro or recoil function names
 // the macro.

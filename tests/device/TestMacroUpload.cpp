@@ -105,19 +105,21 @@ private slots:
         QCOMPARE(readMacroStepRecord(button).KeyNumber, 0);
     }
 
-    // The mouse gets the rows the editor shows: junk closed up, delays as stored.
+    // The mouse gets the rows the editor shows: junk closed up, delays as stored, a
+    // set bit 7 read by the kind below it, moves along one axis, keys without DataH.
     void uploadSendsTheRowsTheReaderReturns()
     {
         DeviceFixture fx;
-        fx.writeMacro("m", {{0x84, 0, 4}, {0x77, 1, 2}, {0x06, 0, 5}, {0x81, 0, 3}, {0x04, 0, 4}});
+        fx.writeMacro("m", {{0x84, 7, 4}, {0x77, 1, 2}, {0x86, 0, 5}, {0x81, 0, 3}, {0x82, 0, 251}, {0x02, 5, 9},
+                            {0x04, 0, 4}});
         assignMacro(0, 0, "m");
         QCOMPARE(sendButtonTable(), quint8(0));
         QCOMPARE(uploadMacros(), quint8(0));
         QByteArray expected;
         for (const MacroAction &row : readMacroFile("m").rows)
             expected += char(row.type) + QByteArray(1, char(row.dataL)) + char(row.dataH);
-        QCOMPARE(expected, hex("840400 060500 040400"));
-        QCOMPARE(fx.mouse().state().macroSlot(0).left(12), expected + hex("000000"));
+        QCOMPARE(expected, hex("840400 060500 02fb00 020000 040400"));
+        QCOMPARE(fx.mouse().state().macroSlot(0).left(18), expected + hex("000000"));
     }
 
     void noMacroButtonsSendNothing()

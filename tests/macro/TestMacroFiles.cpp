@@ -29,6 +29,7 @@ const QString Skipped = QStringLiteral(
 const QString Replace = QStringLiteral("These files already exist. Replace them? ");
 const QString TooLong = QStringLiteral("A macro without a delay holds at most 40 rows.");
 const QString NotMacro = QStringLiteral("The file is not a macro file.");
+const QString TooMany = QStringLiteral("A macro holds at most 63 rows.");
 
 // The DataL of a file's first row, "-" when there is no file.
 QString fileId(const QString &path)
@@ -161,6 +162,7 @@ private slots:
         *row("delete used, no") << "a b" << "button:a" << "delete" << Used << false << "a:1 b:2" << "a" << no << no;
         *row("delete used, yes") << "a b" << "button:a" << "delete" << Used << true << "b:2" << "b" << no << no;
         *row("delete, file stays") << "a b" << "dbdir:a" << "delete" << "The macro could not be deleted." << true << "a:0 b:2" << "a" << no << no;
+        *row("delete, list not saved") << "a b" << "locked" << "delete" << "The settings could not be saved." << true << "a:1 b:2" << "a" << no << no;
         *row("gun set") << "a" << "" << "gunset Burst" << no << true << "a:1 Burst:1" << "Burst" << no << no;
         *row("gun set onto files") << "a" << "db:N=7 db:N_2=8" << "gunset N" << no << true << "a:1 N_3:1" << "N_3" << "N.MSMACRO:7 N_2.MSMACRO:8" << no;
         *row("gun set onto a slot") << "a N:-" << "" << "gunset N" << no << true << "a:1 N:- N_2:1" << "N_2" << no << no;
@@ -172,6 +174,8 @@ private slots:
         *row("import onto a file") << "a" << "db:Fire=7 out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << "Macro Exist!" << true << "a:1" << "a" << "Fire.MSMACRO:7" << "Fire.MSMACRO:9";
         *row("import onto a slot") << "a Fire:-" << "out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << "Macro Exist!" << true << "a:1 Fire:-" << "a" << no << "Fire.MSMACRO:9";
         *row("import, too long") << "a" << "out-long:Long.MSMACRO=9" << "import Long.MSMACRO" << TooLong << true << "a:1" << "a" << no << "Long.MSMACRO:9";
+        *row("import, too long with delays") << "a" << "out-delays:Long.MSMACRO=9" << "import Long.MSMACRO" << TooMany << true << "a:1" << "a" << no << "Long.MSMACRO:9";
+        *row("import, no macro folder") << "a:-" << "nodb out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << no << true << "a:- Fire:9" << "Fire" << no << "Fire.MSMACRO:9";
         *row("import, no row count") << "a" << "out-nocount:Other.MSMACRO=9" << "import Other.MSMACRO" << NotMacro << true << "a:1" << "a" << no << "Other.MSMACRO:9";
         *row("import, list full") << "a fill50" << "" << "import any" << Full << true << "a:1" << "a" << no << no;
         *row("import unreadable") << "a" << "" << "import Gone.MSMACRO" << NotCopied << true << "a:1" << "a" << no << no;
@@ -232,6 +236,16 @@ private slots:
                 }
                 fx.folder.writeFile("outside/" + file, text);
             }
+            if (kind == "out-delays") {
+                QByteArray text = "[Setting]\nCount=" + QByteArray::number(MaxMacroRows + 1) + "\n";
+                for (int i = 0; i <= MaxMacroRows; ++i) {
+                    const QByteArray n = QByteArray::number(i);
+                    text += "Map_" + n + (i % 2 ? "=6\n" : "=132\n") + "DataL_" + n + "=" + value.toUtf8() + "\n";
+                }
+                fx.folder.writeFile("outside/" + file, text);
+            }
+            if (kind == "nodb")
+                QVERIFY(QDir(macroDb).removeRecursively());
             if (kind == "out-nocount")
                 fx.folder.writeFile("outside/" + file, "[Setting]\nMap_0=132\nDataL_0=" + value.toUtf8() + "\n");
             if (kind == "out-ro")
@@ -347,6 +361,53 @@ private slots:
         }
         QCOMPARE(slotsRenamed.count(), buttonName == "c" ? 1 : 0);
         QVERIFY(!fx.watchdog.fired());
+    }
+
+    // A file cut short, or one whose Count and rows disagree, is no macro: the import
+    // refuses it and changes nothing. Cut only after its last row it is whole.
+    void cutFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("cutBefore"); // the file ends this many bytes before the text
+        QTest::addColumn<int>("back");
+        QTest::addColumn<QString>("edit"); // "from>to"
+        QTest::addColumn<bool>("imported");
+        QTest::newRow("whole") << "" << 0 << "" << true;
+        QTest::newRow("all but the change mark") << "WriteSign" << 0 << "" << true;
+        QTest::newRow("inside the last row's value") << "WriteSign" << 2 << "" << false;
+        QTest::newRow("rows 8 and 9 missing") << "Map_8=" << 0 << "" << false;
+        QTest::newRow("no row types") << "Map_0=" << 0 << "" << false;
+        QTest::newRow("Count above the rows") << "" << 0 << "Count=12>Count=13" << false;
+        QTest::newRow("a row of no kind") << "" << 0 << "Map_3=6\n>Map_3=99\n" << false;
+    }
+    void cutFilesAreRefused()
+    {
+        QFETCH(QString, cutBefore);
+        QFETCH(int, back);
+        QFETCH(QString, edit);
+        QFETCH(bool, imported);
+        MacroFixture fx;
+        MacroFile fire;
+        fire.rows = rowsFrom(QString("132/0/4 6/0/5 4/0/4 6/0/5 ").repeated(3));
+        QVERIFY(writeMacroFile("Fire", fire, WriteSign::Mark));
+        QFile written(macroFilePath("Fire"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QByteArray text = written.readAll();
+        QVERIFY(written.remove());
+        if (!cutBefore.isEmpty())
+            text.truncate(text.indexOf(cutBefore.toLatin1()) - back);
+        text.replace(edit.section('>', 0, 0).toLatin1(), edit.section('>', 1).toLatin1());
+        fx.folder.writeFile("outside/Fire.MSMACRO", text);
+        auto page = shownPage();
+        const QString chosen = fx.folder.path() + "/outside/Fire.MSMACRO";
+        setFileDialogForTests([&](const FileDialogRequest &) { return QStringList{chosen}; });
+        if (imported)
+            click(page->button(MacroDialog::ImportButton));
+        else
+            QVERIFY(answerMessage([&] { click(page->button(MacroDialog::ImportButton)); }, NotMacro));
+        setFileDialogForTests({});
+        QCOMPARE(listedMacroNames(), imported ? QStringList({"m", "Fire"}) : QStringList{"m"});
+        QCOMPARE(QDir(fx.folder.configDir() + "/MacroDB").entryList(QDir::Files).size(), imported ? 2 : 1);
+        QCOMPARE(rowsText(page->actionRows()), imported ? rowsText(fire.rows) : QString());
     }
 
     // A macro recorded on the page reaches the mouse's slot as the upload packs it.

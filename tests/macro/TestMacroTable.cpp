@@ -185,14 +185,16 @@ private slots:
     {
         MacroFixture fx;
         MacroFixture::writeMacro("m", "132/7/4 4/0/4 6/1/0 6/0/1 2/0/246 2/5/0 2/5/9 2/251/0 129/0/4 1/0/16 "
-                                      "132/0/255 119/1/1 129/0/3");
+                                      "132/0/255 119/1/1 129/0/3 130/0/5 134/0/3");
         const QStringList expected = {"A|Press|", "A|Release|", "||2560", "||10", "MOVE LEFT|10|", "MOVE DOWN|5|",
                                       "MOVE DOWN|0|", "MOVE UP|5|", "MIDDLE CLICK|Press|", "BACKWARD|Release|",
-                                      "|Press|"};
+                                      "|Press|", "MOVE RIGHT|5|", "||30"};
         auto page = shownPage();
         QCOMPARE(shownTexts(*page), expected);
         QCOMPARE(rowsText(page->actionRows()).section(' ', 0, 0), QString("132/0/4"));
         click(page->button(MacroDialog::SaveButton));
+        QCOMPARE(rowsText(readMacroFile("m").rows).section(' ', -2), QString("2/0/5 6/0/3"));
+        QCOMPARE(IniFile(macroFilePath("m")).number("Setting/Map_11"), qint64(MacroMove));
         page.reset();
         auto again = shownPage();
         QCOMPARE(shownTexts(*again), expected);

@@ -77,10 +77,14 @@ private slots:
             << QByteArray("Count=6\nMap_0=132\nDataL_0=4\nMap_1=99\nMap_2=129\nDataL_2=3\n"
                           "Map_3=abc\nMap_4=1\nDataL_4=16\nMap_5=4\nDataL_5=4\n")
             << QString("132,0,4 1,0,16 4,0,4") << 0 << 0;
-        QTest::newRow("delay rows kept under DelayType 0, rows as stored")
+        QTest::newRow("delay rows kept under DelayType 0, rows as the editor holds them")
             << QByteArray("DelayType=0\nCount=3\nMap_0=6\nDataH_0=1\nDataL_0=44\nMap_1=4\nDataH_1=7\nDataL_1=4\n"
                           "Map_2=2\nDataH_2=5\nDataL_2=9\n")
-            << QString("6,1,44 4,7,4 2,5,9") << 0 << 0;
+            << QString("6,1,44 4,0,4 2,0,0") << 0 << 0;
+        QTest::newRow("bit 7 read by the kind below it")
+            << QByteArray("Count=6\nMap_0=130\nDataL_0=251\nMap_1=134\nDataH_1=1\nDataL_1=2\nMap_2=133\n"
+                          "Map_3=129\nDataH_3=9\nDataL_3=2\nMap_4=130\nDataH_4=3\nDataL_4=3\nMap_5=135\n")
+            << QString("2,0,251 6,1,2 129,0,2 2,0,0") << 0 << 0;
         QTest::newRow("values keep their low byte, options out of range read 0")
             << QByteArray("DelayType=3\nLoopType=-1\nCount=2\nMap_0=388\nDataL_0=-252\nMap_1=262\nDataH_1=256\n")
             << QString("132,0,4 6,0,0") << 0 << 0;

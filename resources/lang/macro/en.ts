@@ -180,6 +180,10 @@
         <translation>A macro without a delay holds at most 40 rows.</translation>
     </message>
     <message>
+        <source>A macro holds at most 63 rows.</source>
+        <translation>A macro holds at most 63 rows.</translation>
+    </message>
+    <message>
         <source>The macro could not be saved.</source>
         <translation>The macro could not be saved.</translation>
     </message>

@@ -180,6 +180,10 @@
         <translation>不含延遲的巨集最多只能有 40 行。</translation>
     </message>
     <message>
+        <source>A macro holds at most 63 rows.</source>
+        <translation>巨集最多只能有 63 行。</translation>
+    </message>
+    <message>
         <source>The macro could not be saved.</source>
         <translation>無法儲存巨集。</translation>
     </message>
