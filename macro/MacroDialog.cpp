@@ -128,6 +128,8 @@ void MacroDialog::buildUi()
     m_pNameEdit->setStyleSheet(EditStyle);
     m_pMacroList = new QListWidget(this);
     m_pMacroList->setFocusPolicy(Qt::NoFocus);
+    // The macro shown is the current row's, however the row became current.
+    connect(m_pMacroList, &QListWidget::currentRowChanged, this, &MacroDialog::loadMacroFile);
     connect(m_pMacroList, &QListWidget::clicked, this, &MacroDialog::itemClicked);
     buildOptions();
     buildTable();

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QTableView>
 
@@ -77,18 +78,24 @@ bool MacroDialog::setCurrentMacro(const QString &name)
     return true;
 }
 
-// The current macro stays current, so the table keeps showing the macro it holds.
+// The current macro stays current, so the table keeps what it shows, unsaved rows
+// included; another current macro is loaded.
 void MacroDialog::rebuildMacroList()
 {
     const QString current = currentMacroName();
-    m_pMacroList->clear();
-    for (const QString &name : listedMacroNames())
-        appendListRow(name);
-    const QList<QListWidgetItem *> found = m_pMacroList->findItems(current, Qt::MatchExactly);
-    if (!current.isEmpty() && !found.isEmpty())
-        m_pMacroList->setCurrentItem(found.first());
-    else if (m_pMacroList->count() > 0)
-        m_pMacroList->setCurrentRow(0);
+    {
+        const QSignalBlocker quiet(m_pMacroList);
+        m_pMacroList->clear();
+        for (const QString &name : listedMacroNames())
+            appendListRow(name);
+        const QList<QListWidgetItem *> found = m_pMacroList->findItems(current, Qt::MatchExactly);
+        if (!current.isEmpty() && !found.isEmpty())
+            m_pMacroList->setCurrentItem(found.first());
+        else if (m_pMacroList->count() > 0)
+            m_pMacroList->setCurrentRow(0);
+    }
+    if (currentMacroName() != current)
+        loadMacroFile();
 }
 
 // In batch mode a check box stands over the row; the item keeps the name.

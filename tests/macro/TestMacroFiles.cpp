@@ -410,6 +410,70 @@ private slots:
         QCOMPARE(rowsText(page->actionRows()), imported ? rowsText(fire.rows) : QString());
     }
 
+    // However the list's current row changes, the table and the name show its macro,
+    // and SAVE, DELETE and EXPORT act on that one.
+    void commandsActOnTheMacroShown_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("command");
+        for (const char *way : {"drag", "Down", "End", "Home", "delete"}) {
+            for (const char *command : {"save", "delete", "export"})
+                QTest::addRow("%s, %s", way, command) << way << command;
+        }
+    }
+    void commandsActOnTheMacroShown()
+    {
+        QFETCH(QString, way);
+        QFETCH(QString, command);
+        const QStringList names{"a", "b", "c"};
+        MacroFixture fx(names);
+        for (int i = 0; i < names.size(); ++i)
+            MacroFixture::writeMacro(names[i], QStringLiteral("132/0/%1 4/0/%1 ").arg(i + 1).repeated(i + 1));
+        auto page = shownPage();
+        QListWidget *list = page->macroList();
+        const auto at = [list](int row) { return list->visualItemRect(list->item(row)).center(); };
+        const QMap<QString, std::pair<int, Qt::Key>> keys{
+            {"Down", {108, Qt::Key_Down}}, {"End", {107, Qt::Key_End}}, {"Home", {102, Qt::Key_Home}}};
+        clickListRow(*page, way == "Home" ? 2 : 0);
+        if (way == "drag") {
+            QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at(0));
+            QMouseEvent move(QEvent::MouseMove, at(1), list->viewport()->mapToGlobal(at(1)), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(list->viewport(), &move);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at(1));
+        } else if (way == "delete") {
+            click(page->button(MacroDialog::DeleteMacroButton));
+        } else {
+            list->setFocus();
+            tapNativeKey(list, keys[way].first, keys[way].second);
+        }
+        const QString shown = way == "End" ? "c" : way == "Home" ? "a" : "b";
+        QCOMPARE(page->currentMacroName(), shown);
+        QCOMPARE(page->nameEdit()->text(), shown);
+        QCOMPARE(rowsText(page->actionRows()), rowsText(readMacroFile(shown).rows));
+
+        QMap<QString, QString> expected;
+        for (const QString &n : listedMacroNames())
+            expected[n] = rowsText(readMacroFile(n).rows);
+        const QString exported = fx.folder.path() + "/x.MSMACRO";
+        setFileDialogForTests([&](const FileDialogRequest &) { return QStringList{exported}; });
+        const MacroDialog::PageButton b = command == "save" ? MacroDialog::SaveButton
+                                          : command == "delete" ? MacroDialog::DeleteMacroButton
+                                                                : MacroDialog::ExportButton;
+        if (command == "save") {
+            click(page->button(MacroDialog::InsertDelayButton));
+            expected[shown] += " 6/0/1";
+        }
+        click(page->button(b));
+        setFileDialogForTests({});
+        if (command == "delete")
+            expected.remove(shown);
+        QCOMPARE(listedMacroNames(), expected.keys());
+        for (const QString &n : names)
+            QCOMPARE(fileExists(macroFilePath(n)) ? rowsText(readMacroFile(n).rows) : "-", expected.value(n, "-"));
+        QCOMPARE(fileId(exported), command == "export" ? fileId(macroFilePath(shown)) : "-");
+    }
+
     // A macro recorded on the page reaches the mouse's slot as the upload packs it.
     void recordedMacroPacksIntoTheMouseSlot()
     {
