@@ -220,6 +220,7 @@ private:
     void appendActionRow(const MacroAction &row);
     int insertionPoint() const;
     bool insertRows(int at, const QVector<MacroAction> &rows);
+    void insertOrExplain(const QVector<MacroAction> &rows);
     QVector<MacroAction> insertedDelay() const;
     void applyColumnWidths();
     void showEditors(const QList<QWidget *> &editors);

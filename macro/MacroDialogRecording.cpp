@@ -29,6 +29,8 @@ void MacroDialog::removeHook()
     m_hook = 0;
 }
 
+// A key that the capture takes goes nowhere else: a Tab or Space typed into the
+// macro neither moves the focus nor presses a button, also when the table is full.
 long MacroDialog::hookKey(KeyHookRecord &record)
 {
     const int code = remapScanCode(record.scanCode, record.flags);
@@ -36,7 +38,9 @@ long MacroDialog::hookKey(KeyHookRecord &record)
         setRowKeyFromHook(code, int(record.flags));
     else if (m_bRecording)
         OnHookKey(code, int(record.flags));
-    return callNextKeyboardHook(record);
+    else
+        return callNextKeyboardHook(record);
+    return 1;
 }
 
 void MacroDialog::startRecording()

@@ -115,6 +115,16 @@ bool MacroDialog::insertRows(int at, const QVector<MacroAction> &rows)
     return true;
 }
 
+// An insert the user asked for: one that the mouse could not hold says why.
+void MacroDialog::insertOrExplain(const QVector<MacroAction> &rows)
+{
+    if (!rowsFit(actionRows(), rows)) {
+        showMessage(2, "Warning", rowLimitText(actionRows(), rows));
+        return;
+    }
+    insertRows(insertionPoint(), rows);
+}
+
 bool MacroDialog::insertMouseButtonRow(quint8 button, bool release, int row)
 {
     return insertRows(row < 0 ? insertionPoint() : row, {mouseButtonRow(button, release)});
@@ -192,7 +202,7 @@ void MacroDialog::clearRows()
 
 void MacroDialog::insertDefaultDelay()
 {
-    insertDelayRow(MinEditDelayMs);
+    insertOrExplain({delayRow(MinEditDelayMs)});
 }
 
 bool MacroDialog::allKeysReleased() const
@@ -342,7 +352,7 @@ void MacroDialog::TreeitemClick(QTreeWidgetItem *item, int)
     } else {
         rows << mouseButtonRow(buttonIndex, top->indexOfChild(item) == 1) << delay;
     }
-    insertRows(insertionPoint(), rows);
+    insertOrExplain(rows);
 }
 
 void MacroDialog::QuorItemPressed()
@@ -351,8 +361,7 @@ void MacroDialog::QuorItemPressed()
     if (it == m_moveEntries.end() || m_pMacroList->count() == 0)
         return;
     const int distance = int((*it)->distanceEdit()->text().toUInt() & 0xFF);
-    insertRows(insertionPoint(), QVector<MacroAction>{mouseMoveRow(int(it - m_moveEntries.begin()), distance)}
-                                     << insertedDelay());
+    insertOrExplain(QVector<MacroAction>{mouseMoveRow(int(it - m_moveEntries.begin()), distance)} << insertedDelay());
 }
 
 void MacroDialog::mousemove_test()

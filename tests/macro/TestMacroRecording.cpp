@@ -85,27 +85,31 @@ private slots:
         QCOMPARE(rowsText(page->actionRows()), rows);
     }
 
-    // The mouse holds 63 rows, or 40 without delay rows: recording and inserts stop there.
+    // The mouse holds 63 rows, or 40 without delay rows: recording and inserts stop
+    // there, and a refused insert says why.
     void rowLimits_data()
     {
         QTest::addColumn<QString>("start");
         QTest::addColumn<int>("delayType");
         QTest::addColumn<QString>("action");
         QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("message");
+        const QString at40 = "A macro without a delay holds at most 40 rows.", at63 = "A macro holds at most 63 rows.";
         const QString keys38 = rowsText(QVector<MacroAction>(38, MacroAction{MacroKeyPress, 0, 4}));
         const QString keys39 = keys38 + " 132/0/4";
         QString delays59 = "6/0/1";
         for (int i = 1; i < 59; ++i)
             delays59 += " 132/0/4";
-        QTest::newRow("recording without delays") << "" << 0 << "record" << 40;
-        QTest::newRow("recording with delays") << "" << 1 << "record" << 63;
-        QTest::newRow("click fits without delays") << keys38 << 0 << "tree" << 40;
-        QTest::newRow("click past 40 inserts nothing") << keys39 << 0 << "tree" << 39;
-        QTest::newRow("click fits with delays") << delays59 << 1 << "tree" << 63;
-        QTest::newRow("click past 63 inserts nothing") << delays59 + " 132/0/4" << 1 << "tree" << 60;
-        QTest::newRow("move entry past 63") << delays59 + " 132/0/4 132/0/4 132/0/4" << 2 << "move" << 62;
-        QTest::newRow("a delay lifts the limit") << keys38 + " 132/0/4 132/0/4" << 0 << "delay" << 41;
-        QTest::newRow("delay past 63") << delays59 + " 132/0/4 132/0/4 132/0/4 132/0/4" << 0 << "delay" << 63;
+        QTest::newRow("recording without delays") << "" << 0 << "record" << 40 << "";
+        QTest::newRow("recording with delays") << "" << 1 << "record" << 63 << "";
+        QTest::newRow("click fits without delays") << keys38 << 0 << "tree" << 40 << "";
+        QTest::newRow("click past 40 inserts nothing") << keys39 << 0 << "tree" << 39 << at40;
+        QTest::newRow("click fits with delays") << delays59 << 1 << "tree" << 63 << "";
+        QTest::newRow("click past 63 inserts nothing") << delays59 + " 132/0/4" << 1 << "tree" << 60 << at63;
+        QTest::newRow("move entry past 40") << keys39 + " 132/0/4" << 0 << "move" << 40 << at40;
+        QTest::newRow("move entry past 63") << delays59 + " 132/0/4 132/0/4 132/0/4" << 2 << "move" << 62 << at63;
+        QTest::newRow("a delay lifts the limit") << keys38 + " 132/0/4 132/0/4" << 0 << "delay" << 41 << "";
+        QTest::newRow("delay past 63") << delays59 + " 132/0/4 132/0/4 132/0/4 132/0/4" << 0 << "delay" << 63 << at63;
     }
     void rowLimits()
     {
@@ -113,6 +117,7 @@ private slots:
         QFETCH(int, delayType);
         QFETCH(QString, action);
         QFETCH(int, count);
+        QFETCH(QString, message);
         MacroFixture fx;
         MacroFixture::writeMacro("m", start, delayType);
         auto page = shownPage();
@@ -127,15 +132,61 @@ private slots:
         click(page->button(MacroDialog::MouseActionButton));
         QuorTreeWidget *tree = page->commandTree();
         const QPoint left = tree->visualItemRect(tree->topLevelItem(0)).center();
-        if (action == "tree") {
-            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, left); // opens the entry
-            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, left);
-        } else if (action == "move") {
-            click(page->moveEntry(0));
-        } else {
-            click(page->button(MacroDialog::InsertDelayButton));
-        }
+        const auto insert = [&] {
+            if (action == "tree") {
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, left); // opens the entry
+                QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, left);
+            } else if (action == "move") {
+                click(page->moveEntry(0));
+            } else {
+                click(page->button(MacroDialog::InsertDelayButton));
+            }
+        };
+        if (message.isEmpty())
+            insert();
+        else
+            QVERIFY(answerMessage(insert, message));
         QCOMPARE(page->actionModel()->rowCount(), count);
+        QVERIFY(!fx.watchdog.fired());
+    }
+
+    // A key captured into the macro goes nowhere else: Tab, Tab, Space neither move
+    // the focus nor press SAVE, CANCEL or STOP, in the key editor and in a recording
+    // that has reached the row limit.
+    void capturedKeysGoNowhereElse_data()
+    {
+        QTest::addColumn<bool>("recording");
+        QTest::addColumn<QString>("rows"); // the table after the keys
+        QTest::newRow("key editor") << false << "132/0/44 4/0/4";
+        QTest::newRow("recording at the limit") << true << QString("132/0/4 4/0/4 ").repeated(20).trimmed();
+    }
+    void capturedKeysGoNowhereElse()
+    {
+        QFETCH(bool, recording);
+        QFETCH(QString, rows);
+        MacroFixture fx;
+        MacroFixture::writeMacro("m", "132/0/4 4/0/4", DelayNone);
+        auto page = shownPage();
+        QVERIFY(QTest::qWaitForWindowActive(page.get()));
+        if (recording) {
+            click(page->button(MacroDialog::StartButton));
+            play(page.get(), taps(20));
+        } else {
+            clickRow(*page, 0);
+            click(page->button(MacroDialog::EditButton));
+        }
+        QVERIFY(page->hasHook());
+        QWidget *focus = QApplication::focusWidget();
+        for (const auto &key : {std::pair{15, Qt::Key_Tab}, {15, Qt::Key_Tab}, {57, Qt::Key_Space}})
+            tapNativeKey(page.get(), key.first, key.second);
+        QCOMPARE(QApplication::focusWidget(), focus);
+        QCOMPARE(page->isRecording(), recording);
+        QCOMPARE(page->isKeyEditing(), !recording);
+        QCOMPARE(page->delayType(), int(DelayNone));
+        QCOMPARE(rowsText(page->actionRows()), rows);
+        QCOMPARE(rowsText(readMacroFile("m").rows), QString("132/0/4 4/0/4"));
+        click(page->button(recording ? MacroDialog::StopButton : MacroDialog::SaveButton));
+        QCOMPARE(rowsText(readMacroFile("m").rows), rows);
     }
 
     // While recording, STOP and the two delay boxes are the only controls left, and
