@@ -122,8 +122,7 @@ MousecfgWidget::~MousecfgWidget()
 void MousecfgWidget::chooseInitialScale()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const double ratio = screen ? screenRatio(screen->logicalDotsPerInch()) : 1.0;
-    applyScaleIndex(scaleIndexForRatio(ratio));
+    applyScaleIndex(scaleIndexForRatio(screenRatio(logicalDpiOf(screen))));
 }
 
 // Takes the scale of a table row as the window's and the program's.
@@ -227,11 +226,9 @@ void MousecfgWidget::resizeEvent(QResizeEvent *)
 {
     const QScreen *screen = QGuiApplication::screenAt(geometry().center());
     // Off every screen: keep the current scale.
-    const int index = screen ? scaleIndexForRatio(screenRatio(screen->logicalDotsPerInch())) : m_iScaleIndex;
+    const int index = screen ? scaleIndexForRatio(screenRatio(logicalDpiOf(screen))) : m_iScaleIndex;
     if (index != m_iAppliedScaleIndex) {
-        applyScaleIndex(index);
-        setMask(maskForIndex(m_iScaleIndex));
-        relayoutWindow();
+        takeScale(index, screen);
     } else if (size() == m_scaledSize) {
         applyScaleIndex(scaleIndexForWidth(width(), index));
         setMask(maskForIndex(m_iScaleIndex));
@@ -240,6 +237,56 @@ void MousecfgWidget::resizeEvent(QResizeEvent *)
         m_iScaleIndex = index;
     }
     m_iAppliedScaleIndex = m_iScaleIndex;
+}
+
+void MousecfgWidget::takeScale(int index, const QScreen *screen)
+{
+    applyScaleIndex(index);
+    m_iAppliedScaleIndex = m_iScaleIndex;
+    m_scaledSize = scaledWindowSize(m_dScale);
+    setMask(maskForIndex(m_iScaleIndex));
+    if (size() != m_scaledSize) {
+        const QPoint topLeft =
+            screen ? keptInsideArea(screen->availableGeometry(), pos(), m_scaledSize) : pos();
+        setGeometry(QRect(topLeft, m_scaledSize));
+    }
+    relayoutWindow();
+}
+
+void MousecfgWidget::showEvent(QShowEvent *event)
+{
+    watchScreen();
+    QWidget::showEvent(event);
+}
+
+// The window's native side exists once it is shown; it is watched once.
+void MousecfgWidget::watchScreen()
+{
+    QWindow *window = windowHandle();
+    if (!window || window == m_watchedWindow)
+        return;
+    m_watchedWindow = window;
+    connect(window, &QWindow::screenChanged, this, &MousecfgWidget::onScreenChanged);
+    onScreenChanged(window->screen());
+}
+
+void MousecfgWidget::onScreenChanged(QScreen *screen)
+{
+    disconnect(m_dpiConnection);
+    if (screen)
+        m_dpiConnection =
+            connect(screen, &QScreen::logicalDotsPerInchChanged, this, &MousecfgWidget::followScreenScale);
+    followScreenScale();
+}
+
+void MousecfgWidget::followScreenScale()
+{
+    const QScreen *screen = m_watchedWindow ? m_watchedWindow->screen() : nullptr;
+    if (!screen)
+        return;
+    const int index = scaleIndexForRatio(screenRatio(logicalDpiOf(screen)));
+    if (index != m_iScaleIndex)
+        takeScale(index, screen);
 }
 
 void MousecfgWidget::writePendingDefaultProfile()

@@ -6,6 +6,7 @@
 
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QRegion>
 #include <QSize>
 #include <QStringList>
@@ -26,6 +27,8 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QTranslator;
+class QScreen;
+class QWindow;
 class QScrollArea;
 class MacroDialog;
 class QuorBtnWindow;
@@ -125,6 +128,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
@@ -139,6 +143,13 @@ private:
     void chooseInitialScale();
     void placeOnPrimaryScreen();
     void applyScaleIndex(int index);
+    // Takes a new scale whole: the window gets its size, kept inside the screen's
+    // area, and everything is laid out again.
+    void takeScale(int index, const QScreen *screen);
+    // Follows the window's screen and that screen's logical DPI.
+    void watchScreen();
+    void onScreenChanged(QScreen *screen);
+    void followScreenScale();
     const QPixmap &backgroundForIndex(int index);
     const QRegion &maskForIndex(int index);
     void loadLanguage();
@@ -243,6 +254,8 @@ private:
     std::array<QPixmap, ScaleIndexCount> m_background;
     std::array<QRegion, ScaleIndexCount> m_windowMask;
     std::array<bool, ScaleIndexCount> m_maskMade{};
+    QPointer<QWindow> m_watchedWindow;
+    QMetaObject::Connection m_dpiConnection;
     QPixmap m_batteryPixmapNoCable;
     QPixmap m_batteryPixmapCable;
     QTranslator *m_translator = nullptr;
