@@ -323,6 +323,10 @@ void MousecfgWidget::relayoutWindow()
     const QFont font = languageFont();
     for (QAction *action : m_spareMenu->actions())
         action->setFont(font);
+    // The tray entries exist once the constructor has made them.
+    for (QuorAction *action : {m_loadConfigAction.get(), m_quitAction.get()})
+        if (action)
+            action->applyFont();
     QToolTip::setFont(font);
     m_nameEdit->setFont(font);
     updateAreaFocus();

@@ -87,10 +87,9 @@ QuorColorWindow::QuorColorWindow(QWidget *parent, double scale)
     m_swatch = new DefaultColorArea(this, themeColor());
     connect(m_swatch, SIGNAL(ClickedSignal()), this, SLOT(color_clicked()));
 
-    const QString style = grooveSliderStyleSheet(themeColor(), themeColor(), scale);
-    m_sleepSlider = makeSlider(1, 9, style);
-    m_brightSlider = makeSlider(1, 3, style);
-    m_speedSlider = makeSlider(1, 5, style);
+    m_sleepSlider = makeSlider(1, 9);
+    m_brightSlider = makeSlider(1, 3);
+    m_speedSlider = makeSlider(1, 5);
 
     const QString picture = skinPath(QStringLiteral("/skin/rate.png"));
     m_effectButton = new QuorPushButton({picture, picture, picture}, this);
@@ -100,8 +99,8 @@ QuorColorWindow::QuorColorWindow(QWidget *parent, double scale)
 
     m_moveOffBox = new QCheckBox(this);
     m_moveOffBox->setPalette(white);
-    m_moveOffBox->setStyleSheet(skinCheckBoxStyleSheet());
     connect(m_moveOffBox, SIGNAL(clicked()), this, SLOT(checkbtn_clicked()));
+    applyStyleSheets();
     buildEffectMenu();
 }
 
@@ -111,7 +110,16 @@ QuorColorWindow::~QuorColorWindow()
         delete action;
 }
 
-QuorSlider *QuorColorWindow::makeSlider(int minimum, int maximum, const QString &style)
+// The sliders' and the box's pictures follow the page's scale.
+void QuorColorWindow::applyStyleSheets()
+{
+    const QString style = grooveSliderStyleSheet(themeColor(), themeColor(), m_scale);
+    for (QuorSlider *slider : {m_sleepSlider, m_brightSlider, m_speedSlider})
+        slider->setStyleSheet(style);
+    m_moveOffBox->setStyleSheet(skinCheckBoxStyleSheet(m_scale));
+}
+
+QuorSlider *QuorColorWindow::makeSlider(int minimum, int maximum)
 {
     auto *slider = new QuorSlider(this);
     slider->setOrientation(Qt::Horizontal);
@@ -119,7 +127,6 @@ QuorSlider *QuorColorWindow::makeSlider(int minimum, int maximum, const QString 
     slider->setSingleStep(1);
     slider->setPageStep(1);
     slider->setTickPosition(QSlider::NoTicks);
-    slider->setStyleSheet(style);
     connect(slider, &QSlider::valueChanged, this, &QuorColorWindow::onSliderValueChanged);
     connect(slider, &QuorSlider::MouseChange, this, &QuorColorWindow::slotSliderMouseChange);
     return slider;
@@ -198,6 +205,7 @@ void QuorColorWindow::retranslate()
 void QuorColorWindow::setScale(double scale)
 {
     m_scale = scale;
+    applyStyleSheets();
     const auto place = [scale](QWidget *w, int x, int y, int width, int height) {
         w->setGeometry(scaledRect(scale, x, y, width, height));
     };

@@ -54,7 +54,8 @@ public slots:
     void checkbtn_clicked();
 
 private:
-    QuorSlider *makeSlider(int minimum, int maximum, const QString &style);
+    QuorSlider *makeSlider(int minimum, int maximum);
+    void applyStyleSheets();
     void EffectMenuFunction();
     void onSliderValueChanged(int value);
     void showEffect(int effect);

@@ -78,6 +78,23 @@ void QuorReportRate::setupUi()
     m_liftLabel->setPalette(white);
     m_liftGroup = new QButtonGroup(this);
     m_liftGroup->setExclusive(true);
+    for (int id = 0; id < 2; ++id) {
+        auto *button = new QRadioButton(this);
+        button->setPalette(white);
+        button->setFocusPolicy(Qt::NoFocus);
+        m_liftGroup->addButton(button, id);
+        connect(button, &QRadioButton::clicked, this, &QuorReportRate::onRadioChanged);
+        m_liftButtons[size_t(id)] = button;
+    }
+    m_titleLabel->setGeometry(scaledRect(s, 20, 20, 170, 20));
+    m_rateButton->setGeometry(scaledRect(s, 20, 40, 152, 28));
+    m_liftLabel->setGeometry(scaledRect(s, 20, 78, 170, 20));
+    applyLiftStyle(s);
+    checkLift(m_iLift);
+}
+
+void QuorReportRate::applyLiftStyle(double s)
+{
     const int d = scaledPixels(8, s);
     const QColor theme = themeColor();
     const QString style =
@@ -87,19 +104,8 @@ void QuorReportRate::setupUi()
                        "QRadioButton::indicator:checked {background-color:rgb(%5,%6,%7);}"
                        "QRadioButton::indicator:unchecked {background-color:transparent; }")
             .arg(d).arg(d).arg(d / 2 + 1).arg(d / 4).arg(theme.red()).arg(theme.green()).arg(theme.blue());
-    for (int id = 0; id < 2; ++id) {
-        auto *button = new QRadioButton(this);
-        button->setPalette(white);
-        button->setFocusPolicy(Qt::NoFocus);
+    for (QRadioButton *button : m_liftButtons)
         button->setStyleSheet(style);
-        m_liftGroup->addButton(button, id);
-        connect(button, &QRadioButton::clicked, this, &QuorReportRate::onRadioChanged);
-        m_liftButtons[size_t(id)] = button;
-    }
-    m_titleLabel->setGeometry(scaledRect(s, 20, 20, 170, 20));
-    m_rateButton->setGeometry(scaledRect(s, 20, 40, 152, 28));
-    m_liftLabel->setGeometry(scaledRect(s, 20, 78, 170, 20));
-    checkLift(m_iLift);
 }
 
 void QuorReportRate::placeControls()
@@ -114,6 +120,7 @@ void QuorReportRate::placeControls()
     m_liftLabel->setGeometry(QRect());
     for (QRadioButton *button : m_liftButtons)
         button->setGeometry(QRect());
+    applyLiftStyle(s);
 }
 
 void QuorReportRate::resizeEvent(QResizeEvent *)

@@ -44,6 +44,7 @@ protected:
 private:
     void setupUi();
     void placeControls();
+    void applyLiftStyle(double s);
     void onRateAction();
     void showRate();
     void checkLift(int lift);

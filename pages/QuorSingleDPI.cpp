@@ -89,12 +89,10 @@ QuorSingleDPI::QuorSingleDPI(QWidget *parent, int stage)
     m_maxLabel->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     m_linkBox = new QCheckBox(QObject::tr("Link XY"), this);
-    m_linkBox->setFixedSize(scaledPixels(100, m_scale), scaledPixels(24, m_scale));
     m_linkBox->setPalette(white);
     m_linkBox->setFocusPolicy(Qt::NoFocus);
 
     m_slider = new QuorTwoBarSlider(this, 75, 1);
-    m_slider->setFixedSize(scaledPixels(331, m_scale), scaledPixels(30, m_scale));
 
     m_xLabel = makeLabel(white);
     m_yLabel = makeLabel(white);
@@ -102,12 +100,10 @@ QuorSingleDPI::QuorSingleDPI(QWidget *parent, int stage)
     m_captionLabel->setCaption(QObject::tr("DPI") + QStringLiteral(" %1:").arg(stage + 1));
 
     m_enableBox = new QCheckBox(this);
-    m_enableBox->setFixedSize(scaledPixels(24, m_scale), scaledPixels(24, m_scale));
     m_enableBox->setFocusPolicy(Qt::NoFocus);
-    for (QCheckBox *box : {m_linkBox, m_enableBox}) {
-        box->setStyleSheet(skinCheckBoxStyleSheet());
+    for (QCheckBox *box : {m_linkBox, m_enableBox})
         connect(box, &QCheckBox::stateChanged, this, &QuorSingleDPI::onStateChanged);
-    }
+    setFixedSizes();
     connect(m_slider, &QuorTwoBarSlider::SliderChangedSignal, this, &QuorSingleDPI::onSliderChanged);
     m_rawX = m_slider->upperBar()->value();
     m_rawY = m_slider->lowerBar()->value();
@@ -202,9 +198,22 @@ void QuorSingleDPI::setRowPalette(const QPalette &palette)
         w->setPalette(palette);
 }
 
+// The boxes and the slider keep the size of the current scale, whatever rectangle
+// the layout gives them.
+void QuorSingleDPI::setFixedSizes()
+{
+    m_linkBox->setFixedSize(scaledPixels(100, m_scale), scaledPixels(24, m_scale));
+    m_slider->setFixedSize(scaledPixels(331, m_scale), scaledPixels(30, m_scale));
+    m_enableBox->setFixedSize(scaledPixels(24, m_scale), scaledPixels(24, m_scale));
+    const QString boxStyle = skinCheckBoxStyleSheet(m_scale);
+    m_linkBox->setStyleSheet(boxStyle);
+    m_enableBox->setStyleSheet(boxStyle);
+}
+
 void QuorSingleDPI::setScale(double scale)
 {
     m_scale = scale;
+    setFixedSizes();
     const auto place = [scale](QWidget *w, int x, int y, int width, int height) {
         w->setGeometry(scaledRect(scale, x, y, width, height));
     };

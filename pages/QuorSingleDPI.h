@@ -71,6 +71,7 @@ protected:
 
 private:
     QuorLabel *makeLabel(const QPalette &palette);
+    void setFixedSizes();
     void showPair(int x, int y);
     void updateTexts();
 
