@@ -26,7 +26,6 @@ QuorPointSpeed::~QuorPointSpeed() = default;
 
 void QuorPointSpeed::setupUi()
 {
-    const double s = uiScale();
     const QPalette white = whiteTextPalette(palette());
     m_pointerLabel = new QuorLabel(this);
     m_pointerLabel->setPalette(white);
@@ -39,7 +38,6 @@ void QuorPointSpeed::setupUi()
     m_pointerSlider->setSingleStep(1);
     m_pointerSlider->setPageStep(1);
     m_pointerSlider->setTickPosition(QSlider::NoTicks);
-    m_pointerSlider->setStyleSheet(grooveSliderStyleSheet(themeColor(), themeColor(), s));
     connect(m_pointerSlider, &QSlider::valueChanged, this, &QuorPointSpeed::onPointerSpeedChanged);
 
     m_scrollBox = new QSpinBox(this);
@@ -56,6 +54,7 @@ void QuorPointSpeed::placeControls()
     m_scrollLabel->setGeometry(scaledRect(s, 20, 100, 170, 20));
     m_pointerSlider->setGeometry(scaledRect(s, 20, 35, 200, 25));
     m_scrollBox->setGeometry(scaledRect(s, 20, 130, 70, 20));
+    m_pointerSlider->setStyleSheet(grooveSliderStyleSheet(themeColor(), themeColor(), s));
 }
 
 void QuorPointSpeed::resizeEvent(QResizeEvent *)
@@ -81,8 +80,6 @@ void QuorPointSpeed::sValueChangedSlot(int value)
 
 void QuorPointSpeed::setProfileData(ProfileRecord *record)
 {
-    const QString family = readFontFamily(currentLanguageIndex());
-    const int pixelSize = configuredFontSize();
     m_record = record;
     if (m_record) {
         {
@@ -94,8 +91,14 @@ void QuorPointSpeed::setProfileData(ProfileRecord *record)
         m_record->mousespeed = quint8(m_pointerSlider->value());
         m_record->scrollspeed = quint8(m_scrollBox->value());
     }
-    // The box's own size, not scaled; a missing size keeps the default.
-    QFont font(family);
+    applyScrollBoxFont();
+}
+
+// The language font at its own size, not scaled; a missing size keeps the default.
+void QuorPointSpeed::applyScrollBoxFont()
+{
+    QFont font(readFontFamily(currentLanguageIndex()));
+    const int pixelSize = configuredFontSize();
     if (pixelSize > 0)
         font.setPixelSize(pixelSize);
     m_scrollBox->setFont(font);
@@ -105,4 +108,5 @@ void QuorPointSpeed::retranslate()
 {
     m_pointerLabel->setCaption(QObject::tr("POINTER SPEED"));
     m_scrollLabel->setCaption(QObject::tr("SCROLL SPEED"));
+    applyScrollBoxFont();
 }

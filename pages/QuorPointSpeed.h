@@ -34,6 +34,7 @@ protected:
 private:
     void setupUi();
     void placeControls();
+    void applyScrollBoxFont();
     void onPointerSpeedChanged(int value);
 
     ProfileRecord *m_record;
