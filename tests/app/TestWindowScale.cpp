@@ -2,18 +2,126 @@
 
 #include "app/WindowScale.h"
 #include "buttons/QuorBtnWindow.h"
+#include "storage/IniFile.h"
 #include "storage/SettingsBlock.h"
+#include "tests/app/WindowFixture.h"
+#include "tests/common/ControlLook.h"
+#include "tests/common/ModalRunner.h"
 #include "tests/common/TestAppFolder.h"
 #include "widgets/SkinFont.h"
 #include "widgets/UiScale.h"
 
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
+
+namespace {
+const QStringList LanguageNames{"English", QString::fromUtf8("繁體中文"), QString::fromUtf8("简体中文")};
+
+// The window shown, then each tab in turn: its controls, and those outside it.
+QStringList looksOfEveryTab(MousecfgWidget &window, QStringList *outside)
+{
+    QStringList looks;
+    for (int tab = 0; tab < MousecfgWidget::TabCount; ++tab) {
+        window.switchPage(tab);
+        QCoreApplication::processEvents();
+        looks << controlLooks(window);
+        for (const QString &control : controlsOutside(window))
+            *outside << QStringLiteral("tab %1: %2").arg(tab).arg(control);
+    }
+    return looks;
+}
+
+MousecfgWidget &openShown(WindowFixture &fixture, double dpi, int language)
+{
+    setLogicalDpiForTests(dpi);
+    writeLangId(language);
+    MousecfgWidget &window = fixture.open();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qWarning("window not exposed");
+    return window;
+}
+
+// What tells the window of a new DPI: the screen's own signal, a change of the
+// window's screen, or a resize.
+void tellNewDpi(MousecfgWidget &window, const QString &trigger, double dpi)
+{
+    setLogicalDpiForTests(dpi);
+    QScreen *screen = window.windowHandle()->screen();
+    if (trigger == QLatin1String("dpi"))
+        emit screen->logicalDotsPerInchChanged(dpi);
+    else if (trigger == QLatin1String("screen"))
+        emit window.windowHandle()->screenChanged(screen);
+    else
+        window.resize(window.size() + QSize(1, 1));
+    QCoreApplication::processEvents();
+}
+
+// The three catalogs, and a font family and size of its own for each language.
+void prepareLanguages(TestAppFolder &folder)
+{
+    IniFile config(configIniPath());
+    for (int i = 0; i < 3; ++i) {
+        const QString name = QStringList{"en", "tc", "sc"}[i];
+        QFile catalog(":/lang/" + name + ".qm");
+        if (catalog.open(QIODevice::ReadOnly))
+            folder.writeFile("lang/" + name + ".qm", catalog.readAll());
+        config.setValue(QStringLiteral("FONT_LIST/FONT_%1").arg(i), QStringLiteral("Family %1").arg(i));
+        config.setValue(QStringLiteral("FONT_LIST/FONT_SIZE_%1").arg(i), 11 + i);
+    }
+}
+}
 
 class TestWindowScale : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanup() { setLogicalDpiForTests(0); }
+
+    // A window built at the first DPI and language, then told of the others, matches
+    // control by control on every tab a window built at the last ones, and keeps every
+    // control inside itself.
+    void aChangeLaysOutAsBuiltAfterIt_data()
+    {
+        QTest::addColumn<QList<double>>("dpis");
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<QList<int>>("languages");
+        QTest::newRow("1.0 to 1.5, screen DPI") << QList<double>{96, 144} << "dpi" << QList<int>{0};
+        QTest::newRow("1.0 to 2.0, new screen") << QList<double>{96, 192} << "screen" << QList<int>{0};
+        QTest::newRow("1.0 to 1.5 to 2.0 and back") << QList<double>{96, 144, 192, 96} << "dpi" << QList<int>{0};
+        QTest::newRow("1.5 to 1.0, new screen") << QList<double>{144, 96} << "screen" << QList<int>{0};
+        // The offscreen screen holds the centre of a window of scale 1.25 at most.
+        QTest::newRow("1.25 to 1.0, resize") << QList<double>{120, 96} << "resize" << QList<int>{0};
+        QTest::newRow("en to tc at 1.25") << QList<double>{120} << "" << QList<int>{0, 1};
+        QTest::newRow("sc to en, then 2.0") << QList<double>{96, 192} << "dpi" << QList<int>{2, 0};
+    }
+    void aChangeLaysOutAsBuiltAfterIt()
+    {
+        QFETCH(QList<double>, dpis);
+        QFETCH(QString, trigger);
+        QFETCH(QList<int>, languages);
+        WindowFixture fixture;
+        fixture.seedProfiles();
+        prepareLanguages(fixture.folder);
+        MousecfgWidget &changed = openShown(fixture, dpis.first(), languages.first());
+        for (int language : languages.mid(1))
+            QVERIFY(pickMenuEntry(MousecfgWidgetProbe(changed).langButton(), LanguageNames[language]));
+        for (double dpi : dpis.mid(1))
+            tellNewDpi(changed, trigger, dpi);
+        const double scale = scaleForIndex(scaleIndexForRatio(screenRatio(dpis.last())));
+        QCOMPARE(changed.scale(), scale);
+        QCOMPARE(uiScale(), scale);
+        QCOMPARE(changed.size(), scaledWindowSize(scale));
+        QStringList outside;
+        const QStringList got = looksOfEveryTab(changed, &outside);
+        const QStringList expected = looksOfEveryTab(openShown(fixture, dpis.last(), languages.last()), &outside);
+        QCOMPARE(outside, QStringList());
+        const QStringList differences = lookDifferences(got, expected);
+        QVERIFY2(differences.isEmpty(), qPrintable(differences.mid(0, 12).join('\n')));
+    }
+
     void scaleFromTheScreenRatio_data()
     {
         QTest::addColumn<double>("dpi");
@@ -80,6 +188,24 @@ private slots:
         QFETCH(QRect, available);
         QFETCH(QPoint, topLeft);
         QCOMPARE(centredTopLeft(available, QSize(999, 640)), topLeft);
+    }
+
+    // A window that grows with a new scale keeps its corner where it still fits.
+    void aGrownWindowStaysOnItsScreen_data()
+    {
+        QTest::addColumn<QPoint>("topLeft");
+        QTest::addColumn<QPoint>("kept");
+        QTest::newRow("fits") << QPoint(2000, 40) << QPoint(2000, 40);
+        QTest::newRow("past the right and bottom") << QPoint(2500, 600) << QPoint(2202, 64);
+        QTest::newRow("above and left") << QPoint(1800, -50) << QPoint(1920, 0);
+    }
+    void aGrownWindowStaysOnItsScreen()
+    {
+        QFETCH(QPoint, topLeft);
+        QFETCH(QPoint, kept);
+        QCOMPARE(keptInsideArea(QRect(1920, 0, 1280, 1024), topLeft, QSize(998, 960)), kept);
+        // Larger than the area: its corner.
+        QCOMPARE(keptInsideArea(QRect(1920, 0, 1280, 1024), topLeft, QSize(1998, 1280)), QPoint(1920, 0));
     }
 };
 
