@@ -12,13 +12,11 @@ bool generalDiffers(const SettingsBlock &w, const SettingsBlock &l)
     }
     if (w.LiftHigh != l.LiftHigh || w.currentProfile != l.currentProfile)
         return true;
-    const ProfileRecord &a = currentRecord(w);
-    const ProfileRecord &b = currentRecord(l);
-    // The LED sleep settings go out from the lighting record.
+    // The LED mode and switches go out from the lighting record.
     const ProfileRecord &la = lightingRecord(w);
     const ProfileRecord &lb = lightingRecord(l);
-    return a.dpi != b.dpi || a.LedMode != b.LedMode || la.LedMoveOFF != lb.LedMoveOFF
-           || la.LedSleepTime != lb.LedSleepTime;
+    return currentRecord(w).dpi != currentRecord(l).dpi || la.LedMode != lb.LedMode
+           || la.LedMoveOFF != lb.LedMoveOFF || la.LedSleepTime != lb.LedSleepTime;
 }
 
 bool stagesDiffer(const SettingsBlock &w, const SettingsBlock &l)
@@ -59,7 +57,10 @@ bool buttonsDiffer(const SettingsBlock &w, const SettingsBlock &l)
 
 bool lightingDiffers(const SettingsBlock &w, const SettingsBlock &l)
 {
+    // Only records that hold the lighting of some profile ever reach the mouse.
     for (int i = 0; i < ProfileCount; ++i) {
+        if (lightingProfileIndex(i) != i)
+            continue;
         const ProfileRecord &a = w.profiles[i];
         const ProfileRecord &b = l.profiles[i];
         if (a.LedMode != b.LedMode)
@@ -94,16 +95,17 @@ void markUploaded(SettingsBlock &lastWritten, const SettingsBlock &working)
     const SettingsBlock before = lastWritten;
     lastWritten = working;
     const int current = safeProfileIndex(working.currentProfile);
-    const ProfileRecord *lit = &lightingRecord(working);
+    const int lit = lightingProfileIndex(current);
     for (int i = 0; i < ProfileCount; ++i) {
         ProfileRecord &written = lastWritten.profiles[i];
         const ProfileRecord &old = before.profiles[i];
         if (i != current) {
             written.stages = old.stages;
             written.buttons = old.buttons;
-            written.LedMode = old.LedMode;
         }
-        if (&working.profiles[i] != lit)
+        if (i != lit) {
+            written.LedMode = old.LedMode;
             written.ledModes = old.ledModes;
+        }
     }
 }

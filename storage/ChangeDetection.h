@@ -15,7 +15,7 @@ enum ChangeBits {
 int detectSettingsChanges(const SettingsBlock &working, const SettingsBlock &lastWritten);
 
 // After an upload the last-written block takes the working one, except what the upload
-// did not write: the DPI stages, buttons and effect of the other profiles and the
-// lighting of every record but the lighting record keep their last-written values, so
-// their changes still go out once their profile is current.
+// did not write: the DPI stages and buttons of the other profiles and the lighting of
+// every record but the lighting record keep their last-written values, so their
+// changes still go out once their profile is current.
 void markUploaded(SettingsBlock &lastWritten, const SettingsBlock &working);

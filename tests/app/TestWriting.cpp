@@ -110,6 +110,53 @@ private slots:
         QVERIFY(FakeMouse::instance().commandSequence().contains(char(0x03)));
     }
 
+    // The effect chosen on the lighting page goes out in the LED mode byte and the
+    // lighting table of the record the page edits (profile 0 for "X642"), once.
+    void lightingEffectReachesTheMouseOnce_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("lit");
+        QTest::newRow("slot 1") << "QM700" << 0 << 0;
+        QTest::newRow("slot 2") << "QM700" << 1 << 1;
+        QTest::newRow("X642, slot 1") << "X642" << 0 << 0;
+        QTest::newRow("X642, slot 2") << "X642" << 1 << 0;
+    }
+    void lightingEffectReachesTheMouseOnce()
+    {
+        QFETCH(QString, product);
+        QFETCH(int, slot);
+        QFETCH(int, lit);
+        WindowFixture fixture;
+        QVERIFY(writeCurrentProductName(product));
+        {
+            IniFile ini(configIniPath());
+            ini.setValue("Mouse_List/0", product);
+            QVERIFY(ini.commit());
+        }
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        ModalScript script;
+        // The slot switch written first: the effect alone must set off the settings.
+        probe.slotMenuEntry(slot)->trigger();
+        click(probe.button(Apply));
+        // BREATHING, effect 2: device LED mode 3.
+        probe.lightingPage()->effectMenu()->actions().at(1)->trigger();
+        const ProfileRecord &record = workingSettings.profiles[size_t(lit)];
+        QCOMPARE(int(record.LedMode), 2);
+        FakeMouse &mouse = FakeMouse::instance();
+        mouse.clearLog();
+        click(probe.button(Apply));
+        QCOMPARE(script.messages, QStringList());
+        const FakeMouseState state = mouse.state();
+        QCOMPARE(int(state.ledMode()), 3);
+        decltype(state.lighting) lighting{};
+        buildLightingTable(record, lighting.data());
+        QVERIFY(state.lighting == lighting);
+        mouse.clearLog();
+        click(probe.button(Apply));
+        QVERIFY(!mouse.commandSequence().contains(char(0x46)));
+    }
+
     void failuresAreShown_data()
     {
         QTest::addColumn<QString>("fault");
