@@ -106,7 +106,7 @@ void eraseMacroName(const QString &name)
     }
 }
 
-bool packNumberedMacros(const char *overflowLog)
+bool packNumberedMacros(const char *overflowLog, QStringList *packed)
 {
     // The current profile first: the button table numbered its macros.
     const int current = safeProfileIndex(deviceSettings.currentProfile);
@@ -126,6 +126,8 @@ bool packNumberedMacros(const char *overflowLog)
             packMacroActions(readMacroStepRecord(button), k);
             sleepMs(PackedSlotPause);
             eraseMacroName(button.macroname);
+            if (packed)
+                packed->append(button.macroname);
         }
     }
     return true;
@@ -140,7 +142,8 @@ bool macroSlotInUse(int k)
 quint8 uploadMacros()
 {
     macroImage.fill(0);
-    if (!packNumberedMacros("iIndex>=MAX_MACRO_NUMBER_560\n"))
+    QStringList packed;
+    if (!packNumberedMacros("iIndex>=MAX_MACRO_NUMBER_560\n", &packed))
         return SendOk;
     bool sent = false;
     for (int k = 0; k < MacroSlotCount; ++k) {
@@ -151,5 +154,10 @@ quint8 uploadMacros()
             return r;
         sent = true;
     }
-    return sent ? sendEndPacket(CmdMacro, 0x0FFF) : quint8(SendOk);
+    if (quint8 r = sent ? sendEndPacket(CmdMacro, 0x0FFF) : quint8(SendOk))
+        return r;
+    // A macro's change mark is used up once the mouse holds the macro.
+    for (const QString &name : qAsConst(packed))
+        takeMacroWriteSign(name);
+    return SendOk;
 }

@@ -3,6 +3,7 @@
 #include "storage/SettingsBlock.h"
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <array>
@@ -21,12 +22,13 @@ ButtonSlot readMacroStepRecord(const ButtonSlot &button);
 // every four actions of a macro without delays, and an end record closes it.
 void packMacroActions(const ButtonSlot &record, int slot);
 // Packs the macros of deviceSettings that the button table numbered into the macro
-// image, erasing each name from the map; false (after logging) when an index passes
-// the 20 slots.
-bool packNumberedMacros(const char *overflowLog);
+// image, erasing each name from the map and adding it to `packed`; false (after
+// logging) when an index passes the 20 slots.
+bool packNumberedMacros(const char *overflowLog, QStringList *packed = nullptr);
 // Whether slot k of the macro image holds a macro (its first five bytes are not all zero).
 bool macroSlotInUse(int k);
 // 0x05: packs and sends the macros numbered by the button table; 0 when nothing is sent.
+// Clears the change mark of every macro the mouse then holds.
 quint8 uploadMacros();
 // Removes the map entry that holds the name.
 void eraseMacroName(const QString &name);

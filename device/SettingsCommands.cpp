@@ -85,7 +85,7 @@ quint8 sendGeneralSettings(const SettingsBlock &block)
     data[16] = 0x1F;
     // A stored stage the model lacks goes out as stage 0.
     data[17] = current.dpi < dpiStageCountToSend() ? current.dpi : quint8(0);
-    data[18] = deviceLedMode(current.LedMode);
+    data[18] = deviceLedMode(lighting.LedMode);
     if (quint8 r = sendDataPackets(CmdGeneralSettings, 0, data, sizeof data, sizeof data))
         return r;
     return sendEndPacket(CmdGeneralSettings);

@@ -9,8 +9,8 @@
 // Upload bracket 0x46: 0 begin, 1 end.
 quint8 uploadSession(int phase);
 // 0x01: wheel speeds and report rates of all profiles, lift, current profile settings
-// (its active stage, 0 at or past the stage count sent), the LED sleep settings of the
-// lighting record.
+// (its active stage, 0 at or past the stage count sent), the LED mode and sleep
+// settings of the lighting record.
 quint8 sendGeneralSettings(const SettingsBlock &block);
 // 0x02: the DPI stages of a profile of deviceSettings, encoded for the sensor.
 quint8 sendDpiStages(int profile);

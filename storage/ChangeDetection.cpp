@@ -12,24 +12,20 @@ bool generalDiffers(const SettingsBlock &w, const SettingsBlock &l)
     }
     if (w.LiftHigh != l.LiftHigh || w.currentProfile != l.currentProfile)
         return true;
-    const ProfileRecord &a = currentRecord(w);
-    const ProfileRecord &b = currentRecord(l);
-    // The LED sleep settings go out from the lighting record.
+    // The LED mode and switches go out from the lighting record.
     const ProfileRecord &la = lightingRecord(w);
     const ProfileRecord &lb = lightingRecord(l);
-    return a.dpi != b.dpi || a.LedMode != b.LedMode || la.LedMoveOFF != lb.LedMoveOFF
-           || la.LedSleepTime != lb.LedSleepTime;
+    return currentRecord(w).dpi != currentRecord(l).dpi || la.LedMode != lb.LedMode
+           || la.LedMoveOFF != lb.LedMoveOFF || la.LedSleepTime != lb.LedSleepTime;
 }
 
-bool stagesDiffer(const SettingsBlock &w, const SettingsBlock &l)
+bool stagesDiffer(const ProfileRecord &w, const ProfileRecord &l)
 {
-    for (int i = 0; i < ProfileCount; ++i) {
-        for (int s = 0; s < DpiStageCount; ++s) {
-            const DpiStage &a = w.profiles[i].stages[s];
-            const DpiStage &b = l.profiles[i].stages[s];
-            if (a.used != b.used || a.x != b.x || a.y != b.y)
-                return true;
-        }
+    for (int s = 0; s < DpiStageCount; ++s) {
+        const DpiStage &a = w.stages[s];
+        const DpiStage &b = l.stages[s];
+        if (a.used != b.used || a.x != b.x || a.y != b.y)
+            return true;
     }
     return false;
 }
@@ -43,35 +39,43 @@ bool slotDiffers(const ButtonSlot &a, const ButtonSlot &b)
         return true;
     if (a.KeyInfo != b.KeyInfo)
         return true;
-    return usesMacroFile(a.Fun) && takeMacroWriteSign(a.macroname);
+    return usesMacroFile(a.Fun) && readMacroFile(a.macroname).writeSign;
 }
 
-bool buttonsDiffer(const SettingsBlock &w, const SettingsBlock &l)
+bool buttonsDiffer(const ProfileRecord &w, const ProfileRecord &l)
+{
+    for (int n = 0; n < ButtonSlotCount; ++n) {
+        if (slotDiffers(w.buttons[n], l.buttons[n]))
+            return true;
+    }
+    return false;
+}
+
+bool lightingDiffers(const ProfileRecord &a, const ProfileRecord &b)
+{
+    if (a.LedMode != b.LedMode)
+        return true;
+    const int m = safeLedMode(a.LedMode);
+    const LedModeRecord &x = a.ledModes[m];
+    const LedModeRecord &y = b.ledModes[m];
+    return x.color != y.color || x.h != y.h || x.s != y.s || x.v != y.v || x.bright != y.bright
+           || x.breath != y.breath;
+}
+
+template<typename Differs>
+bool anyProfileDiffers(const SettingsBlock &w, const SettingsBlock &l, Differs differs)
 {
     for (int i = 0; i < ProfileCount; ++i) {
-        for (int n = 0; n < ButtonSlotCount; ++n) {
-            if (slotDiffers(w.profiles[i].buttons[n], l.profiles[i].buttons[n]))
-                return true;
-        }
+        if (differs(w.profiles[i], l.profiles[i]))
+            return true;
     }
     return false;
 }
 
-bool lightingDiffers(const SettingsBlock &w, const SettingsBlock &l)
+// Only records that hold the lighting of some profile ever reach the mouse.
+bool holdsLighting(int profile)
 {
-    for (int i = 0; i < ProfileCount; ++i) {
-        const ProfileRecord &a = w.profiles[i];
-        const ProfileRecord &b = l.profiles[i];
-        if (a.LedMode != b.LedMode)
-            return true;
-        const int m = safeLedMode(a.LedMode);
-        const LedModeRecord &x = a.ledModes[m];
-        const LedModeRecord &y = b.ledModes[m];
-        if (x.color != y.color || x.h != y.h || x.s != y.s || x.v != y.v || x.bright != y.bright
-            || x.breath != y.breath)
-            return true;
-    }
-    return false;
+    return lightingProfileIndex(profile) == profile;
 }
 }
 
@@ -80,13 +84,33 @@ int detectSettingsChanges(const SettingsBlock &working, const SettingsBlock &las
     int mask = 0;
     if (generalDiffers(working, lastWritten))
         mask |= ChangeGeneral;
-    if (stagesDiffer(working, lastWritten))
+    if (anyProfileDiffers(working, lastWritten, stagesDiffer))
         mask |= ChangeDpi;
-    if (buttonsDiffer(working, lastWritten))
+    if (anyProfileDiffers(working, lastWritten, buttonsDiffer))
         mask |= ChangeButtons;
-    if (lightingDiffers(working, lastWritten))
-        mask |= ChangeLighting;
+    for (int i = 0; i < ProfileCount; ++i) {
+        if (holdsLighting(i) && lightingDiffers(working.profiles[i], lastWritten.profiles[i])) {
+            mask |= ChangeLighting;
+            break;
+        }
+    }
     return mask;
+}
+
+int waitingProfiles(const SettingsBlock &working, const SettingsBlock &lastWritten)
+{
+    const int current = safeProfileIndex(working.currentProfile);
+    const int lit = lightingProfileIndex(current);
+    int waiting = 0;
+    for (int i = 0; i < ProfileCount; ++i) {
+        if (i == current)
+            continue;
+        const ProfileRecord &w = working.profiles[i];
+        const ProfileRecord &l = lastWritten.profiles[i];
+        if (stagesDiffer(w, l) || buttonsDiffer(w, l) || (i != lit && holdsLighting(i) && lightingDiffers(w, l)))
+            waiting |= 1 << i;
+    }
+    return waiting;
 }
 
 void markUploaded(SettingsBlock &lastWritten, const SettingsBlock &working)
@@ -94,16 +118,17 @@ void markUploaded(SettingsBlock &lastWritten, const SettingsBlock &working)
     const SettingsBlock before = lastWritten;
     lastWritten = working;
     const int current = safeProfileIndex(working.currentProfile);
-    const ProfileRecord *lit = &lightingRecord(working);
+    const int lit = lightingProfileIndex(current);
     for (int i = 0; i < ProfileCount; ++i) {
         ProfileRecord &written = lastWritten.profiles[i];
         const ProfileRecord &old = before.profiles[i];
         if (i != current) {
             written.stages = old.stages;
             written.buttons = old.buttons;
-            written.LedMode = old.LedMode;
         }
-        if (&working.profiles[i] != lit)
+        if (i != lit) {
+            written.LedMode = old.LedMode;
             written.ledModes = old.ledModes;
+        }
     }
 }

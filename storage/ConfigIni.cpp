@@ -90,6 +90,16 @@ bool writeConfigDiff(int value)
     return writeConfigValue(QStringLiteral("Config/Diff"), value);
 }
 
+int readWaitingProfiles()
+{
+    return readConfigInt(QStringLiteral("Config/DiffProfiles")) & AllProfilesMask;
+}
+
+bool writeWaitingProfiles(int mask)
+{
+    return writeConfigValue(QStringLiteral("Config/DiffProfiles"), mask & AllProfilesMask);
+}
+
 bool writeLangId(int index)
 {
     return writeValue(langConfigIniPath(), QStringLiteral("Config/LangID"), index);

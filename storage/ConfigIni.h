@@ -25,6 +25,11 @@ bool saveProfileNames(const SettingsBlock &block);
 bool saveAllSettings(const SettingsBlock &block);
 int readConfigDiff();
 bool writeConfigDiff(int value);
+// Bit i set for each profile i whose settings the mouse has not been sent yet; they
+// go out in full once that profile is current, also after a restart.
+constexpr int AllProfilesMask = (1 << ProfileCount) - 1;
+int readWaitingProfiles();
+bool writeWaitingProfiles(int mask);
 bool writeLangId(int index);
 int readLangId();
 void readFontList(LanguageList &list);

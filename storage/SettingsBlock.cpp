@@ -26,21 +26,19 @@ const ProfileRecord &currentRecord(const SettingsBlock &block)
     return block.profiles[safeProfileIndex(block.currentProfile)];
 }
 
-namespace {
-bool lightingInProfileZero()
+int lightingProfileIndex(int slot)
 {
-    return readCurrentProductName() == QLatin1String("X642");
-}
+    return readCurrentProductName() == QLatin1String("X642") ? 0 : safeProfileIndex(slot);
 }
 
 ProfileRecord &lightingRecord(SettingsBlock &block)
 {
-    return lightingInProfileZero() ? block.profiles[0] : currentRecord(block);
+    return block.profiles[size_t(lightingProfileIndex(block.currentProfile))];
 }
 
 const ProfileRecord &lightingRecord(const SettingsBlock &block)
 {
-    return lightingInProfileZero() ? block.profiles[0] : currentRecord(block);
+    return block.profiles[size_t(lightingProfileIndex(block.currentProfile))];
 }
 
 namespace {

@@ -102,8 +102,11 @@ int safeLedMode(int mode);
 ProfileRecord &currentRecord(SettingsBlock &block);
 const ProfileRecord &currentRecord(const SettingsBlock &block);
 
-// The record the lighting page edits and an upload's lighting table comes from:
-// profile 0 for the product "X642", else the current profile.
+// The record that holds the lighting while `slot` is current: the one the lighting
+// page edits and an upload's lighting table, LED mode and LED switches come from.
+// Profile 0 for the product "X642", else the slot itself.
+int lightingProfileIndex(int slot);
+// The lighting record of the block's current profile.
 ProfileRecord &lightingRecord(SettingsBlock &block);
 const ProfileRecord &lightingRecord(const SettingsBlock &block);
 

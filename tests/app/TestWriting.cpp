@@ -8,6 +8,7 @@
 #include "storage/ConfigExport.h"
 #include "storage/FileCopy.h"
 #include "storage/IniFile.h"
+#include "storage/MacroFile.h"
 #include "storage/ModelDescriptor.h"
 #include "widgets/QuorTwoBarSlider.h"
 
@@ -17,6 +18,11 @@
 
 namespace {
 enum Button { Import = 5, Reset = 6, ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
+
+MousecfgWidgetProbe probe(MousecfgWidget *window)
+{
+    return MousecfgWidgetProbe(*window);
+}
 
 QByteArray readFileBytes(const QString &path)
 {
@@ -108,6 +114,127 @@ private slots:
         FakeMouse::instance().clearLog();
         click(probe.button(Apply));
         QVERIFY(FakeMouse::instance().commandSequence().contains(char(0x03)));
+    }
+
+    // What a write leaves for slot 3 while slot 1 is current reaches the mouse once slot 3
+    // is taken, also after a restart: its stages after Reset All or a loaded
+    // configuration, a macro only slot 3 uses after it was edited and saved.
+    void waitingSlotGoesOutOnItsTurn_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("restart");
+        QTest::newRow("Reset All, restart") << "reset" << true;
+        QTest::newRow("LOAD1, restart") << "load" << true;
+        QTest::newRow("macro, same window") << "macro" << false;
+        QTest::newRow("macro, restart") << "macro" << true;
+    }
+    void waitingSlotGoesOutOnItsTurn()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, restart);
+        WindowFixture fixture;
+        MousecfgWidget *window = &fixture.openSettled();
+        FakeMouse &mouse = FakeMouse::instance();
+        const auto macro = [](quint8 usage) {
+            MacroFile m;
+            m.rows = {{MacroKeyPress, 0, usage}, {MacroKeyRelease, 0, usage}};
+            return m;
+        };
+        // Slot 3 as the mouse and its file hold it.
+        ProfileRecord held = workingSettings.profiles[2];
+        for (int i = 0; i < DpiStageCount; ++i)
+            held.stages[size_t(i)].x = held.stages[size_t(i)].y = quint32(20 + 10 * i);
+        held.buttons[0].Fun = FunMacro;
+        held.buttons[0].macroname = "M";
+        QVERIFY(writeMacroFile("M", macro(5), WriteSign::Leave));
+        const QString conf = fixture.folder.path() + "/stages.conf";
+        if (change == "load") {
+            SettingsBlock file = workingSettings;
+            file.profiles[2].stages = held.stages;
+            QVERIFY(writeMouseName(readCurrentProductName(), conf) && exportProfiles(file, conf));
+        } else {
+            QVERIFY(saveProfileFile(held, "Profile 3"));
+            workingSettings.profiles[2] = lastWrittenSettings.profiles[2] = held;
+        }
+        if (change == "macro")
+            QVERIFY(writeMacroFile("M", macro(4), WriteSign::Mark));
+        ModalScript script({conf});
+        mouse.clearLog();
+        click(probe(window).button(change == "reset" ? ResetAll : change == "load" ? Load : Apply));
+        QCOMPARE(script.busyDialogs, 1);
+        QVERIFY(!mouse.commandSequence().contains(char(0x05)));
+        QCOMPARE(readWaitingProfiles(), 1 << 2);
+        QCOMPARE(readMacroFile("M").writeSign, change == "macro");
+        const auto stages = workingSettings.profiles[2].stages;
+        if (restart) {
+            fixture.window.reset();
+            window = &fixture.open();
+        }
+        probe(window).slotMenuEntry(2)->trigger();
+        mouse.clearLog();
+        click(probe(window).button(Apply));
+        const FakeMouseState state = mouse.state();
+        QVERIFY(mouse.commandSequence().contains(char(change == "macro" ? 0x05 : 0x02)));
+        if (change == "macro") {
+            QCOMPARE(state.macroSlot(0).left(12), QByteArray::fromHex("840400 040400 060100 000000"));
+            QVERIFY(!readMacroFile("M").writeSign);
+        } else {
+            QVERIFY(stages[0].x != held.stages[0].x || change == "load");
+            for (int i = 0; i < DpiStageCount; ++i)
+                QCOMPARE(state.dpiFirstValue(i), quint16(stages[size_t(i)].x));
+        }
+        QCOMPARE(readWaitingProfiles(), 0);
+        QCOMPARE(readConfigDiff(), 0);
+        mouse.clearLog();
+        click(probe(window).button(Apply));
+        QVERIFY(!mouse.commandSequence().contains(char(0x46)));
+    }
+
+    // The effect chosen on the lighting page goes out in the LED mode byte and the
+    // lighting table of the record the page edits (profile 0 for "X642"), once.
+    void lightingEffectReachesTheMouseOnce_data()
+    {
+        QTest::addColumn<QString>("product");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("lit");
+        QTest::newRow("slot 1") << "QM700" << 0 << 0;
+        QTest::newRow("slot 2") << "QM700" << 1 << 1;
+        QTest::newRow("X642, slot 1") << "X642" << 0 << 0;
+        QTest::newRow("X642, slot 2") << "X642" << 1 << 0;
+    }
+    void lightingEffectReachesTheMouseOnce()
+    {
+        QFETCH(QString, product);
+        QFETCH(int, slot);
+        QFETCH(int, lit);
+        WindowFixture fixture;
+        QVERIFY(writeCurrentProductName(product));
+        {
+            IniFile ini(configIniPath());
+            ini.setValue("Mouse_List/0", product);
+            QVERIFY(ini.commit());
+        }
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        ModalScript script;
+        // The slot switch written first: the effect alone must set off the settings.
+        probe.slotMenuEntry(slot)->trigger();
+        click(probe.button(Apply));
+        // BREATHING, effect 2: device LED mode 3.
+        probe.lightingPage()->effectMenu()->actions().at(1)->trigger();
+        const ProfileRecord &record = workingSettings.profiles[size_t(lit)];
+        QCOMPARE(int(record.LedMode), 2);
+        FakeMouse &mouse = FakeMouse::instance();
+        mouse.clearLog();
+        click(probe.button(Apply));
+        QCOMPARE(script.messages, QStringList());
+        const FakeMouseState state = mouse.state();
+        QCOMPARE(int(state.ledMode()), 3);
+        decltype(state.lighting) lighting{};
+        buildLightingTable(record, lighting.data());
+        QVERIFY(state.lighting == lighting);
+        mouse.clearLog();
+        click(probe.button(Apply));
+        QVERIFY(!mouse.commandSequence().contains(char(0x46)));
     }
 
     void failuresAreShown_data()

@@ -200,7 +200,8 @@ private slots:
         QCOMPARE(fx.mouse().state().commits.size(), 5);
     }
 
-    // A button of profile 1 changed while profile 0 is current goes out once profile 1 is.
+    // A button of profile 1 changed while profile 0 is current goes out once profile 1 is,
+    // with the rest of that profile: Config.ini keeps it waiting across a restart.
     void otherProfilesWaitForTheirTurn()
     {
         DeviceFixture fx;
@@ -208,10 +209,12 @@ private slots:
         lastWrittenSettings = workingSettings;
         workingSettings.profiles[1].buttons[1].Fun = FunMiddle;
         QCOMPARE(runUpload(), quint8(0));
+        QCOMPARE(readWaitingProfiles(), 2);
         workingSettings.currentProfile = 1;
         fx.mouse().clearLog();
         QCOMPARE(runUpload(), quint8(0));
-        QCOMPARE(commandRuns(fx.mouse().commandSequence()).toHex(' '), QByteArray("46 01 03 40 46"));
+        QCOMPARE(readWaitingProfiles(), 0);
+        QCOMPARE(commandRuns(fx.mouse().commandSequence()).toHex(' '), QByteArray("46 01 03 02 04 40 46"));
         QCOMPARE(fx.mouse().state().buttonEntry(1).toHex(), QByteArray("83000000"));
     }
 

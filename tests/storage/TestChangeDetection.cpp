@@ -99,6 +99,13 @@ private slots:
         work = onThird;
         work.profiles[0].LedSleepTime++;
         QCOMPARE(detectSettingsChanges(work, onThird), int(ChangeGeneral));
+        // No slot sends profile 2's own lighting: neither a change nor a wait.
+        work = onThird;
+        work.profiles[2].LedMode = (onThird.profiles[2].LedMode + 1) % LedModeCount;
+        QCOMPARE(detectSettingsChanges(work, onThird), 0);
+        QCOMPARE(waitingProfiles(work, onThird), 0);
+        work.profiles[2].stages[0].x++;
+        QCOMPARE(waitingProfiles(work, onThird), 1 << 2);
     }
 
     void dpiBit()
@@ -187,13 +194,15 @@ private slots:
         QCOMPARE(detectSettingsChanges(work, last), int(ChangeAll));
     }
 
-    void macroChangeMarkCountsOnce_data()
+    // The mark counts as a change for as long as it is set: only the upload of the
+    // macro uses it up.
+    void macroChangeMarkCountsUntilSent_data()
     {
         QTest::addColumn<int>("fun");
         QTest::newRow("macro") << int(FunMacro);
         QTest::newRow("gun file") << int(FunGunFile);
     }
-    void macroChangeMarkCountsOnce()
+    void macroChangeMarkCountsUntilSent()
     {
         QFETCH(int, fun);
         TestAppFolder folder;
@@ -203,15 +212,18 @@ private slots:
         const SettingsBlock work = last;
         QCOMPARE(detectSettingsChanges(work, last), 0);
         writeMacro("Rapid", 1);
-        QCOMPARE(detectSettingsChanges(work, last), int(ChangeButtons));
-        QCOMPARE(writeSign("Rapid"), 0);
+        for (int call = 0; call < 2; ++call) {
+            QCOMPARE(detectSettingsChanges(work, last), int(ChangeButtons));
+            QCOMPARE(writeSign("Rapid"), 1);
+        }
+        writeMacro("Rapid", 0);
         QCOMPARE(detectSettingsChanges(work, last), 0);
     }
 
     // Switching a slot from one macro or gun file to another is a change.
     void otherMacroNameIsAChange_data()
     {
-        macroChangeMarkCountsOnce_data();
+        macroChangeMarkCountsUntilSent_data();
     }
     void otherMacroNameIsAChange()
     {
@@ -228,7 +240,8 @@ private slots:
         QCOMPARE(detectSettingsChanges(work, last), int(ChangeButtons));
     }
 
-    void onlyTheFirstMarkMetIsReset()
+    // Detection leaves every mark as it is, whichever difference it meets first.
+    void marksStaySetWhateverTheScanMeets()
     {
         TestAppFolder folder;
         SettingsBlock last = plainBlock();
@@ -240,17 +253,11 @@ private slots:
         writeMacro("G1", 1);
         SettingsBlock work = last;
         work.profiles[0].buttons[9].LoopNumber++;
-        // A difference in profile 0 ends the scan: both marks stay set.
+        QCOMPARE(detectSettingsChanges(work, last), int(ChangeButtons));
+        work = last;
         QCOMPARE(detectSettingsChanges(work, last), int(ChangeButtons));
         QCOMPARE(writeSign("M1"), 1);
         QCOMPARE(writeSign("G1"), 1);
-        work = last;
-        QCOMPARE(detectSettingsChanges(work, last), int(ChangeButtons));
-        QCOMPARE(writeSign("M1"), 0);
-        QCOMPARE(writeSign("G1"), 1);
-        QCOMPARE(detectSettingsChanges(work, last), int(ChangeButtons));
-        QCOMPARE(writeSign("G1"), 0);
-        QCOMPARE(detectSettingsChanges(work, last), 0);
     }
 
     void missingOrUnsafeMacroFilesCountAsUnchanged()
