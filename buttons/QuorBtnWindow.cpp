@@ -56,6 +56,9 @@ void QuorBtnWindow::buildUi()
     m_mainMenu = new QMenu(this);
     m_mainMenu->installEventFilter(this);
     m_wheelMenu = new QMenu(this);
+    // A menu opened from the keyboard (Space) edits its button too, not the last one pressed.
+    for (QMenu *menu : {m_mainMenu, m_wheelMenu})
+        connect(menu, &QMenu::aboutToShow, this, &QuorBtnWindow::onMenuAboutToShow);
     for (const ButtonSubMenu &sub : buttonSubMenus())
         m_subMenus.push_back(new QMenu(sub.inMainMenu ? m_mainMenu : static_cast<QWidget *>(this)));
     buildMenus();
@@ -289,6 +292,16 @@ void QuorBtnWindow::slotMouseEnter(QuorPushButton *button)
     const int slot = slotOf(button);
     if (slot >= 0)
         makeCurrent(slot);
+}
+
+void QuorBtnWindow::onMenuAboutToShow()
+{
+    // The button that opens its menu is held down while the menu shows.
+    for (int slot = 0; slot < int(m_buttons.size()); ++slot) {
+        const QuorPushButton *button = m_buttons[size_t(slot)];
+        if (button->isDown() && button->menu() == sender())
+            makeCurrent(slot);
+    }
 }
 
 void QuorBtnWindow::OnMouseEnterSlot(QuorPushButton *button)

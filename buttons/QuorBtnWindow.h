@@ -71,6 +71,7 @@ private:
         int fun;
         std::unique_ptr<QuorAction> action;
     };
+    void onMenuAboutToShow();
     // Whether the handler goes on to its normal end.
     enum class Outcome { Finished, Stopped };
 
