@@ -44,11 +44,24 @@ long KeyCaptureHook::procedure(KeyHookRecord &record)
 {
     if (!m_gate())
         return callNextKeyboardHook(record);
+    const bool typed = typedHere(record);
     record.scanCode = quint32(remapScanCode(record.scanCode, record.flags));
     const int code = int(record.scanCode);
-    if (keyCodeHasUsage(code))
+    if (typed && keyCodeHasUsage(code))
         m_handler(code, int(record.flags));
     return m_pass == Pass::Consume ? 1 : callNextKeyboardHook(record);
+}
+
+bool KeyCaptureHook::typedHere(const KeyHookRecord &record)
+{
+    // Not the remapped code: Alt held changes how a key remaps between its press and release.
+    const quint32 key = record.scanCode | (record.flags & KeyHookExtended) << 8;
+    if (record.flags & KeyHookUp)
+        return m_down.erase(key) > 0;
+    if (record.repeat && m_down.count(key) == 0)
+        return false;
+    m_down.insert(key);
+    return true;
 }
 
 bool keyCodeHasUsage(int code)

@@ -108,6 +108,7 @@ private:
         KeyHookRecord record;
         if (hooks().empty() || !keyHookRecordFor(event->nativeScanCode(), release, !m_heldAlts.isEmpty(), &record))
             return false;
+        record.repeat = event->isAutoRepeat();
         return dispatchRecord(record) != 0;
     }
 

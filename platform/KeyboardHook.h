@@ -17,6 +17,7 @@ struct KeyHookRecord
     quint32 vkCode = 0;   // virtual key of the modifiers, else 0
     quint32 scanCode = 0; // set 1
     quint32 flags = 0;    // KeyHookExtended, KeyHookAltDown (an Alt key held), KeyHookUp
+    bool repeat = false;  // a press that repeats a key held down
 };
 
 // 0 stands for no hook.

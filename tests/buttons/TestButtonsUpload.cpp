@@ -6,8 +6,51 @@
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QSignalSpy>
+
+#include <memory>
+
+namespace {
+// The emulated mouse and the button page over the current profile of the working
+// block, left click on button 1.
+struct UploadPage
+{
+    UploadPage()
+    {
+        initSettingsBlock(workingSettings);
+        record().buttons[0].Fun = FunLeft;
+        lastWrittenSettings = workingSettings;
+        page = std::make_unique<QuorBtnWindow>(&record(), nullptr, 1.0);
+        page->setFixedSize(332, 440);
+        page->applyFonts(1.0);
+        page->show();
+    }
+    ~UploadPage()
+    {
+        page.reset();
+        workingSettings = SettingsBlock();
+        lastWrittenSettings = SettingsBlock();
+    }
+    static ProfileRecord &record() { return currentRecord(workingSettings); }
+
+    // The button table entries of the slots, as the mouse holds them after an upload.
+    QStringList entries(const QVector<int> &slotIndexes)
+    {
+        QStringList shown;
+        if (uploadSettings(workingSettings, ChangeButtons) != 0)
+            return {"upload failed"};
+        for (int slot : slotIndexes)
+            shown << fx.mouse().state().buttonEntry(slot).toHex(' ');
+        return shown;
+    }
+
+    DeviceFixture fx{3389, 6};
+    std::unique_ptr<QuorBtnWindow> page;
+};
+}
 
 // Functions chosen through the page's dialogs reach the mouse's button table.
 class TestButtonsUpload : public QObject
@@ -60,6 +103,106 @@ private slots:
         QCOMPARE(fx.mouse().protocolErrors().total(), 0);
         workingSettings = SettingsBlock();
         lastWrittenSettings = SettingsBlock();
+    }
+
+    // A key dialog opened by Return on its menu entry over a stored key, then OK: the
+    // release of that Return (or of a key held since, or a Shift never pressed) is no
+    // key typed, and the mouse keeps what it held.
+    void keyDialogsKeepTheStoredKey_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("keys"); // reaching the dialog after the pick
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("sent");
+        const QString release = "-28", held = "r28 r28 -28", shift = "-42";
+        const struct
+        {
+            const char *entry, *shown, *sent;
+        } dialogs[] = {{"SINGLE KEY", "A", "90 00 04 00"}, {"COMBO KEY", "LCtr + C", "8f 01 06 00"},
+                       {"FIRE KEY", "F5", "99 3e 05 0c"}};
+        for (const auto &d : dialogs) {
+            for (const QString &keys : {release, held, shift})
+                QTest::addRow("%s: %s", d.entry, qPrintable(keys)) << d.entry << keys << d.shown << d.sent;
+        }
+    }
+    void keyDialogsKeepTheStoredKey()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        QFETCH(QString, sent);
+        UploadPage up;
+        ButtonSlot &slot = up.record().buttons[1];
+        slot.Fun = entry == "SINGLE KEY" ? FunSingleKey : entry == "COMBO KEY" ? FunComboKey : FunFireKey;
+        slot.Res1 = entry == "SINGLE KEY" ? 30 : 0x3E; // A, or F5's usage
+        slot.LoopNumber = 5;
+        slot.KeyNumber = 120;
+        if (entry == "COMBO KEY") {
+            const quint8 usages[] = {0xE0, 0x06, 0x06, 0xE0};
+            for (int i = 0; i < 4; ++i)
+                slot.KeyInfo[size_t(i)] = KeyStep{usages[i], 0x05, quint8(i < 2 ? 0x80 : 0x00)};
+        }
+        QCOMPARE(up.entries({1}), QStringList{sent});
+        const QString before = slotText(slot);
+        QString caption;
+        QVERIFY(chooseEntry(*up.page, 1, {"Advance", entry}, [&](QWidget *dialog) {
+            caption = dialog->findChild<QuorPushButton *>()->caption();
+            clickButton(dialog, "msgBoxYesBtn");
+        }, keys));
+        QCOMPARE(caption, shown);
+        QCOMPARE(slotText(slot), before);
+        QCOMPARE(up.entries({1}), QStringList{sent});
+    }
+
+    // Tab to a button, Space opens its menu, arrows and Return pick the entry: the
+    // button with the focus gets it, also after an earlier pick.
+    void keyboardPicksGoToTheFocusedButton_data()
+    {
+        QTest::addColumn<QStringList>("picks"); // "tabs from button 1:entry"
+        QTest::addColumn<QStringList>("sent");  // buttons 1 to 4
+        QTest::addColumn<bool>("warned");
+        const QString left = "81 00 00 00", right = "82 00 00 00", middle = "83 00 00 00", forward = "85 00 00 00";
+        QTest::newRow("button 4 right") << QStringList{"3:Right"} << QStringList{left, right, middle, right}
+                                        << false;
+        QTest::newRow("after an earlier pick") << QStringList{"1:Middle", "3:Right"}
+                                               << QStringList{left, middle, middle, right} << false;
+        QTest::newRow("button 1, last left click") << QStringList{"0:Right"}
+                                                   << QStringList{left, right, middle, forward} << true;
+    }
+    void keyboardPicksGoToTheFocusedButton()
+    {
+        QFETCH(QStringList, picks);
+        QFETCH(QStringList, sent);
+        QFETCH(bool, warned);
+        UploadPage up;
+        QuorBtnWindow &page = *up.page;
+        const int funs[] = {FunLeft, FunRight, FunMiddle, FunForward};
+        for (int slot = 0; slot < 4; ++slot)
+            up.record().buttons[size_t(slot)].Fun = funs[slot];
+        const ProfileRecord before = up.record();
+        QSignalSpy box(&page, &QuorBtnWindow::PopOneClickBox);
+        for (const QString &pick : picks) {
+            const int tabs = pick.section(':', 0, 0).toInt();
+            // The closed menu may still stand as the active window here.
+            QApplication::setActiveWindow(&page);
+            QVERIFY(QTest::qWaitForWindowActive(&page));
+            page.slotButton(0)->setFocus(Qt::OtherFocusReason);
+            for (int i = 0; i < tabs; ++i)
+                sendKeys(&page, "+15 -15");
+            QVERIFY(page.slotButton(tabs)->hasFocus());
+            QVERIFY(runModal([&] { sendKeys(&page, "+57"); }, [&](QWidget *popup) {
+                auto *menu = qobject_cast<QMenu *>(popup);
+                const int index = menu->actions().indexOf(menuEntry(menu, pick.section(':', 1)));
+                for (int i = 0; i <= index; ++i)
+                    sendKeys(menu, "+108 -108");
+                sendKeys(menu, "+28");
+            }));
+            sendKeys(&page, "-28 -57");
+        }
+        QCOMPARE(box.count(), warned ? 1 : 0);
+        QCOMPARE(up.entries({0, 1, 2, 3}), sent);
+        for (int slot = 4; slot < int(before.buttons.size()); ++slot)
+            QCOMPARE(up.record().buttons[size_t(slot)].Fun, before.buttons[size_t(slot)].Fun);
     }
 };
 
