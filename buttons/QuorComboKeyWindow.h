@@ -35,6 +35,9 @@ public:
 
     void retranslate();
 
+protected:
+    bool keysCaptured() const override { return m_capturing; }
+
 private:
     void showLiveText();
     // The modifier part of a code and its side bit (1 left, 2 right); -1 for other keys.

@@ -152,7 +152,7 @@ bool QuorFireKeyWindow::canAccept() const
     return m_mode != KeyboardMode || keyCodeHasUsage(m_keyCode);
 }
 
-bool QuorFireKeyWindow::escapeIsCaptured() const
+bool QuorFireKeyWindow::keysCaptured() const
 {
     return m_capturing && m_mode == KeyboardMode;
 }

@@ -13,8 +13,8 @@ class QuorPushButton;
 
 // A fire key: the left, right or middle button or one keyboard key, repeated Times
 // times with a Delay. Keys are captured only in Keyboard Key mode and only while
-// neither edit has the focus; in that mode Escape is a key, and OK waits for a key
-// the mouse can send.
+// neither edit has the focus; in that mode Escape and Return are keys, and OK waits
+// for a key the mouse can send.
 class QuorFireKeyWindow : public QuorParamDialog
 {
     Q_OBJECT
@@ -50,7 +50,7 @@ public slots:
 
 protected:
     bool canAccept() const override;
-    bool escapeIsCaptured() const override;
+    bool keysCaptured() const override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:

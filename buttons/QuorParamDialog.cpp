@@ -118,8 +118,14 @@ void QuorParamDialog::updateOkButton()
 
 void QuorParamDialog::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape && escapeIsCaptured()) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape && keysCaptured()) {
         event->accept();
+        return;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !keysCaptured()) {
+        event->accept();
+        accept();
         return;
     }
     QDialog::keyPressEvent(event);

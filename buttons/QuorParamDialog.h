@@ -12,7 +12,7 @@ class QuorPushButton;
 // fixed design size over "/skin/dlg.png" with a 2-pixel border in the theme colour, a
 // white title and the OK ("msgBoxYesBtn", released accepts) and Cancel
 // ("msgBoxNoBtn", released rejects) buttons. A dialog that holds no usable result yet
-// refuses OK, however accept() is reached.
+// refuses OK, however accept() is reached (Return included).
 class QuorParamDialog : public QDialog
 {
     Q_OBJECT
@@ -49,8 +49,10 @@ protected:
     // Whether OK may close the dialog now; enables OK accordingly.
     virtual bool canAccept() const { return true; }
     void updateOkButton();
-    // Whether Escape is a key being captured rather than a way out.
-    virtual bool escapeIsCaptured() const { return false; }
+    // Whether keys typed are being captured: Escape and Return are then keys, not a way
+    // out and the confirmation. Otherwise Return confirms, as OK does: the buttons take
+    // no focus.
+    virtual bool keysCaptured() const { return false; }
 
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

@@ -6,8 +6,8 @@
 class QuorPushButton;
 
 // Captures one key: shows the name of the last key touched and hands back its program
-// key code. Keys pass on to their normal destination; Escape is captured like any key
-// and does not close the dialog.
+// key code. Keys pass on to their normal destination; Escape and Return are captured
+// like any key and neither close the dialog.
 class QuorSingleKeyWindow : public QuorParamDialog
 {
     Q_OBJECT
@@ -24,7 +24,7 @@ public:
     void retranslate();
 
 protected:
-    bool escapeIsCaptured() const override { return m_capturing; }
+    bool keysCaptured() const override { return m_capturing; }
 
 private:
     void buildUi();

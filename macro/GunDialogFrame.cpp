@@ -9,6 +9,7 @@
 #include "widgets/WidgetLook.h"
 
 #include <QBitmap>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSpinBox>
 #include <QToolButton>
@@ -72,6 +73,16 @@ QSpinBox *GunDialogFrame::addSpinBox(const QRect &r, int minimum, int maximum, i
     box->setFont(languageFont());
     box->setGeometry(scaledRect(r.x(), r.y(), r.width(), r.height()));
     return box;
+}
+
+void GunDialogFrame::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void GunDialogFrame::paintEvent(QPaintEvent *event)

@@ -10,7 +10,8 @@ class QuorLabel;
 // The ground shared by the recoil dialogs: a frameless dialog of 619 x 400 design
 // pixels over "/skin/dlg_gun.png" with a 2-pixel frame in the theme colour, white
 // captions, grey spin boxes and the Yes ("msgBoxYesBtn") and No ("msgBoxNoBtn")
-// buttons at the lower right. Yes runs accept(), No reject().
+// buttons at the lower right. Yes runs accept(), No reject(); the buttons take no
+// focus, so Return confirms as Yes does.
 class GunDialogFrame : public QDialog
 {
     Q_OBJECT
@@ -31,6 +32,7 @@ protected:
     // Drawn over the ground.
     virtual void paintContent(QPainter &) {}
 
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

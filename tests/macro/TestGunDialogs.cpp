@@ -134,6 +134,7 @@ private slots:
         QTest::newRow("down, then left") << int(MoveRight) << 5 << "3 0" << true << int(MoveLeft) << 5;
         QTest::newRow("the chosen box again, 500") << int(MoveUp) << 500 << "2" << true << int(MoveUp) << 120;
         QTest::newRow("no") << int(MoveUp) << 5 << "3" << false << int(MoveDown) << 5;
+        QTest::newRow("return in the distance") << int(MoveUp) << 30 << "3 return" << true << int(MoveDown) << 30;
     }
     void editDialog()
     {
@@ -147,8 +148,14 @@ private slots:
         QuorGunEditDialog dialog(direction, distance, nullptr, 1.0, Qt::FramelessWindowHint);
         int result = -1;
         QVERIFY(runModal([&] { result = dialog.exec(); }, [&](QWidget *) {
-            for (const QString &box : clicks.split(' ', Qt::SkipEmptyParts))
+            for (const QString &box : clicks.split(' ', Qt::SkipEmptyParts)) {
+                if (box == "return") {
+                    dialog.distanceBox()->setFocus();
+                    tapNativeKey(&dialog, 28, Qt::Key_Return);
+                    return;
+                }
                 QTest::mouseClick(dialog.directionBox(box.toInt()), Qt::LeftButton);
+            }
             QTest::mouseClick(yes ? dialog.yesButton() : dialog.noButton(), Qt::LeftButton);
         }));
         QCOMPARE(result, int(yes ? QDialog::Accepted : QDialog::Rejected));
