@@ -3,6 +3,7 @@
 #include "storage/AppFolder.h"
 #include "storage/FunctionCodes.h"
 #include "storage/KeyCodes.h"
+#include "widgets/BoundedIntValidator.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorPushButton.h"
 #include "widgets/UiScale.h"
@@ -10,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -21,6 +21,7 @@ namespace {
 constexpr int DefaultTimes = 3;
 constexpr int DefaultDelay = 100;
 constexpr int StoredDefaultDelay = 10;
+constexpr int MaxCount = 255;
 
 QString checkBoxStyle()
 {
@@ -74,15 +75,17 @@ void QuorFireKeyWindow::buildUi()
         m_boxes[size_t(i)] = box;
     }
 
-    m_times = new QLineEdit(QString::number(DefaultTimes), this);
-    m_delay = new QLineEdit(QString::number(DefaultDelay), this);
+    m_times = new QLineEdit(this);
+    m_delay = new QLineEdit(this);
     for (QLineEdit *edit : {m_times, m_delay}) {
         edit->setFixedSize(scaledPixels(40, s), scaledPixels(20, s));
-        edit->setMaxLength(3);
-        edit->setValidator(new QIntValidator(1, 255, edit));
+        setBoundedField(edit, 1, MaxCount);
         edit->setStyleSheet(QStringLiteral("background-color:rgb(30,30,30)"));
         connect(edit, &QLineEdit::returnPressed, this, &QuorFireKeyWindow::onEditReturn);
+        connect(edit, &QLineEdit::textChanged, this, &QuorFireKeyWindow::updateOkButton);
     }
+    showBoundedValue(m_times, DefaultTimes);
+    showBoundedValue(m_delay, DefaultDelay);
     connect(m_times, &QLineEdit::textChanged, this, &QuorFireKeyWindow::OnEditDataChanged);
     buildButtons(QObject::tr("Ok"), QObject::tr("No"));
 }
@@ -117,8 +120,8 @@ void QuorFireKeyWindow::loadRecord(const ButtonSlot &slot)
     }
     }
     setMode();
-    m_delay->setText(QString::number(slot.KeyNumber ? slot.KeyNumber : StoredDefaultDelay));
-    m_times->setText(QString::number(slot.LoopNumber ? slot.LoopNumber : DefaultTimes));
+    showBoundedValue(m_delay, slot.KeyNumber ? slot.KeyNumber : StoredDefaultDelay);
+    showBoundedValue(m_times, slot.LoopNumber ? slot.LoopNumber : DefaultTimes);
 }
 
 void QuorFireKeyWindow::onKey(int code, int flags)
@@ -149,7 +152,8 @@ QString QuorFireKeyWindow::delayText() const
 
 bool QuorFireKeyWindow::canAccept() const
 {
-    return m_mode != KeyboardMode || keyCodeHasUsage(m_keyCode);
+    return (m_mode != KeyboardMode || keyCodeHasUsage(m_keyCode)) && m_times->hasAcceptableInput()
+           && m_delay->hasAcceptableInput();
 }
 
 bool QuorFireKeyWindow::keysCaptured() const

@@ -12,9 +12,9 @@ class QuorLabel;
 class QuorPushButton;
 
 // A fire key: the left, right or middle button or one keyboard key, repeated Times
-// times with a Delay. Keys are captured only in Keyboard Key mode and only while
-// neither edit has the focus; in that mode Escape and Return are keys, and OK waits
-// for a key the mouse can send.
+// times with a Delay (1 to 255 each). Keys are captured only in Keyboard Key mode and
+// only while neither edit has the focus; in that mode Escape and Return are keys, and
+// OK waits for a key the mouse can send. OK also waits for both counts.
 class QuorFireKeyWindow : public QuorParamDialog
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include "storage/MacroFile.h"
 #include "storage/Theme.h"
+#include "widgets/BoundedIntValidator.h"
 #include "widgets/QuorAction.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorPushButton.h"
@@ -10,7 +11,6 @@
 #include "widgets/WidgetLook.h"
 
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
@@ -21,6 +21,7 @@ const char *const loopTexts[QuorMacroSelect::LoopOptionCount] = {
     QT_TRANSLATE_NOOP("QObject", "LOOPS TIME(1-255)"), QT_TRANSLATE_NOOP("QObject", "REPEAT RUN WHEN KEY DOWN"),
     QT_TRANSLATE_NOOP("QObject", "REPEAT RUN UNTILL THE KEY DOWN")};
 constexpr int loopRowTops[QuorMacroSelect::LoopOptionCount] = {100, 152, 182};
+constexpr int MaxLoopCount = 255;
 }
 
 QuorMacroSelect::QuorMacroSelect(const QString &info, const QString &title, const QString &name, int count,
@@ -52,12 +53,13 @@ void QuorMacroSelect::buildUi(const QString &title, int count, int mode)
     m_info->setTextWrap(true);
 
     buildButtons(QObject::tr("Yes"), QObject::tr("No"));
-    updateOkButton();
 
-    m_count = new QLineEdit(QString::number(count), this);
+    m_count = new QLineEdit(this);
     m_count->setGeometry(scaledRect(s, 102, 127, 80, 20));
-    m_count->setMaxLength(3);
-    m_count->setValidator(new QIntValidator(1, 255, m_count));
+    setBoundedField(m_count, 1, MaxLoopCount);
+    showBoundedValue(m_count, count);
+    connect(m_count, &QLineEdit::textChanged, this, &QuorMacroSelect::updateOkButton);
+    updateOkButton();
     m_count->setStyleSheet(QStringLiteral("border:1px;background:rgb(30,30,30);color:white"));
     m_count->setFont(scaledLanguageFont());
 
@@ -120,7 +122,8 @@ int QuorMacroSelect::loopMode() const
 
 int QuorMacroSelect::loopCount() const
 {
-    return m_count->text().toInt();
+    int count = 0;
+    return boundedFieldValue(m_count, &count) ? count : 0;
 }
 
 void QuorMacroSelect::selectLoopOption(int index)
@@ -157,5 +160,5 @@ void QuorMacroSelect::onLoopOptionClicked()
 
 bool QuorMacroSelect::canAccept() const
 {
-    return !m_name.isEmpty();
+    return !m_name.isEmpty() && m_count->hasAcceptableInput();
 }

@@ -12,8 +12,9 @@ class QuorLabel;
 class QuorPushButton;
 
 // Picks a listed macro (or recoil file) for a button and how it repeats: a count of
-// 1 to 255, while the button is held, or until it is pressed again. Yes waits until a
-// macro is chosen.
+// 1 to 255, while the button is held, or until it is pressed again. Yes (or Return)
+// waits until a macro is chosen and the count field holds a count; a stored count
+// past the bounds is shown, and returned, held to them.
 class QuorMacroSelect : public QuorParamDialog
 {
     Q_OBJECT
@@ -26,6 +27,7 @@ public:
     ~QuorMacroSelect() override;
 
     int loopMode() const;
+    // 0 while the field holds no count.
     int loopCount() const;
     QString macroName() const { return m_name; }
     void selectLoopOption(int index);

@@ -5,6 +5,7 @@
 #include "macro/QuorTreeItem.h"
 #include "macro/QuorTreeWidget.h"
 #include "storage/Theme.h"
+#include "widgets/BoundedIntValidator.h"
 #include "widgets/ModalGate.h"
 #include "widgets/QuorAction.h"
 #include "widgets/QuorLabel.h"
@@ -18,7 +19,6 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
-#include <QIntValidator>
 #include <QListWidget>
 #include <QMenu>
 #include <QStandardItemModel>
@@ -190,12 +190,10 @@ void MacroDialog::buildOptions()
         connect(box, &QCheckBox::clicked, this, [this, box] { onDelayBoxClicked(box); });
     connect(m_pBatchBox, &QCheckBox::clicked, this, &MacroDialog::onBatchBoxClicked);
     m_pDefaultDelayEdit = new QuorLineEdit(this);
-    m_pDefaultDelayEdit->setMaxLength(5);
-    m_pDefaultDelayEdit->setValidator(new QIntValidator(0, MaxDefaultDelayMs, m_pDefaultDelayEdit));
+    setBoundedField(m_pDefaultDelayEdit, 0, MaxDefaultDelayMs);
     m_pDefaultDelayEdit->setStyleSheet(EditStyle);
     m_pLoopTimeEdit = new QuorLineEdit(this);
-    m_pLoopTimeEdit->setMaxLength(3);
-    m_pLoopTimeEdit->setValidator(new QIntValidator(1, MaxLoopTime, m_pLoopTimeEdit));
+    setBoundedField(m_pLoopTimeEdit, 1, MaxLoopTime);
 }
 
 void MacroDialog::buildTable()
@@ -222,16 +220,16 @@ void MacroDialog::buildTable()
 void MacroDialog::buildEditors()
 {
     m_pDelayEditor = new QLineEdit(this);
-    m_pDelayEditor->setMaxLength(6);
-    m_pDelayEditor->setValidator(new QIntValidator(MinEditDelayMs, MaxDelayMs, m_pDelayEditor));
+    // Delay rows count in steps of 10 ms.
+    setBoundedField(m_pDelayEditor, MinEditDelayMs, MaxDelayMs, MinEditDelayMs);
     m_pDistanceEditor = new QLineEdit(this);
-    m_pDistanceEditor->setMaxLength(5);
-    m_pDistanceEditor->setValidator(new QIntValidator(1, MaxMoveDistance, m_pDistanceEditor));
+    setBoundedField(m_pDistanceEditor, 1, MaxMoveDistance);
     for (QLineEdit *edit : {m_pDelayEditor, m_pDistanceEditor}) {
         edit->setAlignment(Qt::AlignCenter);
         edit->setStyleSheet(EditStyle);
     }
-    // Edits by the user write into the row; filling an editor writes nothing.
+    // Edits by the user write into the row, held to the editor's bounds as the editor
+    // itself holds them once the edit ends; filling an editor writes nothing.
     connect(m_pDelayEditor, &QLineEdit::textEdited, this, &MacroDialog::EditDelayChanged);
     connect(m_pDistanceEditor, &QLineEdit::textEdited, this, &MacroDialog::EditMoveChanged);
 

@@ -5,6 +5,7 @@
 #include "macro/QuorGunsetDialog.h"
 #include "storage/AppFolder.h"
 #include "storage/MacroFolder.h"
+#include "widgets/BoundedIntValidator.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/ModalGate.h"
 #include "widgets/QuorLineEdit.h"
@@ -150,13 +151,13 @@ void MacroDialog::removeListRow(const QString &name)
 MacroFile MacroDialog::pageMacro() const
 {
     MacroFile macro;
-    macro.defaultDelay = std::clamp(m_pDefaultDelayEdit->text().toInt(), 0, MaxDefaultDelayMs);
+    macro.defaultDelay = holdBoundedField(m_pDefaultDelayEdit);
     macro.delayType = m_delayType;
     for (int i = 0; i < 3; ++i) {
         if (macro.loopType == 0 && button(LoopButtons[i])->isSelected())
             macro.loopType = i + 1;
     }
-    macro.loopTime = std::clamp(m_pLoopTimeEdit->text().toInt(), 0, MaxLoopTime);
+    macro.loopTime = holdBoundedField(m_pLoopTimeEdit);
     macro.rows = actionRows();
     return macro;
 }

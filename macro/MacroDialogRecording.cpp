@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/ScanCodes.h"
 #include "storage/KeyCodes.h"
+#include "widgets/BoundedIntValidator.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorLineEdit.h"
 #include "widgets/QuorPushButton.h"
@@ -102,7 +103,7 @@ void MacroDialog::OnHookKey(int keyCode, int flags)
     if (m_lastEventTime && m_delayType == DelayRecorded)
         rows << delayRowOfUnits(recordedDelayUnits(now - *m_lastEventTime));
     else if (m_lastEventTime && m_delayType == DelayDefault)
-        rows << delayRow(m_pDefaultDelayEdit->text().toInt());
+        rows << delayRow(holdBoundedField(m_pDefaultDelayEdit));
     rows << MacroAction{press ? MacroKeyPress : MacroKeyRelease, 0, quint8(usage)};
     if (!insertRows(m_pModel->rowCount(), rows))
         return;

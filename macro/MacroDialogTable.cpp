@@ -6,6 +6,7 @@
 #include "macro/QuorTreeItem.h"
 #include "macro/QuorTreeWidget.h"
 #include "storage/KeyCodes.h"
+#include "widgets/BoundedIntValidator.h"
 #include "widgets/QuorAction.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorLineEdit.h"
@@ -146,7 +147,7 @@ QVector<MacroAction> MacroDialog::insertedDelay() const
     if (m_delayType == DelayRecorded)
         return {delayRow(MinEditDelayMs)};
     if (m_delayType == DelayDefault)
-        return {delayRow(m_pDefaultDelayEdit->text().toInt())};
+        return {delayRow(holdBoundedField(m_pDefaultDelayEdit))};
     return {};
 }
 
@@ -294,19 +295,19 @@ void MacroDialog::onCurrentRowChanged(const QModelIndex &index)
     }
 }
 
-void MacroDialog::EditDelayChanged(const QString &text)
+void MacroDialog::EditDelayChanged(const QString &)
 {
     if (rowAt(currentRow()).type != MacroDelay)
         return;
-    const MacroAction row = delayRow(text.toInt());
+    const MacroAction row = delayRow(heldFieldValue(m_pDelayEditor));
     setCurrentRowCells(-1, row.dataH, row.dataL);
 }
 
-void MacroDialog::EditMoveChanged(const QString &text)
+void MacroDialog::EditMoveChanged(const QString &)
 {
     if (rowAt(currentRow()).type != MacroMove)
         return;
-    const MacroAction row = mouseMoveRow(m_editDirection, text.toInt());
+    const MacroAction row = mouseMoveRow(m_editDirection, heldFieldValue(m_pDistanceEditor));
     if (m_editDirection == MoveLeft || m_editDirection == MoveRight)
         setCurrentRowCells(-1, -1, row.dataL);
     else
@@ -325,7 +326,7 @@ void MacroDialog::onMouseCommandMenu(QuorAction *action)
         if (m_directionActions[i].get() == action) {
             m_editDirection = int(i);
             button(DirectionEditorButton)->setCaption(action->text());
-            const MacroAction row = mouseMoveRow(int(i), m_pDistanceEditor->text().toInt());
+            const MacroAction row = mouseMoveRow(int(i), heldFieldValue(m_pDistanceEditor));
             setCurrentRowCells(-1, row.dataH, row.dataL);
         }
     }
@@ -360,7 +361,7 @@ void MacroDialog::QuorItemPressed()
     const auto it = std::find(m_moveEntries.begin(), m_moveEntries.end(), sender());
     if (it == m_moveEntries.end() || m_pMacroList->count() == 0)
         return;
-    const int distance = int((*it)->distanceEdit()->text().toUInt() & 0xFF);
+    const int distance = holdBoundedField((*it)->distanceEdit());
     insertOrExplain(QVector<MacroAction>{mouseMoveRow(int(it - m_moveEntries.begin()), distance)} << insertedDelay());
 }
 

@@ -1,14 +1,12 @@
 #include "macro/QuorListItem.h"
 
 #include "macro/MacroRows.h"
+#include "widgets/BoundedIntValidator.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorLineEdit.h"
 #include "widgets/UiScale.h"
 
 #include <QDebug>
-#include <QIntValidator>
-
-#include <algorithm>
 
 namespace {
 constexpr int MaxEditedDelayMs = 65530;
@@ -34,7 +32,7 @@ void QuorListItem::buildUi()
     }
     m_pCaption->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pEditor->hide();
-    m_pEditor->setValidator(new QIntValidator(1, 99999, m_pEditor));
+    setBoundedField(m_pEditor, MinEditDelayMs, MaxEditedDelayMs, MinEditDelayMs);
     m_pEditor->setStyleSheet(QStringLiteral("color:black"));
     connect(m_pEditor, SIGNAL(returnPressed()), this, SLOT(editPressSlot()));
     connect(m_pEditor, SIGNAL(quorLostFocus()), this, SLOT(lostFocusSlot()));
@@ -64,8 +62,7 @@ void QuorListItem::beginEdit(bool open)
 void QuorListItem::editPressSlot()
 {
     if (m_action.type == MacroDelay) {
-        const int ms = std::clamp(m_pEditor->text().toInt(), MinEditDelayMs, MaxEditedDelayMs);
-        m_action = delayRow(ms);
+        m_action = delayRow(holdBoundedField(m_pEditor));
         setText(QStringLiteral("%1 ms").arg(delayRowMs(m_action)));
     }
     closeEditor();

@@ -2,12 +2,11 @@
 
 #include "macro/MacroRows.h"
 #include "macro/QuorTreeWidget.h"
+#include "widgets/BoundedIntValidator.h"
 #include "widgets/QuorLabel.h"
+#include "widgets/SkinFont.h"
 #include "widgets/UiScale.h"
 
-#include "widgets/SkinFont.h"
-
-#include <QIntValidator>
 #include <QLineEdit>
 #include <QPainter>
 
@@ -26,8 +25,7 @@ QuorTreeItem::QuorTreeItem(const QString &picturePath, const QString &, const QS
     setStyleSheet(QStringLiteral("color:white;"));
     connect(m_pCaption, &QuorLabel::EnterSignal, this, &QuorTreeItem::slotLabelClick);
     m_pDistanceEdit = new QLineEdit(this);
-    m_pDistanceEdit->setMaxLength(3);
-    m_pDistanceEdit->setValidator(new QIntValidator(1, MaxMoveDistance, m_pDistanceEdit));
+    setBoundedField(m_pDistanceEdit, 1, MaxMoveDistance);
     m_pDistanceEdit->setStyleSheet(QStringLiteral("background-color:rgb(30,30,30)"));
     m_pDistanceEdit->setText(QStringLiteral("1"));
     setItemGeometry();

@@ -3,6 +3,7 @@
 #include "device/UploadDriver.h"
 #include "storage/ChangeDetection.h"
 #include "tests/buttons/ButtonPageFixture.h"
+#include "tests/buttons/UploadPageFixture.h"
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 
@@ -10,47 +11,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSignalSpy>
-
-#include <memory>
-
-namespace {
-// The emulated mouse and the button page over the current profile of the working
-// block, left click on button 1.
-struct UploadPage
-{
-    UploadPage()
-    {
-        initSettingsBlock(workingSettings);
-        record().buttons[0].Fun = FunLeft;
-        lastWrittenSettings = workingSettings;
-        page = std::make_unique<QuorBtnWindow>(&record(), nullptr, 1.0);
-        page->setFixedSize(332, 440);
-        page->applyFonts(1.0);
-        page->show();
-    }
-    ~UploadPage()
-    {
-        page.reset();
-        workingSettings = SettingsBlock();
-        lastWrittenSettings = SettingsBlock();
-    }
-    static ProfileRecord &record() { return currentRecord(workingSettings); }
-
-    // The button table entries of the slots, as the mouse holds them after an upload.
-    QStringList entries(const QVector<int> &slotIndexes)
-    {
-        QStringList shown;
-        if (uploadSettings(workingSettings, ChangeButtons) != 0)
-            return {"upload failed"};
-        for (int slot : slotIndexes)
-            shown << fx.mouse().state().buttonEntry(slot).toHex(' ');
-        return shown;
-    }
-
-    DeviceFixture fx{3389, 6};
-    std::unique_ptr<QuorBtnWindow> page;
-};
-}
 
 // Functions chosen through the page's dialogs reach the mouse's button table.
 class TestButtonsUpload : public QObject
@@ -131,7 +91,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, shown);
         QFETCH(QString, sent);
-        UploadPage up;
+        UploadPageFixture up;
         ButtonSlot &slot = up.record().buttons[1];
         slot.Fun = entry == "SINGLE KEY" ? FunSingleKey : entry == "COMBO KEY" ? FunComboKey : FunFireKey;
         slot.Res1 = entry == "SINGLE KEY" ? 30 : 0x3E; // A, or F5's usage
@@ -174,7 +134,7 @@ private slots:
         QFETCH(QStringList, picks);
         QFETCH(QStringList, sent);
         QFETCH(bool, warned);
-        UploadPage up;
+        UploadPageFixture up;
         QuorBtnWindow &page = *up.page;
         const int funs[] = {FunLeft, FunRight, FunMiddle, FunForward};
         for (int slot = 0; slot < 4; ++slot)

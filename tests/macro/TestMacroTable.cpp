@@ -49,7 +49,7 @@ private slots:
         QTest::newRow("mouse button") << "129/0/1" << "menu:RIGHT CLICK" << "129/0/2";
         QTest::newRow("direction") << "2/0/251" << "direction:MOVE UP" << "2/251/0";
         QTest::newRow("distance") << "2/0/251" << "distance:7" << "2/0/249";
-        QTest::newRow("distance cleared") << "2/0/251" << "distance:" << "2/0/0";
+        QTest::newRow("distance cleared, held to 1") << "2/0/251" << "distance:" << "2/0/255";
         QTest::newRow("delay") << "6/0/25" << "delay:1500" << "6/0/150";
         QTest::newRow("long delay kept") << "6/46/224" << "" << "6/46/224";
         QTest::newRow("longest delay") << "6/0/25" << "delay:655350" << "6/255/255";
