@@ -68,11 +68,18 @@ QSpinBox *GunDialogFrame::addSpinBox(const QRect &r, int minimum, int maximum, i
 {
     auto *box = new QSpinBox(this);
     box->setRange(minimum, maximum);
+    box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     box->setValue(value);
     box->setStyleSheet(QStringLiteral("color: rgb(225,225,225);background:rgb(82,82,82)"));
     box->setFont(languageFont());
     box->setGeometry(scaledRect(r.x(), r.y(), r.width(), r.height()));
     return box;
+}
+
+int GunDialogFrame::takenValue(QSpinBox *box)
+{
+    box->interpretText();
+    return box->value();
 }
 
 void GunDialogFrame::keyPressEvent(QKeyEvent *event)

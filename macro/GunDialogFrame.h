@@ -28,7 +28,11 @@ protected:
     QRect scaledRect(int x, int y, int width, int height) const;
     void buildButtons(const QString &yesText, const QString &noText);
     QuorLabel *addCaption(const QString &text, const QRect &designRect, int alignment);
+    // Text typed past its bounds is held to the nearest one.
     QSpinBox *addSpinBox(const QRect &designRect, int minimum, int maximum, int value);
+    // The box's value once the text being typed is taken, so that it shows what is taken
+    // (Yes takes no focus from it).
+    static int takenValue(QSpinBox *box);
     // Drawn over the ground.
     virtual void paintContent(QPainter &) {}
 

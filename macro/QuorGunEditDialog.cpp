@@ -80,6 +80,6 @@ void QuorGunEditDialog::accept()
 
 void QuorGunEditDialog::OnYesClick()
 {
-    m_distance = m_pDistance->value();
+    m_distance = takenValue(m_pDistance);
     QDialog::accept();
 }

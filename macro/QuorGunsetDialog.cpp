@@ -138,13 +138,12 @@ void QuorGunsetDialog::OnYesClick()
         return;
     }
     m_pRows->clear();
-    const auto number = [](const QSpinBox *box) { return box->cleanText().toInt(); };
     for (int i = 0; i < m_shotCount; ++i) {
         addMouseButtonRow(0, false);
         addMouseButtonRow(0, true);
-        const int d = number(m_delay[size_t(i)]);
-        const int y = number(m_y[size_t(i)]);
-        const int x = number(m_x[size_t(i)]);
+        const int d = takenValue(m_delay[size_t(i)]);
+        const int y = takenValue(m_y[size_t(i)]);
+        const int x = takenValue(m_x[size_t(i)]);
         if (y != 0)
             addMouseMoveRow(y > 0 ? MoveDown : MoveUp, std::abs(y));
         if (x != 0)

@@ -135,6 +135,8 @@ private slots:
         QTest::newRow("the chosen box again, 500") << int(MoveUp) << 500 << "2" << true << int(MoveUp) << 120;
         QTest::newRow("no") << int(MoveUp) << 5 << "3" << false << int(MoveDown) << 5;
         QTest::newRow("return in the distance") << int(MoveUp) << 30 << "3 return" << true << int(MoveDown) << 30;
+        QTest::newRow("0 typed, held to 1") << int(MoveUp) << 30 << "type:0" << true << int(MoveUp) << 1;
+        QTest::newRow("200 typed, past the top at 20") << int(MoveUp) << 30 << "type:200" << true << int(MoveUp) << 20;
     }
     void editDialog()
     {
@@ -149,6 +151,12 @@ private slots:
         int result = -1;
         QVERIFY(runModal([&] { result = dialog.exec(); }, [&](QWidget *) {
             for (const QString &box : clicks.split(' ', Qt::SkipEmptyParts)) {
+                if (box.startsWith("type:")) {
+                    dialog.distanceBox()->setFocus();
+                    dialog.distanceBox()->selectAll();
+                    QTest::keyClicks(dialog.distanceBox(), box.mid(5));
+                    continue;
+                }
                 if (box == "return") {
                     dialog.distanceBox()->setFocus();
                     tapNativeKey(&dialog, 28, Qt::Key_Return);
@@ -161,6 +169,7 @@ private slots:
         QCOMPARE(result, int(yes ? QDialog::Accepted : QDialog::Rejected));
         QCOMPARE(dialog.direction(), chosen);
         QCOMPARE(dialog.distance(), moved);
+        QCOMPARE(dialog.distanceBox()->text(), QString::number(moved));
         for (int d = 0; d < MoveDirectionCount; ++d)
             QCOMPARE(dialog.directionBox(d)->isSelected(), d == chosen);
     }
