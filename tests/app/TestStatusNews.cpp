@@ -109,6 +109,7 @@ private slots:
         }
         QVERIFY(unchanged);
         QTRY_COMPARE(int(workingSettings.currentProfile), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(bus.summaries().size(), 1, 5000);
         QTest::qWait(100);
         DesktopNotifier::setBusForTests(QString());
         QCOMPARE(bus.summaries(), QStringList{"Profile 2"});
