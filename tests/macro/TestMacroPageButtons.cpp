@@ -40,6 +40,29 @@ private slots:
         QCOMPARE(page->commandTree()->isVisible(), tree);
         QCOMPARE(page->macroList()->isVisible(), !tree);
     }
+
+    // A tree entry inserts its rows on a click; a press that slides off inserts nothing.
+    void treeEntryInsertsOnAClickOnly_data()
+    {
+        QTest::addColumn<bool>("slideOff");
+        QTest::newRow("click") << false;
+        QTest::newRow("slid off") << true;
+    }
+    void treeEntryInsertsOnAClickOnly()
+    {
+        QFETCH(bool, slideOff);
+        MacroFixture fx;
+        auto page = shownPage();
+        click(page->button(MacroDialog::MouseActionButton));
+        QuorTreeWidget *tree = page->commandTree();
+        const QPoint entry = tree->visualItemRect(tree->topLevelItem(0)).center();
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, entry); // opens the entry
+        if (slideOff)
+            slideRelease(tree->viewport(), entry, QPoint(entry.x(), tree->viewport()->height() + 40));
+        else
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, entry);
+        QCOMPARE(page->actionModel()->rowCount() > 0, !slideOff);
+    }
 };
 
 MOUSECFG_TEST(TestMacroPageButtons)
