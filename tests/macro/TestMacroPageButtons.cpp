@@ -4,64 +4,51 @@
 
 #include "macro/QuorTreeWidget.h"
 
-// MOUSE ACTION swaps the macro list for the mouse-command tree on a click, by mouse
-// or by Space; a press that ends away from it changes nothing.
+// MOUSE ACTION and the mouse-command tree act on a click, by mouse or by Space; a press
+// that slides off before its release does nothing.
 class TestMacroPageButtons : public QObject
 {
     Q_OBJECT
 private slots:
-    void mouseActionFollowsClicksOnly_data()
+    void pressesActOnAClickOnly_data()
     {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<bool>("tree");
-        QTest::newRow("click") << "click" << true;
-        QTest::newRow("released outside") << "outside" << false;
-        QTest::newRow("Space") << "space" << true;
-        QTest::newRow("Space twice") << "space space" << false;
+        QTest::addColumn<QString>("way"); // click, slide (off before the release) or space
+        QTest::addColumn<bool>("onTree"); // a tree entry instead of MOUSE ACTION
+        QTest::addColumn<bool>("acted");
+        QTest::newRow("MOUSE ACTION, Space") << "space" << false << true;
+        QTest::newRow("MOUSE ACTION, slid off") << "slide" << false << false;
+        QTest::newRow("tree entry, click") << "click" << true << true;
+        QTest::newRow("tree entry, slid off") << "slide" << true << false;
     }
-    void mouseActionFollowsClicksOnly()
+    void pressesActOnAClickOnly()
     {
         QFETCH(QString, way);
-        QFETCH(bool, tree);
+        QFETCH(bool, onTree);
+        QFETCH(bool, acted);
         MacroFixture fx;
         auto page = shownPage();
-        QuorPushButton *button = page->button(MacroDialog::MouseActionButton);
-        for (const QString &step : way.split(' ')) {
-            if (step == "click") {
-                click(button);
-            } else if (step == "outside") {
-                slideRelease(button, QPoint(5, 5), QPoint(button->width() / 2, button->height() + 40));
-            } else {
-                button->setFocus();
-                tapNativeKey(page.get(), 57, Qt::Key_Space);
-            }
+        QuorPushButton *mouseAction = page->button(MacroDialog::MouseActionButton);
+        QWidget *target = mouseAction;
+        QPoint at(5, 5);
+        if (onTree) {
+            click(mouseAction);
+            QuorTreeWidget *tree = page->commandTree();
+            target = tree->viewport();
+            at = tree->visualItemRect(tree->topLevelItem(0)).center();
+            QTest::mouseClick(target, Qt::LeftButton, {}, at); // opens the entry
         }
-        QCOMPARE(button->isSelected(), tree);
-        QCOMPARE(page->commandTree()->isVisible(), tree);
-        QCOMPARE(page->macroList()->isVisible(), !tree);
-    }
-
-    // A tree entry inserts its rows on a click; a press that slides off inserts nothing.
-    void treeEntryInsertsOnAClickOnly_data()
-    {
-        QTest::addColumn<bool>("slideOff");
-        QTest::newRow("click") << false;
-        QTest::newRow("slid off") << true;
-    }
-    void treeEntryInsertsOnAClickOnly()
-    {
-        QFETCH(bool, slideOff);
-        MacroFixture fx;
-        auto page = shownPage();
-        click(page->button(MacroDialog::MouseActionButton));
-        QuorTreeWidget *tree = page->commandTree();
-        const QPoint entry = tree->visualItemRect(tree->topLevelItem(0)).center();
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, entry); // opens the entry
-        if (slideOff)
-            slideRelease(tree->viewport(), entry, QPoint(entry.x(), tree->viewport()->height() + 40));
+        if (way == "space") {
+            target->setFocus();
+            tapNativeKey(page.get(), 57, Qt::Key_Space);
+        } else {
+            slideRelease(target, at, way == "click" ? at : QPoint(at.x(), target->height() + 40));
+        }
+        if (onTree)
+            QCOMPARE(page->actionModel()->rowCount() > 0, acted);
         else
-            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, entry);
-        QCOMPARE(page->actionModel()->rowCount() > 0, !slideOff);
+            QCOMPARE(page->commandTree()->isVisible(), acted);
+        QCOMPARE(page->macroList()->isVisible(), !onTree && !acted);
+        QCOMPARE(mouseAction->isSelected(), onTree || acted);
     }
 };
 
