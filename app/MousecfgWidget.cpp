@@ -8,6 +8,7 @@
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileNames.h"
 #include "storage/StartupLoad.h"
+#include "widgets/KeyboardFocus.h"
 #include "widgets/QuorAction.h"
 #include "widgets/QuorPushButton.h"
 #include "widgets/SkinFont.h"
@@ -97,6 +98,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_bDefaultProfilePending = true;
 
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
+    showFocusBands(this);
     const QIcon icon(skinPath(programVariant().iconSkin));
     setWindowIcon(icon);
     createTrayActions();

@@ -34,6 +34,8 @@ void MousecfgWidget::createPages()
     m_buttonScroll->viewport()->setStyleSheet(QStringLiteral("background-color:transparent;margin:0px;"));
     m_buttonScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_buttonScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The area itself shows no focus; Tab goes to the buttons in it.
+    m_buttonScroll->setFocusPolicy(Qt::NoFocus);
     m_dpiWindow = new QuorDPIWindow(record, this);
     m_pointSpeed = new QuorPointSpeed(&record, this);
     m_reportRate = new QuorReportRate(record, this);

@@ -2,6 +2,7 @@
 
 #include "app/VariantSettings.h"
 #include "device/DeviceTable.h"
+#include "widgets/KeyboardFocus.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorMessageBox.h"
 #include "widgets/QuorProcessbar.h"
@@ -9,6 +10,7 @@
 
 #include <QLabel>
 
+#include <algorithm>
 #include <utility>
 
 void MousecfgWidget::switchPage(int tab)
@@ -34,6 +36,17 @@ void MousecfgWidget::switchPage(int tab)
     if (tab == ButtonsTab)
         showMouseView(m_bFrontView);
     showPagesOfTab(tab);
+    // The focus on a tab, or on a control now hidden, goes to the tab shown.
+    QWidget *focus = focusWidget();
+    const bool onTab = std::find(m_buttons.begin(), m_buttons.begin() + TabCount, focus) != m_buttons.begin() + TabCount;
+    if (!focus || onTab || !focus->isVisibleTo(this))
+        m_buttons[size_t(tab)]->setFocus(Qt::OtherFocusReason);
+}
+
+// Tab and Backtab follow the screen, not the order the controls were made in.
+bool MousecfgWidget::focusNextPrevChild(bool next)
+{
+    return focusNextStopInScreenOrder(this, next) || QWidget::focusNextPrevChild(next);
 }
 
 void MousecfgWidget::slotGotoMacro(quint8 tab)

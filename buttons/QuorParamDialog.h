@@ -10,8 +10,8 @@ class QuorPushButton;
 
 // The frame of the button page's setting dialogs: a frameless, translucent dialog of a
 // fixed design size over "/skin/dlg.png" with a 2-pixel border in the theme colour, a
-// white title and the OK ("msgBoxYesBtn", released accepts) and Cancel
-// ("msgBoxNoBtn", released rejects) buttons. A dialog that holds no usable result yet
+// white title and the OK ("msgBoxYesBtn", a click accepts) and Cancel
+// ("msgBoxNoBtn", a click rejects) buttons. A dialog that holds no usable result yet
 // refuses OK, however accept() is reached (Return included).
 class QuorParamDialog : public QDialog
 {

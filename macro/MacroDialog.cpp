@@ -271,7 +271,7 @@ void MacroDialog::buildTree()
         connect(entry, &QuorTreeItem::QuorMousePressed, this, &MacroDialog::QuorItemPressed);
         m_moveEntries[size_t(d)] = entry;
     }
-    connect(m_pTree, &QTreeWidget::itemPressed, this, &MacroDialog::TreeitemClick);
+    connect(m_pTree, &QTreeWidget::itemClicked, this, &MacroDialog::TreeitemClick);
 }
 
 void MacroDialog::buildCommands()

@@ -132,10 +132,8 @@ void QuorSingleDPI::setSensorLimits(int sensor)
     m_knowsRange = true;
     m_minLabel->setNumber(limits.minDpi);
     m_maxLabel->setNumber(limits.maxDpi);
-    {
-        const QSignalBlocker quiet(m_slider);
-        m_slider->setSliderRange(limits.maxRaw, limits.minRaw);
-    }
+    // A pair the new range holds back arrives as one change, which the row keeps.
+    m_slider->setSliderRange(limits.maxRaw, limits.minRaw);
     m_linkBox->setVisible(limits.linkBox);
     showPair(m_rawX, m_rawY);
 }

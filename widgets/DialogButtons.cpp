@@ -39,9 +39,9 @@ QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &t
     button->setStyleSheet(styleSheet);
     button->setText(text);
     if (confirming)
-        QObject::connect(button, &QToolButton::released, dialog, &QDialog::accept);
+        QObject::connect(button, &QToolButton::clicked, dialog, &QDialog::accept);
     else
-        QObject::connect(button, &QToolButton::released, dialog, &QDialog::reject);
+        QObject::connect(button, &QToolButton::clicked, dialog, &QDialog::reject);
     return button;
 }
 

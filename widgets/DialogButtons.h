@@ -13,8 +13,8 @@ class QToolButton;
 QString dialogButtonStyleSheet(const QColor &frame);
 QFont dialogButtonFont(double scale);
 
-// The confirming ("msgBoxYesBtn", released accepts) or refusing ("msgBoxNoBtn",
-// released rejects) button of the skinned dialogs: icon size 30 by 30 and fixed size
+// The confirming ("msgBoxYesBtn", a click accepts) or refusing ("msgBoxNoBtn",
+// a click rejects) button of the skinned dialogs: icon size 30 by 30 and fixed size
 // 100 by 30 design pixels times scale, no focus.
 QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &text,
                               const QString &styleSheet, const QFont &font, double scale);

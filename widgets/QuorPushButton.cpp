@@ -2,11 +2,13 @@
 
 #include "storage/Theme.h"
 #include "widgets/SkinFont.h"
+#include "widgets/UiScale.h"
 
 #include <QCursor>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointer>
 
 namespace {
@@ -107,9 +109,30 @@ void QuorPushButton::setState(int state)
     update();
 }
 
+// The look when nothing presses the button: lit while selected or under the pointer.
+int QuorPushButton::restingState() const
+{
+    if (m_selectable && m_selected)
+        return Hover;
+    return m_hovered && m_pictures.size() > 1 ? Hover : Normal;
+}
+
+// A held button (mouse or Space) shows the pressed look; a focused one at least the hover look.
+int QuorPushButton::shownState() const
+{
+    if (!m_enabled || m_state == Disabled)
+        return m_state;
+    if (isDown() && m_pictures.size() > 2)
+        return Pressed;
+    if (m_state == Normal && hasFocus())
+        return Hover;
+    return m_state;
+}
+
 void QuorPushButton::enterEvent(QEvent *event)
 {
     emit OverSignal(this, true);
+    m_hovered = true;
     if (!m_enabled)
         return;
     setState(m_pictures.size() > 1 ? Hover : Normal);
@@ -121,9 +144,10 @@ void QuorPushButton::leaveEvent(QEvent *event)
     if (m_leaveArmed)
         emit OverSignal(this, false);
     m_leaveArmed = true;
+    m_hovered = false;
     if (!m_enabled)
         return;
-    setState(m_selectable && m_selected ? Hover : Normal);
+    setState(restingState());
     QPushButton::leaveEvent(event);
 }
 
@@ -132,9 +156,6 @@ void QuorPushButton::mousePressEvent(QMouseEvent *event)
     if (!m_enabled)
         return;
     if (event->button() == Qt::LeftButton) {
-        m_selected = !m_selected;
-        if (m_pictures.size() > 2)
-            setState(m_selected ? Pressed : Normal);
         emit EnterSignal(this);
         m_leaveArmed = false;
     }
@@ -143,10 +164,8 @@ void QuorPushButton::mousePressEvent(QMouseEvent *event)
     // A menu opened by the press has taken the release and the leave: show where the
     // pointer is now.
     if (alive && m_enabled && menu() && event->button() == Qt::LeftButton) {
-        if (rect().contains(mapFromGlobal(QCursor::pos())))
-            setState(m_pictures.size() > 1 ? Hover : Normal);
-        else
-            setState(m_selectable && m_selected ? Hover : Normal);
+        m_hovered = rect().contains(mapFromGlobal(QCursor::pos()));
+        setState(restingState());
     }
 }
 
@@ -154,27 +173,41 @@ void QuorPushButton::mouseReleaseEvent(QMouseEvent *event)
 {
     if (!m_enabled)
         return;
-    if (event->button() == Qt::LeftButton && m_pictures.size() > 1)
-        setState(Hover);
+    if (event->button() == Qt::LeftButton) {
+        // A release away from the button is no click: it only ends the press.
+        m_hovered = rect().contains(event->pos());
+        setState(restingState());
+    }
     QPushButton::mouseReleaseEvent(event);
+}
+
+void QuorPushButton::nextCheckState()
+{
+    if (m_selectable) {
+        m_selected = !m_selected;
+        setState(restingState());
+    }
+    QPushButton::nextCheckState();
 }
 
 const QPixmap *QuorPushButton::pictureForState() const
 {
     if (m_pictures.isEmpty())
         return nullptr;
-    if (m_glow || m_state == Disabled)
+    const int state = shownState();
+    if (m_glow || state == Disabled)
         return &m_pictures.first();
     // A state without a picture of its own shows the last one.
-    return &m_pictures.at(qMin(m_state, m_pictures.size() - 1));
+    return &m_pictures.at(qMin(state, m_pictures.size() - 1));
 }
 
 void QuorPushButton::paintGlow(QPainter &painter) const
 {
-    if (m_state != Hover && m_state != Pressed)
+    const int state = shownState();
+    if (state != Hover && state != Pressed)
         return;
     const QColor theme = themeColor();
-    const int divisor = m_state == Hover ? 2 : 3;
+    const int divisor = state == Hover ? 2 : 3;
     QLinearGradient gradient(60, 50, 200, 150);
     gradient.setColorAt(0.1, QColor(theme.red() / divisor, theme.green() / divisor,
                                     theme.blue() / divisor, 150));
@@ -223,7 +256,7 @@ void QuorPushButton::paintEvent(QPaintEvent *)
         paintGlow(painter);
 
     painter.setFont(languageFont());
-    painter.setPen(m_textColors.at(static_cast<size_t>(m_state)));
+    painter.setPen(m_textColors.at(static_cast<size_t>(shownState())));
     if (m_badge == BadgeUp)
         painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("  \u2191"));
     else if (m_badge == BadgeDown)
@@ -231,4 +264,26 @@ void QuorPushButton::paintEvent(QPaintEvent *)
     else if (m_badge != 0)
         painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("  %1").arg(m_badge));
     paintCaption(painter);
+    if (hasFocus())
+        paintFocusFrame(painter);
+}
+
+// The keyboard focus: a band in the theme colour along the button's edge.
+void QuorPushButton::paintFocusFrame(QPainter &painter) const
+{
+    const int width = qMax(1, scaledPixels(2, uiScale()));
+    const QRectF outer = rect();
+    const QRectF inner = outer.adjusted(width, width, -width, -width);
+    QPainterPath band;
+    if (m_glowEllipse) {
+        band.addEllipse(outer);
+        band.addEllipse(inner);
+    } else {
+        band.addRect(outer);
+        band.addRect(inner);
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, m_glowEllipse);
+    painter.fillPath(band, themeColor());
+    painter.restore();
 }

@@ -51,9 +51,15 @@ protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    // Every click, by mouse or by keyboard, comes here before clicked(): a selectable
+    // button changes its selection here and nowhere else.
+    void nextCheckState() override;
 
 private:
     void setState(int state);
+    int restingState() const;
+    int shownState() const;
+    void paintFocusFrame(QPainter &painter) const;
     const QPixmap *pictureForState() const;
     void paintGlow(QPainter &painter) const;
     void paintCaption(QPainter &painter) const;
@@ -71,4 +77,5 @@ private:
     QList<QPixmap> m_pictures;
     int m_state = Normal;
     bool m_leaveArmed = true;
+    bool m_hovered = false;
 };

@@ -4,6 +4,7 @@
 #include "widgets/UiScale.h"
 #include "widgets/WidgetLook.h"
 
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include <array>
@@ -67,20 +68,47 @@ void QuorTwoBarSlider::setBarsHidden(bool single)
     m_lowerBar->setVisible(!single);
 }
 
-void QuorTwoBarSlider::setSliderValue(int first, int second)
+// The pair the strip stands for: the middle bar's value twice while linked.
+std::pair<int, int> QuorTwoBarSlider::shownPair() const
 {
     if (m_singleMode)
-        m_middleBar->setValue(first);
-    m_upperBar->setValue(first);
-    m_lowerBar->setValue(second);
+        return {m_middleBar->value(), m_middleBar->value()};
+    return {m_upperBar->value(), m_lowerBar->value()};
 }
 
+// Every change made from code: the bars take it quietly, each within its range, and
+// the strip then reports its pair once, when it changed.
+void QuorTwoBarSlider::changeBars(const std::function<void()> &change)
+{
+    const std::pair<int, int> before = shownPair();
+    {
+        const QSignalBlocker upper(m_upperBar), middle(m_middleBar), lower(m_lowerBar);
+        change();
+    }
+    const std::pair<int, int> after = shownPair();
+    if (after != before)
+        emit SliderChangedSignal(after.first, after.second);
+}
+
+void QuorTwoBarSlider::setSliderValue(int first, int second)
+{
+    changeBars([&] {
+        if (m_singleMode)
+            m_middleBar->setValue(first);
+        m_upperBar->setValue(first);
+        m_lowerBar->setValue(second);
+    });
+}
+
+// A maximum below the minimum is taken as the minimum, as QSlider does.
 void QuorTwoBarSlider::setSliderRange(int maximum, int minimum)
 {
-    m_maximum = maximum;
     m_minimum = minimum;
-    for (QSlider *bar : {m_upperBar, m_middleBar, m_lowerBar})
-        bar->setRange(minimum, maximum);
+    m_maximum = qMax(minimum, maximum);
+    changeBars([&] {
+        for (QSlider *bar : {m_upperBar, m_middleBar, m_lowerBar})
+            bar->setRange(m_minimum, m_maximum);
+    });
 }
 
 void QuorTwoBarSlider::updateGeometryAndStyle()

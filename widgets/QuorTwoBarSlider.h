@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <utility>
+
 class QSlider;
 
 // One value or a pair of values on one horizontal strip: a thin upper and lower bar
@@ -16,6 +19,7 @@ public:
     void updateGeometryAndStyle();
     void setBarsHidden(bool single);
     bool barsHidden() const { return m_singleMode; }
+    // Set from code: each bar held to the range, the pair reported once when it changed.
     void setSliderValue(int first, int second);
     void setSliderRange(int maximum, int minimum);
 
@@ -33,6 +37,8 @@ private:
     QSlider *makeBar(int y, int height);
     void layOutBars(bool gradientGroove);
     void onSliderValueChanged(QSlider *bar);
+    std::pair<int, int> shownPair() const;
+    void changeBars(const std::function<void()> &change);
 
     double m_scale;
     int m_maximum;

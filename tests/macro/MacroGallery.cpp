@@ -62,7 +62,6 @@ void render(Gallery &gallery)
     gallery.save("macro_page_edit_delay", page);
     page.button(MacroDialog::CancelButton)->click();
 
-    page.button(MacroDialog::MouseActionButton)->setSelected(true);
     page.button(MacroDialog::MouseActionButton)->click();
     gallery.save("macro_page_tree", page);
 
@@ -73,7 +72,6 @@ void render(Gallery &gallery)
     page.mouseButtonMenu()->resize(page.mouseButtonMenu()->sizeHint());
     gallery.save("macro_mouse_button_menu", *page.mouseButtonMenu());
 
-    page.button(MacroDialog::MouseActionButton)->setSelected(false);
     page.button(MacroDialog::MouseActionButton)->click();
     page.batchBox()->click();
     qobject_cast<QCheckBox *>(page.macroList()->itemWidget(page.macroList()->item(0)))->setChecked(true);

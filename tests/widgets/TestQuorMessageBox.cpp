@@ -1,4 +1,5 @@
 #include "storage/Theme.h"
+#include "tests/common/PointerInput.h"
 #include "tests/common/TestMain.h"
 #include "tests/widgets/SkinFixture.h"
 #include "widgets/QuorLabel.h"
@@ -42,6 +43,28 @@ private slots:
         QCOMPARE(box.exec(), int(QDialog::Rejected));
         QTimer::singleShot(0, &box, [&box] { QTest::keyClick(&box, Qt::Key_Escape); });
         QCOMPARE(box.exec(), int(QDialog::Rejected));
+    }
+
+    // A press that slides off its button before the release answers nothing.
+    void aPressSlidOffAnswersNothing_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes") << true;
+        QTest::newRow("No") << false;
+    }
+    void aPressSlidOffAnswersNothing()
+    {
+        QFETCH(bool, yes);
+        QuorMessageBox box(1, QString(), "Warning", "Are you sure you want delete this profile?");
+        QToolButton *button = yes ? box.firstButton() : box.secondButton();
+        bool openAfterSlide = false;
+        QTimer::singleShot(0, &box, [&] {
+            slideRelease(button, QPoint(5, 5), QPoint(button->width() + 30, 5));
+            openAfterSlide = box.isVisible();
+            QTest::mouseClick(button, Qt::LeftButton);
+        });
+        QCOMPARE(box.exec(), int(yes ? QDialog::Accepted : QDialog::Rejected));
+        QVERIFY(openAfterSlide);
     }
 
     void oneButtonTypesAndTheirPictures()

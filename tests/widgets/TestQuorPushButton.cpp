@@ -4,6 +4,7 @@
 #include "widgets/QuorPushButton.h"
 
 #include "tests/common/ModalRunner.h"
+#include "tests/common/PointerInput.h"
 
 #include <QCursor>
 #include <QMenu>
@@ -76,7 +77,7 @@ private slots:
 
         QTest::mousePress(&button, Qt::LeftButton);
         QCOMPARE(enter.count(), 1);
-        QVERIFY(button.isSelected());
+        QVERIFY(!button.isSelected());
         QCOMPARE(shownColor(button), Blue);
         QCOMPARE(clicked.count(), 0);
         QTest::mouseRelease(&button, Qt::LeftButton);
@@ -132,11 +133,70 @@ private slots:
         sendLeave(button);
         QVERIFY(button.isSelected());
         QCOMPARE(shownColor(button), Green);
+        // The press shows itself; the click that ends it takes the selection away.
         QTest::mousePress(&button, Qt::LeftButton);
+        QVERIFY(button.isSelected());
+        QCOMPARE(shownColor(button), Blue);
+        QTest::mouseRelease(&button, Qt::LeftButton);
         QVERIFY(!button.isSelected());
+        sendLeave(button);
         QCOMPARE(shownColor(button), QColor(200, 0, 0));
         button.setSelected(true);
         QCOMPARE(shownColor(button), Green);
+    }
+
+    // Only a click changes the selection, by mouse or by keyboard; a press that ends
+    // away from the button clicks nothing. A held Space shows the pressed look.
+    void selectionChangesOnlyOnAClick_data()
+    {
+        QTest::addColumn<bool>("selectable");
+        QTest::addColumn<bool>("byKey");
+        QTest::addColumn<QPoint>("releaseAt");
+        QTest::addColumn<bool>("selected");
+        for (bool selectable : {true, false}) {
+            const char *kind = selectable ? "selectable" : "plain";
+            QTest::addRow("%s, click", kind) << selectable << false << QPoint(10, 10) << selectable;
+            QTest::addRow("%s, released outside", kind) << selectable << false << QPoint(120, 10) << false;
+            QTest::addRow("%s, Space", kind) << selectable << true << QPoint() << selectable;
+        }
+    }
+    void selectionChangesOnlyOnAClick()
+    {
+        QFETCH(bool, selectable);
+        QFETCH(bool, byKey);
+        QFETCH(QPoint, releaseAt);
+        QFETCH(bool, selected);
+        QuorPushButton button(threeStates());
+        button.resize(80, 30);
+        button.setSelectable(selectable);
+        QSignalSpy clicked(&button, &QPushButton::clicked);
+        if (byKey) {
+            QTest::keyPress(&button, Qt::Key_Space);
+            QCOMPARE(shownColor(button), Blue);
+            QTest::keyRelease(&button, Qt::Key_Space);
+        } else {
+            slideRelease(&button, QPoint(10, 10), releaseAt);
+        }
+        QCOMPARE(button.isSelected(), selected);
+        QCOMPARE(clicked.count(), releaseAt.x() > 80 ? 0 : 1);
+        sendLeave(button);
+        QCOMPARE(shownColor(button), selected ? Green : QColor(200, 0, 0));
+    }
+
+    // The keyboard focus shows: the hover look and a frame in the theme colour.
+    void focusIsSeen()
+    {
+        QuorPushButton button(threeStates());
+        button.resize(80, 30);
+        button.show();
+        QVERIFY(QTest::qWaitForWindowActive(&button));
+        button.clearFocus();
+        QCOMPARE(shownColor(button), QColor(200, 0, 0));
+        button.setFocus();
+        const QImage focused = renderOver(button);
+        QCOMPARE(focused.pixelColor(40, 15), Green);
+        QCOMPARE(focused.pixelColor(0, 0), themeColor());
+        QCOMPARE(focused.pixelColor(79, 29), themeColor());
     }
 
     void disabledButtonOnlyReportsOver()

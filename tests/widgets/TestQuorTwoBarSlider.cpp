@@ -22,12 +22,12 @@ private slots:
         bars.middleBar()->setValue(50);
         QCOMPARE(spy.last(), (QList<QVariant>{50, 50}));
 
-        // Pair mode leaves the middle bar alone; the bars still report.
+        // Pair mode leaves the middle bar alone; the pair is reported once.
         bars.setBarsHidden(false);
         spy.clear();
         bars.setSliderValue(10, 20);
         QCOMPARE(bars.middleBar()->value(), 50);
-        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.last(), (QList<QVariant>{10, 20}));
         bars.setBarsHidden(true);
         QVERIFY(bars.upperBar()->isHidden() && bars.lowerBar()->isHidden());
@@ -40,6 +40,47 @@ private slots:
             QCOMPARE(bar->minimum(), 5);
             QCOMPARE(bar->maximum(), 30);
         }
+    }
+
+    // Set from code, from the pair (30, 70) on 0..100: the bars take what their range
+    // holds and the strip reports its pair once, only when it changed.
+    void setFromCodeReportsOnePair_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<QVariantList>("reported"); // empty: nothing
+        QTest::newRow("pair") << false << "value" << 40 << 60 << QVariantList{40, 60};
+        QTest::newRow("pair, same") << false << "value" << 30 << 70 << QVariantList{};
+        QTest::newRow("pair, past both ends") << false << "value" << 150 << -5 << QVariantList{100, 0};
+        QTest::newRow("linked") << true << "value" << 40 << 60 << QVariantList{40, 40};
+        QTest::newRow("narrower range") << false << "range" << 50 << 10 << QVariantList{30, 50};
+        QTest::newRow("maximum under minimum") << false << "range" << 10 << 50 << QVariantList{50, 50};
+        QTest::newRow("range, linked") << true << "range" << 20 << 0 << QVariantList{20, 20};
+        QTest::newRow("same range") << false << "range" << 100 << 0 << QVariantList{};
+    }
+    void setFromCodeReportsOnePair()
+    {
+        QFETCH(bool, linked);
+        QFETCH(QString, call);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(QVariantList, reported);
+        SkinFixture skin;
+        QuorTwoBarSlider bars(nullptr, 100, 0);
+        bars.setBarsHidden(linked);
+        bars.setSliderValue(30, 70);
+        QSignalSpy spy(&bars, &QuorTwoBarSlider::SliderChangedSignal);
+        if (call == "value")
+            bars.setSliderValue(a, b);
+        else
+            bars.setSliderRange(a, b);
+        QCOMPARE(spy.count(), reported.isEmpty() ? 0 : 1);
+        if (!reported.isEmpty())
+            QCOMPARE(spy.first(), reported);
+        for (QSlider *bar : {bars.upperBar(), bars.middleBar(), bars.lowerBar()})
+            QVERIFY(bar->value() >= bar->minimum() && bar->value() <= bar->maximum());
     }
 
     void keyboardMovesABar()

@@ -1,0 +1,95 @@
+#include "tests/app/WindowFixture.h"
+#include "tests/common/NativeKeyInput.h"
+#include "tests/common/TestMain.h"
+
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+void tab(QWidget *window, bool back = false)
+{
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        sendNativeKey(window, type, 15, back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+}
+
+// Whether stop b comes before stop a on screen, wholly above it or beside it on its left,
+// judged by the widgets that hold them side by side in one parent.
+bool comesFirst(QWidget *b, QWidget *a)
+{
+    for (QWidget *x = a; x; x = x->parentWidget()) {
+        for (QWidget *y = b; y; y = y->parentWidget()) {
+            if (x == y || x->parentWidget() != y->parentWidget())
+                continue;
+            const QRect ra = x->geometry(), rb = y->geometry();
+            return rb.bottom() < ra.top() || (rb.top() <= ra.bottom() && ra.top() <= rb.bottom() && rb.right() < ra.left());
+        }
+    }
+    return false;
+}
+
+QImage around(QWidget &window, QWidget *w)
+{
+    return window.grab(QRect(w->mapTo(&window, QPoint()), w->size()).adjusted(-3, -3, 3, 3)).toImage();
+}
+}
+
+// The keyboard runs through what the window shows, in screen order, and shows where it is.
+class TestKeyboardFocus : public QObject
+{
+    Q_OBJECT
+private slots:
+    void tabFollowsTheScreen_data()
+    {
+        QTest::addColumn<int>("page");
+        for (int page = 0; page < MousecfgWidget::TabCount; ++page)
+            QTest::addRow("tab %d", page) << page;
+    }
+    void tabFollowsTheScreen()
+    {
+        QFETCH(int, page);
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.open();
+        MousecfgWidgetProbe probe(window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // The focus starts on the current tab; Tab goes down the tabs, Space opens one.
+        QCOMPARE(QApplication::focusWidget(), probe.button(0));
+        for (int i = 0; i < page; ++i)
+            tab(&window);
+        QCOMPARE(QApplication::focusWidget(), probe.button(page));
+        tapNativeKey(&window, 57, Qt::Key_Space);
+        QVERIFY(probe.button(page)->isSelected());
+
+        QList<QWidget *> ring;
+        do {
+            tab(&window);
+            ring << QApplication::focusWidget();
+        } while (ring.last() != probe.button(page) && ring.size() < 150);
+        QCOMPARE(ring.last(), probe.button(page));
+        for (int i = ring.size() - 2; i >= 0; --i) {
+            tab(&window, true);
+            QCOMPARE(QApplication::focusWidget(), ring[i]);
+        }
+        // Read from a stop that nothing comes before, the ring keeps to the screen; every
+        // stop can be seen, and shows that it has the focus.
+        std::rotate(ring.begin(), std::find_if(ring.begin(), ring.end(), [&](QWidget *a) {
+            return std::none_of(ring.begin(), ring.end(), [a](QWidget *b) { return comesFirst(b, a); });
+        }), ring.end());
+        for (int i = 0; i < ring.size(); ++i) {
+            QWidget *stop = ring[i];
+            const char *name = stop->metaObject()->className();
+            for (int j = i + 1; j < ring.size(); ++j)
+                QVERIFY2(!comesFirst(ring[j], stop), qPrintable(QString("%1 %2 after %3").arg(name).arg(i).arg(j)));
+            QVERIFY2(!stop->visibleRegion().isEmpty(), name);
+            QVERIFY2(window.rect().contains(QRect(stop->mapTo(&window, QPoint()), stop->size())), name);
+            ring[(i + 1) % ring.size()]->setFocus(Qt::TabFocusReason);
+            const QImage elsewhere = around(window, stop);
+            stop->setFocus(Qt::TabFocusReason);
+            QVERIFY2(around(window, stop) != elsewhere, name);
+        }
+    }
+};
+
+MOUSECFG_TEST(TestKeyboardFocus)
+#include "TestKeyboardFocus.moc"
