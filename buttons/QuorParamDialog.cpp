@@ -123,7 +123,7 @@ void QuorParamDialog::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !keysCaptured()) {
+    if (isConfirmKeyPress(event) && !keysCaptured()) {
         event->accept();
         accept();
         return;

@@ -84,7 +84,7 @@ int GunDialogFrame::takenValue(QSpinBox *box)
 
 void GunDialogFrame::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isConfirmKeyPress(event)) {
         event->accept();
         accept();
         return;

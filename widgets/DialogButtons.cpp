@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QToolButton>
 
 QString dialogButtonStyleSheet(const QColor &frame)
@@ -43,6 +44,11 @@ QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &t
     else
         QObject::connect(button, &QToolButton::clicked, dialog, &QDialog::reject);
     return button;
+}
+
+bool isConfirmKeyPress(const QKeyEvent *event)
+{
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat();
 }
 
 QHBoxLayout *makeDialogButtonRow(QToolButton *first, QToolButton *second)

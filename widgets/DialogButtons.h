@@ -6,6 +6,7 @@ class QColor;
 class QDialog;
 class QFont;
 class QHBoxLayout;
+class QKeyEvent;
 class QToolButton;
 
 // The skinned dialogs' button look: black with white text and a frame in the colour;
@@ -18,6 +19,10 @@ QFont dialogButtonFont(double scale);
 // 100 by 30 design pixels times scale, no focus.
 QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &text,
                               const QString &styleSheet, const QFont &font, double scale);
+
+// Whether the key press gives the dialog its default answer: Return or Enter, but not
+// the repeats of a key held since before the dialog opened.
+bool isConfirmKeyPress(const QKeyEvent *event);
 
 // The button row under a skinned dialog: the first button centred, or both buttons
 // spread evenly when there is a second one.

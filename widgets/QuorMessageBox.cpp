@@ -8,6 +8,7 @@
 #include "widgets/WidgetLook.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -107,6 +108,17 @@ void QuorMessageBox::GetPlugInSignal()
 {
     if (isVisible() && m_devicePresent && m_devicePresent())
         accept();
+}
+
+// Its buttons take no focus, so Return gives the first button's answer.
+void QuorMessageBox::keyPressEvent(QKeyEvent *event)
+{
+    if (isConfirmKeyPress(event)) {
+        event->accept();
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void QuorMessageBox::paintEvent(QPaintEvent *event)

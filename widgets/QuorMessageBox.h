@@ -37,6 +37,7 @@ public slots:
     void GetPlugInSignal();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

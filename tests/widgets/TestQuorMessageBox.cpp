@@ -1,4 +1,5 @@
 #include "storage/Theme.h"
+#include "tests/common/NativeKeyInput.h"
 #include "tests/common/PointerInput.h"
 #include "tests/common/TestMain.h"
 #include "tests/widgets/SkinFixture.h"
@@ -65,6 +66,36 @@ private slots:
         });
         QCOMPARE(box.exec(), int(yes ? QDialog::Accepted : QDialog::Rejected));
         QVERIFY(openAfterSlide);
+    }
+
+    // The buttons take no focus: Return answers as the first button does, but not the
+    // repeats of a Return held since before the box opened.
+    void returnGivesTheFirstAnswer_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("repeatFirst");
+        QTest::newRow("question") << 1 << false;
+        QTest::newRow("question, held Return") << 1 << true;
+        QTest::newRow("warning") << 2 << false;
+    }
+    void returnGivesTheFirstAnswer()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, repeatFirst);
+        constexpr int EvdevEnter = 28;
+        QuorMessageBox box(type, QString(), "Warning", "Are you sure you want delete this profile?");
+        bool openAfterRepeat = true;
+        QTimer::singleShot(0, &box, [&] {
+            if (repeatFirst) {
+                sendNativeKey(&box, QEvent::KeyPress, EvdevEnter, Qt::Key_Return, Qt::NoModifier, true);
+                openAfterRepeat = box.isVisible();
+            }
+            tapNativeKey(&box, EvdevEnter, Qt::Key_Return);
+            if (box.isVisible())
+                box.done(-1); // unanswered
+        });
+        QCOMPARE(box.exec(), int(QDialog::Accepted));
+        QVERIFY(openAfterRepeat);
     }
 
     void oneButtonTypesAndTheirPictures()
