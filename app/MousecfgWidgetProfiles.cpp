@@ -29,15 +29,15 @@ QString &currentName()
     return workingSettings.names[size_t(safeProfileIndex(workingSettings.currentProfile))];
 }
 
-// A new profile file from the model's template, or from the factory values without one.
+// A new profile file from the model's template, or from the factory values without a
+// whole one.
 bool createProfileFile(const QString &path)
 {
     const QString source = modelFile(TemplateProfile);
-    if (QFile::exists(source))
+    if (QFile::exists(source) && holdsProfile(source))
         return copyFileReplacing(source, path);
     ProfileRecord record;
-    resetProfileToDefaults(record);
-    return saveProfile(0, record, path);
+    return resetProfileToDefaults(record) && saveProfile(0, record, path);
 }
 
 // Renames the file of a name in each profile tree that holds one; without a file the
@@ -74,6 +74,8 @@ bool removeProfileFiles(const QString &name)
 // The current slot takes a new profile made from the template.
 void MousecfgWidget::addProfile()
 {
+    if (!factoryProfileUsable())
+        return;
     if (!profileListHasRoom(m_profileList)) {
         showMessage(OneButton, "The profile list is full.");
         return;

@@ -43,7 +43,7 @@ bool MousecfgWidget::loadSlotFromFile(int slot, const QString &name)
         return false;
     }
     ProfileRecord &record = workingSettings.profiles[size_t(slot)];
-    loadProfile(0, record, path);
+    loadSlotProfile(record, name);
     record.ProfileName = name;
     return true;
 }

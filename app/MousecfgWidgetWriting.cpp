@@ -231,7 +231,7 @@ void MousecfgWidget::loadConfiguration()
     writeToMouse(true);
 }
 
-// A factory profile that yields no key would reset to a profile without a click.
+// A factory profile that lacks a key would reset to zeros: no click, no DPI stage.
 bool MousecfgWidget::factoryProfileUsable()
 {
     if (factoryProfileReadable())

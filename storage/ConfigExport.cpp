@@ -35,7 +35,7 @@ bool holdsProfileSections(const QString &fileName)
 {
     const IniFile ini(fileName);
     for (int i = 0; i < ProfileCount; ++i) {
-        if (!hasProfileKeys(ini, exportSection(i), LedSwitchKeys::Skipped))
+        if (!holdsProfileKeys(ini, exportSection(i), LedSwitchKeys::Skipped))
             return false;
     }
     return true;

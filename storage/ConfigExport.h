@@ -7,8 +7,8 @@
 // The exporters return true when the file was written.
 bool exportProfiles(const SettingsBlock &block, const QString &fileName);
 bool exportProfileSection(int index, const ProfileRecord &record, const QString &fileName);
-// Whether each of the five profile sections holds a key: a file of another kind, or
-// one cut short, would load zeros.
+// Whether each of the five profile sections holds every key of a profile: a file of
+// another kind, or one cut short, would load zeros.
 bool holdsProfileSections(const QString &fileName);
 void importProfiles(SettingsBlock &block, const QString &fileName);
 void importProfileSection(int index, ProfileRecord &record, const QString &fileName);

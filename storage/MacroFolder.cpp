@@ -87,7 +87,7 @@ bool renameMacroInProfileFiles(const SettingsBlock &block, const QString &from, 
             continue;
         done << name;
         SettingsBlock stored;
-        loadProfileFile(stored.profiles[0], name);
+        loadSlotProfile(stored.profiles[0], name);
         if (renameMacroInButtons(stored, from, to) > 0)
             saved = saveProfileFile(stored.profiles[0], name) && saved;
     }

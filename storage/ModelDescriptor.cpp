@@ -34,25 +34,31 @@ int unmaskedButtonCount(const IniFile &ini)
     return descriptorInt(ini, QStringLiteral("ButtonCount")) ^ descriptorInt(ini, QStringLiteral("MouseDpi"));
 }
 
-// Reads descriptor keys and notes whether any of them is in the file.
+// Reads descriptor keys and notes whether one the factory profile needs is missing or
+// holds no number or colour.
 class DescriptorReader
 {
 public:
     explicit DescriptorReader(const QString &path) : m_ini(path) {}
-    qint64 number(const QString &k) { return note(k) ? m_ini.number(k) : 0; }
-    QString text(const QString &k) { return note(k) ? m_ini.text(k) : QString(); }
-    QColor color(const QString &k) { return note(k) ? m_ini.color(k) : QColor(); }
-    bool found() const { return m_found; }
+    const IniFile &ini() const { return m_ini; }
+    qint64 needed(const QString &k)
+    {
+        bool ok = false;
+        const qint64 n = m_ini.value(k).toLongLong(&ok);
+        m_complete = m_complete && ok;
+        return ok ? n : 0;
+    }
+    QColor neededColor(const QString &k)
+    {
+        const QColor color = m_ini.color(k);
+        m_complete = m_complete && color.isValid();
+        return color;
+    }
+    bool complete() const { return m_complete; }
 
 private:
-    bool note(const QString &k)
-    {
-        const bool present = m_ini.value(k).isValid();
-        m_found = m_found || present;
-        return present;
-    }
     const IniFile m_ini;
-    bool m_found = false;
+    bool m_complete = true;
 };
 
 void readMatrix(const IniFile &ini, const char *tail, quint8 *matrix)
@@ -131,34 +137,37 @@ int modelShowSleep()
     return readDescriptorInt(QStringLiteral("ShowSleep"), 1);
 }
 
+// What the factory profile takes (stage, raw values, rate, effect, the 16 button
+// functions and the effects' colour, brightness and speed) must be there.
 int loadModelDefaults(ModelDescriptor &d)
 {
     if (!fileExists(modelDescriptorPath()))
         return ModelDefaultsMissing;
-    DescriptorReader ini(modelDescriptorPath());
-    auto number = [&ini](const QString &text) { return ini.number(key(text)); };
+    DescriptorReader reader(modelDescriptorPath());
+    const IniFile &ini = reader.ini();
+    auto needed = [&reader](const QString &text) { return reader.needed(key(text)); };
     auto text = [&ini](const QString &t) { return ini.text(key(t)); };
-    d.dpi = quint8(number(QStringLiteral("dpi")));
+    d.dpi = quint8(needed(QStringLiteral("dpi")));
     for (int i = 0; i < int(d.xy.size()); ++i)
-        d.xy[i] = qint32(ini.number(indexed("DPI_INFO_", i, "_xy")));
+        d.xy[i] = qint32(reader.needed(indexed("DPI_INFO_", i, "_xy")));
     d.BackPic = text(QStringLiteral("BackPic"));
     d.CompanyName = text(QStringLiteral("CompanyName"));
     d.ProductName = text(QStringLiteral("ProductName"));
     d.FolderPath = text(QStringLiteral("FolderPath"));
-    d.pollrate = qint32(number(QStringLiteral("pollrate")));
-    d.LedMode = quint8(number(QStringLiteral("LedMode")));
+    d.pollrate = qint32(needed(QStringLiteral("pollrate")));
+    d.LedMode = quint8(needed(QStringLiteral("LedMode")));
     for (int n = 0; n < 4; ++n) {
         d.Lang[n] = quint8(ini.number(indexed("Lang_", n, "")));
         d.FontSize[n] = quint8(ini.number(indexed("FontSize_", n, "")));
         d.FontName[n] = ini.text(indexed("FontName_", n, ""));
     }
     d.FontRgb = ini.color(key(QStringLiteral("Font_RGB")));
-    d.Style = quint8(number(QStringLiteral("Style")));
-    d.ButtonCount = quint8(number(QStringLiteral("ButtonCount")));
+    d.Style = quint8(ini.number(key(QStringLiteral("Style"))));
+    d.ButtonCount = quint8(ini.number(key(QStringLiteral("ButtonCount"))));
     for (int i = 0; i < int(d.buttons.size()); ++i) {
         DescriptorButton &b = d.buttons[i];
         b.ID = qint32(ini.number(indexed("BUTTON_INFO_", i, "_ID")));
-        b.Fun = qint32(ini.number(indexed("BUTTON_INFO_", i, "_Fun")));
+        b.Fun = qint32(reader.needed(indexed("BUTTON_INFO_", i, "_Fun")));
         b.LoopNumber = qint32(ini.number(indexed("BUTTON_INFO_", i, "_LoopNumber")));
         b.KeyNumber = qint32(ini.number(indexed("BUTTON_INFO_", i, "_KeyNumber")));
         b.Res1 = quint8(ini.number(indexed("BUTTON_INFO_", i, "_Res1")));
@@ -168,17 +177,17 @@ int loadModelDefaults(ModelDescriptor &d)
     }
     for (int m = 0; m < int(d.effects.size()); ++m) {
         DescriptorEffect &e = d.effects[m];
-        e.color = ini.color(indexed("LedMode/LED_MODE_", m, "_RGB"));
-        e.bright = qint32(ini.number(indexed("LedMode/LED_MODE_", m, "_bright")));
-        e.breath = qint32(ini.number(indexed("LedMode/LED_MODE_", m, "_breath")));
+        e.color = reader.neededColor(indexed("LedMode/LED_MODE_", m, "_RGB"));
+        e.bright = qint32(reader.needed(indexed("LedMode/LED_MODE_", m, "_bright")));
+        e.breath = qint32(reader.needed(indexed("LedMode/LED_MODE_", m, "_breath")));
     }
-    return ini.found() ? ModelDefaultsRead : ModelDefaultsUnreadable;
+    return reader.complete() ? ModelDefaultsRead : ModelDefaultsIncomplete;
 }
 
 bool factoryProfileReadable()
 {
     ModelDescriptor descriptor;
-    return loadModelDefaults(descriptor) != ModelDefaultsUnreadable;
+    return loadModelDefaults(descriptor) != ModelDefaultsIncomplete;
 }
 
 // Each character at or above 256 becomes 0; below a key of 256 it is XORed with the

@@ -63,11 +63,11 @@ bool modelLanguage(int n);
 int modelDisableMacro();
 int modelShowUpdate();
 int modelShowSleep();
-// loadModelDefaults: no file (the built-in values serve), read, or a file that
-// yields none of its keys (empty, cut short, not a regular file).
-constexpr int ModelDefaultsMissing = -1, ModelDefaultsRead = 0, ModelDefaultsUnreadable = -2;
+// loadModelDefaults: no file (the built-in values serve), read, or a file that lacks
+// a key the factory profile needs (empty, cut short, not a regular file).
+constexpr int ModelDefaultsMissing = -1, ModelDefaultsRead = 0, ModelDefaultsIncomplete = -2;
 int loadModelDefaults(ModelDescriptor &descriptor);
-// False when the factory profile is there but yields none of its keys.
+// False when the descriptor is there but lacks a key the factory profile needs.
 bool factoryProfileReadable();
 
 QString xorStringWithByte(const QString &text, int key);

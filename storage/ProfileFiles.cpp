@@ -5,6 +5,7 @@
 #include "storage/IniFile.h"
 #include "storage/ProfileKeys.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 
@@ -34,6 +35,15 @@ QString otherTreePath(const QString &path)
     if (dir == modelDir)
         return mainDir + file;
     return QString();
+}
+
+// What the reader gives for a file that does not exist.
+ProfileRecord missingFileRecord()
+{
+    ProfileRecord record;
+    record.LedMoveOFF = 255;
+    record.LedSleepTime = 1;
+    return record;
 }
 
 // Into the file the name loads from: a new file holding only the key would hide
@@ -102,7 +112,7 @@ void loadProfile(int index, ProfileRecord &record, const QString &fileName)
 
 bool holdsProfile(const QString &fileName)
 {
-    return hasProfileKeys(IniFile(fileName), profileSection(0, fileName), LedSwitchKeys::Stored);
+    return holdsProfileKeys(IniFile(fileName), profileSection(0, fileName), LedSwitchKeys::Stored);
 }
 
 bool saveProfileFile(const ProfileRecord &record, const QString &name)
@@ -115,13 +125,21 @@ bool saveProfileFile(const ProfileRecord &record, const QString &name)
 void loadProfileFile(ProfileRecord &record, const QString &name)
 {
     const QString path = profileFilePath(name);
-    if (path.isEmpty()) {
-        record = ProfileRecord();
-        record.LedMoveOFF = 255;
-        record.LedSleepTime = 1;
-        return;
-    }
-    loadProfile(0, record, path);
+    if (path.isEmpty())
+        record = missingFileRecord();
+    else
+        loadProfile(0, record, path);
+}
+
+void loadSlotProfile(ProfileRecord &record, const QString &name)
+{
+    const bool factory = resetProfileToDefaults(record);
+    if (!factory)
+        record = missingFileRecord();
+    const QString path = existingProfileFile(name);
+    if (!path.isEmpty() && !readHeldProfileKeys(IniFile(path), profileSection(0, path), record, LedSwitchKeys::Stored))
+        qDebug() << "Profile file" << path << "is incomplete; its missing keys take"
+                 << (factory ? "the factory values" : "the values of a missing file");
 }
 
 bool saveProfileDpi(const QString &name, int stage)
@@ -138,7 +156,10 @@ bool saveProfileRate(const QString &name, int rate)
 bool writeDefaultProfileFile()
 {
     ProfileRecord record;
-    resetProfileToDefaults(record);
+    if (!resetProfileToDefaults(record)) {
+        qDebug() << "No factory profile: DefaultProfile.prof is not written";
+        return false;
+    }
     bool saved = saveProfile(0, record, profileFilePath(kDefaultProfileName));
     const QString modelPath = modelProfileFilePath(readCurrentProductName(), kDefaultProfileName);
     if (!modelPath.isEmpty() && cleanDir(modelPath) != cleanDir(profileFilePath(kDefaultProfileName)))

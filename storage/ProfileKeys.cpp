@@ -102,45 +102,63 @@ private:
 };
 
 // Numbers keep the low bits of the stored integer, so unsigned 32-bit values come
-// back bit for bit and 300 in a byte field reads as 44.
+// back bit for bit and 300 in a byte field reads as 44. A key the section lacks, or a
+// number key that holds no number, is counted; it reads as 0, empty text or an
+// invalid colour, or leaves its field as it was.
 class KeyReader
 {
 public:
-    KeyReader(const IniFile &ini, const QString &section) : m_ini(ini), m_prefix(section + '/') {}
-    void operator()(const QString &key, quint8 &v) { v = quint8(number(key)); }
-    void operator()(const QString &key, qint32 &v) { v = qint32(quint32(number(key))); }
-    void operator()(const QString &key, quint32 &v) { v = quint32(number(key)); }
+    KeyReader(const IniFile &ini, const QString &section, bool keepLacking)
+        : m_ini(ini), m_prefix(section + '/'), m_keepLacking(keepLacking)
+    {
+    }
+    void operator()(const QString &key, quint8 &v) { number(key, 0, [&v](qint64 n) { v = quint8(n); }); }
+    void operator()(const QString &key, qint32 &v) { number(key, 0, [&v](qint64 n) { v = qint32(quint32(n)); }); }
+    void operator()(const QString &key, quint32 &v) { number(key, 0, [&v](qint64 n) { v = quint32(n); }); }
     void operator()(const QString &key, AsUnsigned<qint32> v) { (*this)(key, v.value); }
-    void operator()(const QString &key, QString &v) { v = m_ini.text(m_prefix + key); }
-    void operator()(const QString &key, QColor &v) { v = m_ini.color(m_prefix + key); }
+    void operator()(const QString &key, QString &v)
+    {
+        const QVariant value = present(key);
+        if (value.isValid() || !m_keepLacking)
+            v = variantText(value);
+    }
+    void operator()(const QString &key, QColor &v)
+    {
+        const QVariant value = present(key);
+        if (value.isValid() || !m_keepLacking)
+            v = variantColor(value);
+    }
     void withMissing(const QString &key, quint8 &v, quint8 missing)
     {
-        v = quint8(m_ini.number(m_prefix + key, missing));
+        number(key, missing, [&v](qint64 n) { v = quint8(n); });
     }
+    bool complete() const { return m_lacking == 0; }
 
 private:
-    qint64 number(const QString &key) const { return m_ini.number(m_prefix + key); }
-    const IniFile &m_ini;
-    const QString m_prefix;
-};
-
-// Notes whether any key of the walk is in the file.
-class KeyFinder
-{
-public:
-    KeyFinder(const IniFile &ini, const QString &section) : m_ini(ini), m_prefix(section + '/') {}
-    template <class T>
-    void operator()(const QString &key, const T &)
+    QVariant present(const QString &key)
     {
-        m_found = m_found || m_ini.value(m_prefix + key).isValid();
+        const QVariant value = m_ini.value(m_prefix + key);
+        m_lacking += value.isValid() ? 0 : 1;
+        return value;
     }
-    void withMissing(const QString &key, quint8 v, quint8) { (*this)(key, v); }
-    bool found() const { return m_found; }
-
-private:
+    template <class Store>
+    void number(const QString &key, qint64 missing, Store store)
+    {
+        const QVariant value = m_ini.value(m_prefix + key);
+        bool ok = false;
+        const qint64 n = value.toLongLong(&ok);
+        if (ok) {
+            store(n);
+            return;
+        }
+        ++m_lacking;
+        if (!m_keepLacking)
+            store(value.isValid() ? 0 : missing);
+    }
     const IniFile &m_ini;
     const QString m_prefix;
-    bool m_found = false;
+    const bool m_keepLacking;
+    int m_lacking = 0;
 };
 }
 
@@ -154,16 +172,22 @@ void writeProfileKeys(IniFile &ini, const QString &section, const ProfileRecord 
 void readProfileKeys(const IniFile &ini, const QString &section, ProfileRecord &record,
                      LedSwitchKeys ledSwitches)
 {
-    KeyReader reader(ini, section);
+    KeyReader reader(ini, section, false);
     walkProfileKeys(record, reader, ledSwitches);
 }
 
-bool hasProfileKeys(const IniFile &ini, const QString &section, LedSwitchKeys ledSwitches)
+bool readHeldProfileKeys(const IniFile &ini, const QString &section, ProfileRecord &record,
+                         LedSwitchKeys ledSwitches)
 {
-    KeyFinder finder(ini, section);
-    const ProfileRecord record;
-    walkProfileKeys(record, finder, ledSwitches);
-    return finder.found();
+    KeyReader reader(ini, section, true);
+    walkProfileKeys(record, reader, ledSwitches);
+    return reader.complete();
+}
+
+bool holdsProfileKeys(const IniFile &ini, const QString &section, LedSwitchKeys ledSwitches)
+{
+    ProfileRecord scratch;
+    return readHeldProfileKeys(ini, section, scratch, ledSwitches);
 }
 
 QString profileIniPath(const QString &fileName)

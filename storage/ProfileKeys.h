@@ -16,8 +16,12 @@ void writeProfileKeys(IniFile &ini, const QString &section, const ProfileRecord 
 // invalid colour (LedMoveOFF 255, LedSleepTime 1).
 void readProfileKeys(const IniFile &ini, const QString &section, ProfileRecord &record,
                      LedSwitchKeys ledSwitches);
-// Whether the section holds at least one key of the record.
-bool hasProfileKeys(const IniFile &ini, const QString &section, LedSwitchKeys ledSwitches);
+// Reads the keys the section holds and leaves the fields of the keys it lacks (a
+// number key without a number is lacking); true when it lacks none.
+bool readHeldProfileKeys(const IniFile &ini, const QString &section, ProfileRecord &record,
+                         LedSwitchKeys ledSwitches);
+// Whether the section holds every key the writer writes for a record.
+bool holdsProfileKeys(const IniFile &ini, const QString &section, LedSwitchKeys ledSwitches);
 
 // Where a profile's keys live: an empty file name means Config.ini with the section
 // "PROFILE_<index>", any other file the section "PROFILE".

@@ -72,7 +72,7 @@ void repairSlotNames(SettingsBlock &block, RepairedSlots records)
             name = QStringLiteral("Profile %1").arg(n);
         block.names[size_t(i)] = name;
         if (records == RepairedSlots::Load && profileFileExists(name))
-            loadProfileFile(block.profiles[size_t(i)], name);
+            loadSlotProfile(block.profiles[size_t(i)], name);
     }
 }
 

@@ -84,8 +84,12 @@ void descriptorDefaults(ProfileRecord &r, const ModelDescriptor &d)
 
 // The factory profile: the model descriptor's values when it is installed, else
 // the built-in ones.
-void resetProfileToDefaults(ProfileRecord &record)
+bool resetProfileToDefaults(ProfileRecord &record)
 {
+    ModelDescriptor descriptor;
+    const int read = loadModelDefaults(descriptor);
+    if (read == ModelDefaultsIncomplete)
+        return false;
     record = ProfileRecord();
     record.mousespeed = 10;
     record.dbclickspeed = 5;
@@ -93,8 +97,7 @@ void resetProfileToDefaults(ProfileRecord &record)
     record.scrollspeed = 1;
     record.accelenable = 1;
     record.acee = 1;
-    ModelDescriptor descriptor;
-    if (loadModelDefaults(descriptor) == ModelDefaultsMissing)
+    if (read == ModelDefaultsMissing)
         builtInDefaults(record);
     else
         descriptorDefaults(record, descriptor);
@@ -111,10 +114,13 @@ void resetProfileToDefaults(ProfileRecord &record)
     }
     record.buttons[40].Fun = FunScrollUp;
     record.buttons[41].Fun = FunScrollDown;
+    return true;
 }
 
 void initSettingsBlock(SettingsBlock &block)
 {
+    if (!factoryProfileReadable())
+        return;
     block.currentProfile = 0;
     block.AngleValue = 0;
     block.LiftHigh = 2;

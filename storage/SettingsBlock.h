@@ -110,5 +110,7 @@ int lightingProfileIndex(int slot);
 ProfileRecord &lightingRecord(SettingsBlock &block);
 const ProfileRecord &lightingRecord(const SettingsBlock &block);
 
-void resetProfileToDefaults(ProfileRecord &record);
+// False, and the record or block left as it was, when the model descriptor lacks a
+// key the factory profile needs.
+bool resetProfileToDefaults(ProfileRecord &record);
 void initSettingsBlock(SettingsBlock &block);

@@ -27,17 +27,14 @@ QString listNameKey(int n)
 }
 }
 
-// A slot whose file is in neither profile tree gets the factory profile: an
-// all-zero record would reach the mouse with no click and no DPI stage.
+// A slot whose file is in neither profile tree, or cut short, takes the factory
+// profile for what it lacks: zeros would reach the mouse as no click, no DPI stage
+// and report rate 0.
 void loadAllSettings(SettingsBlock &block)
 {
     readBlockHeader(IniFile(configIniPath()), block);
-    for (int i = 0; i < ProfileCount; ++i) {
-        if (existingProfileFile(block.names[i]).isEmpty())
-            resetProfileToDefaults(block.profiles[i]);
-        else
-            loadProfileFile(block.profiles[i], block.names[i]);
-    }
+    for (int i = 0; i < ProfileCount; ++i)
+        loadSlotProfile(block.profiles[i], block.names[i]);
     loadButtonMatrix(buttonMatrix.data());
 }
 

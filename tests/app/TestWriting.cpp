@@ -1,5 +1,6 @@
 #include "tests/app/ModalScript.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/common/ProfileSamples.h"
 #include "tests/common/TestMain.h"
 
 #include "device/SettingsCommands.h"
@@ -13,11 +14,13 @@
 #include "widgets/QuorTwoBarSlider.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSlider>
 
 namespace {
-enum Button { Import = 5, Reset = 6, ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
+enum Button { Import = 5, Reset = 6, Add = 7, ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
 
 MousecfgWidgetProbe probe(MousecfgWidget *window)
 {
@@ -28,6 +31,33 @@ QByteArray readFileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file below the folder with its content.
+QMap<QString, QByteArray> filesBelow(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(path, readFileBytes(path));
+    }
+    return files;
+}
+
+// "N%" keeps that share of the text, "+N" N bytes of its last section, "-N" all but
+// the last N bytes; "no <key>" drops that key's line from the last section.
+QByteArray cutShort(const QByteArray &text, const QString &how)
+{
+    const int lastSection = text.lastIndexOf("\n[") + 1;
+    if (how.endsWith('%'))
+        return text.left(int(qint64(text.size()) * how.chopped(1).toInt() / 100));
+    if (how.startsWith('+'))
+        return text.left(lastSection + how.toInt());
+    if (how.startsWith('-'))
+        return text.left(text.size() + how.toInt());
+    const int line = text.indexOf("\n" + how.mid(3).toLatin1() + "=", lastSection) + 1;
+    return text.left(line) + text.mid(text.indexOf('\n', line) + 1);
 }
 }
 
@@ -253,11 +283,27 @@ private slots:
         QTest::newRow("configuration imported") << "conf" << int(Import) << "The file is not a profile file." << false;
         QTest::newRow("configuration cut short") << "cut" << int(Load) << "The file is not a complete configuration file."
                                                  << false;
+        // Cut anywhere, or lacking only the last key written, as a file of another kind.
+        const QString prof = QStringLiteral("The file is not a profile file.");
+        const QString conf = QStringLiteral("The file is not a complete configuration file.");
+        QTest::newRow("profile at 2 %") << "cut prof 2%" << int(Import) << prof << false;
+        QTest::newRow("profile at half") << "cut prof 50%" << int(Import) << prof << false;
+        QTest::newRow("profile at 99 %") << "cut prof 99%" << int(Import) << prof << false;
+        QTest::newRow("profile inside its last line") << "cut prof -2" << int(Import) << prof << false;
+        QTest::newRow("profile without its last key") << "cut prof no LedMode\\LED_MODE_13_breath" << int(Import)
+                                                      << prof << false;
+        QTest::newRow("configuration at half") << "cut conf 50%" << int(Load) << conf << false;
+        QTest::newRow("configuration 200 bytes into slot 5") << "cut conf +200" << int(Load) << conf << false;
+        QTest::newRow("configuration inside its last line") << "cut conf -2" << int(Load) << conf << false;
+        QTest::newRow("configuration without its last key") << "cut conf no LedMode\\LED_MODE_13_breath" << int(Load)
+                                                            << conf << false;
         // A factory profile that yields no key would reset to a profile without a left click.
         const QString factory = QStringLiteral("The factory profile could not be read.");
         QTest::newRow("factory profile empty") << "factory empty" << int(Reset) << factory << false;
         QTest::newRow("factory profile cut short") << "factory cut" << int(ResetAll) << factory << false;
         QTest::newRow("factory profile a folder") << "factory folder" << int(Reset) << factory << false;
+        QTest::newRow("factory profile cut at half") << "factory half" << int(Reset) << factory << false;
+        QTest::newRow("factory profile cut, a new profile") << "factory half" << int(Add) << factory << false;
     }
     void failuresAreShown()
     {
@@ -284,10 +330,17 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.resize(file.readAll().indexOf("[PROFILE_4]")));
         }
+        if (fault.startsWith("cut ")) {
+            QVERIFY(fault.startsWith("cut prof") ? copyFileReplacing(profileFilePath("Profile 2"), conf)
+                                                 : exportProfiles(workingSettings, conf));
+            QVERIFY(writeMouseName(readCurrentProductName(), conf));
+            fixture.folder.writeFile("other.conf", cutShort(readFileBytes(conf), fault.section(' ', 2)));
+        }
         if (fault.startsWith("factory")) {
             QFile file(modelDescriptorPath());
+            const qint64 size = fault == "factory cut" ? 10 : fault == "factory half" ? file.size() / 2 : 0;
             QVERIFY(fault == "factory folder" ? file.remove() && QDir().mkpath(file.fileName())
-                                              : file.open(QIODevice::ReadWrite) && file.resize(fault == "factory cut" ? 10 : 0));
+                                              : file.open(QIODevice::ReadWrite) && file.resize(size));
         }
         const SettingsBlock before = workingSettings;
         const QByteArray slotFile = readFileBytes(profileFilePath("Profile 1"));
@@ -298,10 +351,16 @@ private slots:
         // The current slot's file cannot be written.
         if (fault == "file")
             QVERIFY(QFile::remove(profileFilePath("Profile 1")) && QDir().mkpath(profileFilePath("Profile 1")));
+        // The factory profile file the first paint writes is in before the files are read.
+        const QString factoryFile = modelProfileFilePath(readCurrentProductName(), "DefaultProfile");
+        QTRY_VERIFY(fault.startsWith("factory") || QFile::exists(factoryFile));
+        const QMap<QString, QByteArray> files = filesBelow(fixture.folder.configDir());
         ModalScript script({conf});
         click(probe.button(button));
         QCOMPARE(script.messages, QStringList{message});
         QCOMPARE(mouse.state().sessionEnds == 1, bracket);
+        if (button == Import || button == Load)
+            QCOMPARE(filesBelow(fixture.folder.configDir()), files);
         QVERIFY(fault != "off" || !mouse.commandSequence().contains(char(0x46)));
         // OK hides the window whatever the outcome.
         QCOMPARE(window.isMinimized() || window.isHidden(), button == Ok);
@@ -309,6 +368,43 @@ private slots:
             QVERIFY(workingSettings.names == before.names && detectSettingsChanges(workingSettings, before) == 0);
         if (fault.startsWith("factory"))
             QCOMPARE(readFileBytes(profileFilePath("Profile 1")), slotFile);
+    }
+
+    // A slot file cut short at start-up keeps what it holds and takes the factory values
+    // for the rest; it stays as it is until written, and the mouse gets no zeros.
+    void cutSlotFileTakesFactoryValues()
+    {
+        WindowFixture fixture;
+        fixture.seedProfiles();
+        ProfileRecord mine;
+        QVERIFY(resetProfileToDefaults(mine));
+        const ProfileRecord factory = mine;
+        mine.buttons[1].Fun = FunMiddle;
+        mine.pollrate = 8;
+        mine.scrollspeed = 0;
+        QVERIFY(saveProfileFile(mine, "Profile 1"));
+        const QString path = profileFilePath("Profile 1");
+        const QByteArray cut = cutShort(readFileBytes(path), "50%");
+        fixture.folder.writeFile("Configs/Profile/Profile 1.prof", cut);
+        writeConfigDiff(1);
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("Profile 1\\.prof\" is incomplete"));
+        MousecfgWidget &window = fixture.open();
+        const ProfileRecord &loaded = workingSettings.profiles[0];
+        QCOMPARE(loaded.buttons[1].Fun, FunMiddle);
+        QCOMPARE(loaded.pollrate, factory.pollrate);
+        QCOMPARE(loaded.scrollspeed, factory.scrollspeed);
+        QCOMPARE(readFileBytes(path), cut);
+        ModalScript script;
+        click(MousecfgWidgetProbe(window).button(Apply));
+        const FakeMouseState state = FakeMouse::instance().state();
+        QCOMPARE(state.sessionEnds, 1);
+        for (int p = 0; p < ProfileCount; ++p)
+            QVERIFY(state.pollRate(p) != 0 && state.scrollSpeed(p) != 0);
+        QCOMPARE(int(state.dpiStageCount()), modelDpiStageCount());
+        for (int s = 0; s < state.dpiStageCount(); ++s)
+            QVERIFY(state.dpiStageUsed(s) == 1 && state.dpiFirstValue(s) != 0);
+        QCOMPARE(state.buttonEntry(buttonMatrix[1]).toHex(), QByteArray("83000000"));
+        QVERIFY(holdsProfile(path));
     }
 
     // Escape and close leave the busy dialog up; status news and a quit wait for the thread.

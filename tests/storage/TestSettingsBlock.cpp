@@ -1,12 +1,39 @@
 #include "storage/ConfigIni.h"
+#include "storage/ModelDescriptor.h"
+#include "storage/ProfileFiles.h"
 #include "storage/SettingsBlock.h"
+#include "storage/StartupLoad.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
 #include "tests/common/ProfileSamples.h"
 
+#include <QFile>
+#include <QMap>
 #include <QTest>
 
 namespace {
+// A descriptor with every key the factory profile takes, 0 or black unless given; a
+// null value leaves the key out.
+QByteArray descriptor(QMap<QByteArray, QByteArray> values)
+{
+    QList<QByteArray> keys{"pollrate", "dpi", "LedMode"};
+    for (int i = 0; i < 8; ++i)
+        keys << "DPI_INFO_" + QByteArray::number(i) + "_xy";
+    for (int i = 0; i < 16; ++i)
+        keys << "BUTTON_INFO_" + QByteArray::number(i) + "_Fun";
+    for (int m = 0; m < LedModeCount; ++m) {
+        for (const char *tail : {"_RGB", "_bright", "_breath"})
+            keys << "LedMode\\LED_MODE_" + QByteArray::number(m) + tail;
+    }
+    QByteArray text = "[PROFILE]\n";
+    for (const QByteArray &key : keys) {
+        const QByteArray value = values.value(key, key.endsWith("_RGB") ? "#000000" : "0");
+        if (!value.isNull())
+            text += key + "=" + value + "\n";
+    }
+    return text;
+}
+
 void verifyCommonDefaults(const ProfileRecord &r)
 {
     QCOMPARE(r.mousespeed, quint8(10));
@@ -107,10 +134,12 @@ private slots:
     void descriptorDefaults()
     {
         TestAppFolder folder;
-        QByteArray bin = "[PROFILE]\npollrate=2\ndpi=3\nLedMode=5\nDPI_INFO_0_xy=4294967295\nDPI_INFO_7_xy=99\n"
-                         "BUTTON_INFO_0_Fun=7\nBUTTON_INFO_0_ID=44\nBUTTON_INFO_15_Fun=16\n"
-                         "LedMode\\LED_MODE_13_RGB=#102030\nLedMode\\LED_MODE_13_bright=2\nLedMode\\LED_MODE_13_breath=5\n";
-        folder.writeFile("DefaultProfile.bin", bin);
+        folder.writeFile("DefaultProfile.bin",
+                         descriptor({{"pollrate", "2"}, {"dpi", "3"}, {"LedMode", "5"}, {"DPI_INFO_0_xy", "4294967295"},
+                                     {"DPI_INFO_7_xy", "99"}, {"BUTTON_INFO_0_Fun", "7"},
+                                     {"BUTTON_INFO_15_Fun", "16"}, {"LedMode\\LED_MODE_13_RGB", "#102030"},
+                                     {"LedMode\\LED_MODE_13_bright", "2"}, {"LedMode\\LED_MODE_13_breath", "5"}})
+                             + "BUTTON_INFO_0_ID=44\n");
         ProfileRecord r = sampleRecord(2);
         resetProfileToDefaults(r);
         verifyCommonDefaults(r);
@@ -127,14 +156,51 @@ private slots:
         QCOMPARE(r.ledModes[13].color, QColor(0x10, 0x20, 0x30));
         QCOMPARE(r.ledModes[13].bright, 2);
         QCOMPARE(r.ledModes[13].breath, 5);
-        QVERIFY(!r.ledModes[0].color.isValid());
+        QCOMPARE(r.ledModes[0].color, QColor(0, 0, 0));
+    }
+
+    // A descriptor cut short, or lacking a key the factory profile takes, gives no
+    // factory profile on any path: reset, a new block, DefaultProfile.prof, a slot
+    // without a file.
+    void descriptorLackingAFactoryKeyGivesNoFactoryProfile_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QFile shipped(TestAppFolder::sourceDataDir() + "/DefaultProfile.bin");
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        const QByteArray whole = shipped.readAll();
+        QTest::newRow("cut after its first key") << whole.left(whole.indexOf('\n', 10) + 1);
+        QTest::newRow("cut before MouseDpi") << whole.left(whole.indexOf("MouseDpi"));
+        QTest::newRow("cut inside its last line") << whole.left(whole.size() - 2);
+        QTest::newRow("no last button's function") << descriptor({{"BUTTON_INFO_15_Fun", QByteArray()}});
+        QTest::newRow("an effect's colour damaged") << descriptor({{"LedMode\\LED_MODE_4_RGB", "@Variant(\\0\\0"}});
+        QTest::newRow("a raw value not a number") << descriptor({{"DPI_INFO_2_xy", "x"}});
+    }
+    void descriptorLackingAFactoryKeyGivesNoFactoryProfile()
+    {
+        QFETCH(QByteArray, text);
+        TestAppFolder folder;
+        folder.writeFile("DefaultProfile.bin", text);
+        QVERIFY(!factoryProfileReadable());
+        const ProfileRecord sample = sampleRecord(5);
+        ProfileRecord r = sample;
+        QVERIFY(!resetProfileToDefaults(r));
+        QCOMPARE(firstDifference(r, sample), QString());
+        SettingsBlock block = sampleBlock(6);
+        initSettingsBlock(block);
+        QCOMPARE(block.names, sampleBlock(6).names);
+        QCOMPARE(firstDifference(block.profiles[0], sampleBlock(6).profiles[0]), QString());
+        QVERIFY(!writeDefaultProfileFile());
+        QVERIFY(!QFile::exists(profileFilePath("DefaultProfile")));
+        folder.writeFile("Configs/Config.ini", "[Config]\nProfile1=Absent\n");
+        loadAllSettings(block);
+        QCOMPARE(firstDifference(block.profiles[0], missingFileRecord()), QString());
     }
 
     // A descriptor effect outside 0..13 would index past the effects later.
     void descriptorLedModeOutOfRangeFallsBack()
     {
         TestAppFolder folder;
-        folder.writeFile("DefaultProfile.bin", "[PROFILE]\nLedMode=20\n");
+        folder.writeFile("DefaultProfile.bin", descriptor({{"LedMode", "20"}}));
         ProfileRecord r;
         resetProfileToDefaults(r);
         QCOMPARE(r.LedMode, quint8(DefaultLedMode));

@@ -23,7 +23,10 @@ int main(int argc, char **argv)
     SettingsBlock block;
     loadAllSettings(block);
     ProfileRecord factory;
-    resetProfileToDefaults(factory);
+    if (!resetProfileToDefaults(factory)) {
+        std::fprintf(stderr, "seedprofiles: DefaultProfile.bin lacks keys of the factory profile\n");
+        return 1;
+    }
     for (const QString &name : block.names) {
         const QString path = profileFilePath(name);
         if (!path.isEmpty() && !fileExists(path))
