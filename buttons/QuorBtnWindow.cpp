@@ -193,8 +193,9 @@ void QuorBtnWindow::layoutButtons()
     std::array<quint8, MatrixSize> matrix;
     matrix.fill(NoMatrixEntry);
     const int count = loadButtonMatrix2(matrix.data());
-    // No descriptor (-1), none or the stored -1: no button; never more than the matrix holds.
-    const int n = count <= 0 || count == NoMatrixEntry ? 0 : std::min(count, MatrixSize);
+    // No descriptor (-1) or none: no button; any count above 16 gives the 16 the
+    // matrix holds, the entries the button table sends.
+    const int n = std::clamp(count, 0, MatrixSize);
     const int present = int(std::count_if(matrix.begin(), matrix.begin() + n,
                                            [](quint8 e) { return e != NoMatrixEntry; }));
     const double s = m_scale;

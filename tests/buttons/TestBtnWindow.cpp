@@ -59,7 +59,8 @@ private slots:
         QTest::newRow("ten buttons, fixed step") << descriptor(10, entries(10)) << ten;
         QTest::newRow("count above 16") << descriptor(40, entries(16)) << sixteen;
         QTest::newRow("count 0") << descriptor(0, entries(16)) << none;
-        QTest::newRow("stored -1") << descriptor(255, entries(16)) << none;
+        QTest::newRow("count 255, as any above 16") << descriptor(255, entries(16)) << sixteen;
+        QTest::newRow("count -1") << descriptor(-1, entries(16)) << none;
         QTest::newRow("no descriptor") << QByteArray("-") << none;
     }
     void layoutFollowsTheModel()
