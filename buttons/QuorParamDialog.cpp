@@ -123,12 +123,8 @@ void QuorParamDialog::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    if (isConfirmKeyPress(event) && !keysCaptured()) {
-        event->accept();
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (keysCaptured() || !acceptOnConfirmKey(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 void QuorParamDialog::paintEvent(QPaintEvent *event)

@@ -84,12 +84,8 @@ int GunDialogFrame::takenValue(QSpinBox *box)
 
 void GunDialogFrame::keyPressEvent(QKeyEvent *event)
 {
-    if (isConfirmKeyPress(event)) {
-        event->accept();
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!acceptOnConfirmKey(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 void GunDialogFrame::paintEvent(QPaintEvent *event)

@@ -46,9 +46,13 @@ QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &t
     return button;
 }
 
-bool isConfirmKeyPress(const QKeyEvent *event)
+bool acceptOnConfirmKey(QDialog *dialog, QKeyEvent *event)
 {
-    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat();
+    if ((event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) || event->isAutoRepeat())
+        return false;
+    event->accept();
+    dialog->accept();
+    return true;
 }
 
 QHBoxLayout *makeDialogButtonRow(QToolButton *first, QToolButton *second)

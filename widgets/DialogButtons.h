@@ -20,9 +20,10 @@ QFont dialogButtonFont(double scale);
 QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &text,
                               const QString &styleSheet, const QFont &font, double scale);
 
-// Whether the key press gives the dialog its default answer: Return or Enter, but not
-// the repeats of a key held since before the dialog opened.
-bool isConfirmKeyPress(const QKeyEvent *event);
+// Accepts the dialog on the key press that gives its default answer: Return or Enter,
+// but not the repeats of a key held since before the dialog opened. False, with the
+// event left alone, for any other key.
+bool acceptOnConfirmKey(QDialog *dialog, QKeyEvent *event);
 
 // The button row under a skinned dialog: the first button centred, or both buttons
 // spread evenly when there is a second one.

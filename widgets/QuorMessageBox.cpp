@@ -113,12 +113,8 @@ void QuorMessageBox::GetPlugInSignal()
 // Its buttons take no focus, so Return gives the first button's answer.
 void QuorMessageBox::keyPressEvent(QKeyEvent *event)
 {
-    if (isConfirmKeyPress(event)) {
-        event->accept();
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!acceptOnConfirmKey(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 void QuorMessageBox::paintEvent(QPaintEvent *event)
