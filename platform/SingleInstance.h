@@ -7,8 +7,8 @@
 class QLockFile;
 
 // One running copy per name: a lock file in the user's runtime folder, named from
-// the percent-encoded name. A lock whose owner has died is taken over. When the
-// runtime folder cannot be written the program runs anyway.
+// the percent-encoded name. A lock whose owner has died, or that names no owner, is
+// taken over. When the runtime folder cannot be written the program runs anyway.
 class SingleInstance
 {
 public:
@@ -24,6 +24,8 @@ public:
     static QString lockFileName(const QString &name);
 
 private:
+    bool takeOverUnownedLock();
+
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
 };

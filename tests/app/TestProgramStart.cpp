@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/file.h>
+
 namespace {
 // The built program copied into a test application folder, started with a runtime
 // folder of its own.
@@ -36,10 +38,15 @@ public:
         QVERIFY(process.waitForStarted());
     }
 
+    QString lockPath() const
+    {
+        return m_runtime.path() + "/" + SingleInstance::lockFileName("QM700 Wireless Gaming Mouse Mutex1");
+    }
+
     // The pid written into the instance lock, 0 while there is none.
     qint64 lockOwner() const
     {
-        QFile lock(m_runtime.path() + "/" + SingleInstance::lockFileName("QM700 Wireless Gaming Mouse Mutex1"));
+        QFile lock(lockPath());
         if (!lock.open(QIODevice::ReadOnly))
             return 0;
         return lock.readLine().trimmed().toLongLong();
@@ -57,6 +64,15 @@ void stop(QProcess &process)
     process.kill();
     process.waitForFinished();
 }
+
+void expectExitOne(ProgramCopy &program)
+{
+    QProcess process;
+    program.start(process);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+}
 }
 
 class TestProgramStart : public QObject
@@ -70,11 +86,7 @@ private slots:
         program.start(first);
         QTRY_COMPARE_WITH_TIMEOUT(program.lockOwner(), first.processId(), 30000);
 
-        QProcess second;
-        program.start(second);
-        QVERIFY(second.waitForFinished(30000));
-        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 1);
+        expectExitOne(program);
         QCOMPARE(first.state(), QProcess::Running);
 
         // A killed owner leaves a stale lock that the next start takes over.
@@ -84,6 +96,39 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(program.lockOwner(), third.processId(), 30000);
         QCOMPARE(third.state(), QProcess::Running);
         stop(third);
+    }
+
+    // A lock file left without its owner's line by a crash while it was written.
+    void lockNamingNoOwnerIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("writerAlive");
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("garbled") << QByteArray("\x01\xfe" "7x\n\n") << false;
+        // Its writer still holds the native lock, between creating and writing the file.
+        QTest::newRow("empty, being written") << QByteArray() << true;
+    }
+    void lockNamingNoOwnerIsTakenOver()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, writerAlive);
+        ProgramCopy program;
+        QFile lock(program.lockPath());
+        QVERIFY(lock.open(QIODevice::WriteOnly));
+        lock.write(content);
+        lock.flush();
+        if (writerAlive) {
+            QCOMPARE(flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
+            expectExitOne(program);
+            return;
+        }
+        lock.close();
+        QProcess first;
+        program.start(first);
+        QTRY_COMPARE_WITH_TIMEOUT(program.lockOwner(), first.processId(), 30000);
+        expectExitOne(program);
+        QCOMPARE(first.state(), QProcess::Running);
+        stop(first);
     }
 };
 
