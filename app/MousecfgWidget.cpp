@@ -33,6 +33,12 @@ quint8 warningBoxOpen = 0;
 
 namespace {
 constexpr int DragThreshold = 4;
+std::optional<bool> trayPresentForTests;
+}
+
+void MousecfgWidget::setTrayPresentForTests(std::optional<bool> present)
+{
+    trayPresentForTests = present;
 }
 
 MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
@@ -206,7 +212,7 @@ void MousecfgWidget::createTrayIcon(const QIcon &icon)
     m_trayMenu->addAction(m_loadConfigAction.get());
     m_trayMenu->addAction(m_quitAction.get());
     // Without a tray the paths that would hide the window minimise it instead.
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    if (!trayPresentForTests.value_or(QSystemTrayIcon::isSystemTrayAvailable()))
         return;
     m_trayIcon = new QSystemTrayIcon(this);
     m_trayIcon->setContextMenu(m_trayMenu);

@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class BatteryThreadControl;
@@ -75,6 +76,8 @@ public:
 
     // How the device watcher of the next window wakes (tests: Manual).
     static void setDeviceWatcherWake(DeviceWatcher::Wake wake);
+    // Whether the next window takes a tray as present; none asks the desktop.
+    static void setTrayPresentForTests(std::optional<bool> present);
 
     // Profile slots and the profile list (MousecfgWidgetSlots.cpp).
     void switchProfileSlot(int index, bool reload);
@@ -163,6 +166,8 @@ private:
     // Hides the window into the tray, or minimises it where there is no tray.
     void hideWindow();
     bool hasTray() const { return m_trayIcon != nullptr; }
+    // Brings the window and the dialog open over it to the front.
+    void raiseWithDialog();
 
     // Controls and texts (MousecfgWidgetControls.cpp).
     QuorPushButton *makeButton(const QStringList &skins, int flags);

@@ -6,8 +6,10 @@
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorMessageBox.h"
 #include "widgets/QuorProcessbar.h"
+#include "widgets/ModalGate.h"
 #include "widgets/QuorPushButton.h"
 
+#include <QApplication>
 #include <QLabel>
 
 #include <algorithm>
@@ -123,8 +125,30 @@ void MousecfgWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
         return;
+    // A dialog is never left alone on screen: the click brings the window and the
+    // dialog up, and the hide it asks for waits until the dialog has closed. The
+    // no-mouse box hides the window itself when it is confirmed.
+    if (ModalGate::isOpen() || warningBoxOpen != 0) {
+        const bool shown = isVisible() && !isMinimized();
+        raiseWithDialog();
+        if (shown)
+            deferWhileBusy([this, reason] { iconActivated(reason); });
+        return;
+    }
     if (!isVisible())
         showOrWarn();
-    else if (warningBoxOpen == 0)
+    else
         hideWindow();
+}
+
+void MousecfgWidget::raiseWithDialog()
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+    if (QWidget *dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
 }

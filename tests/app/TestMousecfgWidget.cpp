@@ -1,3 +1,4 @@
+#include "tests/app/ModalScript.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/common/ModalRunner.h"
 #include "tests/common/TestMain.h"
@@ -242,6 +243,53 @@ private slots:
         QVERIFY(reached > 0);
         // OK has no area: Space cannot click it unseen.
         QCOMPARE(probe.button(11)->focusPolicy(), Qt::NoFocus);
+    }
+
+    // A tray click while a dialog is open brings the window and the dialog up; the
+    // hide it asks for of a shown window comes once the dialog has closed.
+    void trayClickKeepsTheDialogWithItsWindow_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("RESET's box") << 6 << false;
+        QTest::newRow("busy dialog of Apply") << 13 << false;
+        QTest::newRow("box, window hidden meanwhile") << 6 << true;
+    }
+    void trayClickKeepsTheDialogWithItsWindow()
+    {
+        QFETCH(int, command);
+        QFETCH(bool, hidden);
+        MousecfgWidget::setTrayPresentForTests(true);
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.openSettled();
+        MousecfgWidget::setTrayPresentForTests(std::nullopt);
+        MousecfgWidgetProbe probe(window);
+        QVERIFY(probe.trayIcon());
+        // The start's warning timer shows the window by itself.
+        QTRY_VERIFY(!probe.warningArmed());
+        window.show();
+        FakeMouse::instance().setWriteDelayMs(10);
+        ModalScript script;
+        QWidget *clickedOver = nullptr;
+        script.onModal = [&](QWidget *dialog) {
+            if (clickedOver)
+                return;
+            clickedOver = dialog;
+            if (hidden)
+                window.hide();
+            emit probe.trayIcon()->activated(QSystemTrayIcon::Trigger);
+            QVERIFY(window.isVisible());
+            QCOMPARE(QApplication::activeModalWidget(), dialog);
+            QVERIFY(dialog->isVisible());
+        };
+        click(probe.button(command));
+        QVERIFY(clickedOver);
+        QCOMPARE(script.busyDialogs, 1);
+        QTest::qWait(50);
+        QCOMPARE(window.isVisible(), hidden);
+        // With nothing open, the next click toggles at once.
+        emit probe.trayIcon()->activated(QSystemTrayIcon::Trigger);
+        QCOMPARE(window.isVisible(), !hidden);
     }
 
     void closeButtonWithoutTrayMinimises()

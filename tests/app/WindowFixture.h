@@ -66,6 +66,8 @@ struct MousecfgWidgetProbe
     QMenu *profileListMenu() const { return w.m_spareMenu; }
     QStringList profileList() const { return w.m_profileList; }
     QAction *quitAction() const { return w.m_quitAction.get(); }
+    QSystemTrayIcon *trayIcon() const { return w.m_trayIcon; }
+    bool warningArmed() const { return w.m_bWarningArmed; }
 };
 
 // A button the layout leaves without area (OK, the profile commands) is clicked
