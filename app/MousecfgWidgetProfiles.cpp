@@ -92,10 +92,11 @@ void MousecfgWidget::addProfile()
     refreshPages();
 }
 
-// Deletes the current slot's profile; the slot takes a name no other slot holds.
+// Deletes the profile the name edit names; the current slot takes a name no other slot
+// holds, also in Config.ini, so a restart finds no deleted name.
 void MousecfgWidget::deleteProfile()
 {
-    const ProfileDeletePlan plan = planProfileDelete(m_profileList, workingSettings);
+    const ProfileDeletePlan plan = planProfileDelete(m_profileList, workingSettings, m_nameEdit->text());
     switch (plan.check) {
     case ProfileDeleteCheck::RetainOne:
         showMessage(OneButton, "AT LEAST ONE PROFILE TO BE RETAINED.");
@@ -118,7 +119,8 @@ void MousecfgWidget::deleteProfile()
     if (plan.listIndex >= 0)
         m_profileList.removeAt(plan.listIndex);
     showCurrentName(plan.replacement);
-    if (!saveProfileList())
+    const SettingsBlock copy = workingSettings;
+    if (!saveProfileList() || !saveProfileNames(copy))
         showMessage(OneButton, "The settings could not be saved.");
     buildProfileMenu();
     loadSlotFromFile(safeProfileIndex(workingSettings.currentProfile), plan.replacement);
@@ -174,12 +176,16 @@ void MousecfgWidget::slotProfileNameChange()
 }
 
 // The slot, its file, the list and the stored names follow the new name, or nothing
-// changes.
+// changes. A name another slot holds, old or new, stays with that slot and its file.
 bool MousecfgWidget::renameCurrentProfile(const QString &name)
 {
     if (!acceptNewProfileName(name))
         return false;
     const QString old = currentName();
+    if (isNameUsedByOtherSlot(workingSettings, old) || isNameUsedByOtherSlot(workingSettings, name)) {
+        showMessage(OneButton, "Profile is Already Used!");
+        return false;
+    }
     if (!renameProfileFiles(old, name, currentProfile())) {
         showMessage(OneButton, "The profile file could not be written.");
         return false;

@@ -59,7 +59,7 @@ struct MacroFile
 enum class WriteSign { Mark, Leave };
 
 // Names of macro files, wherever one is typed or read: the profile-name rule (not
-// empty, no "/", "\", "..", NUL) and no control characters.
+// empty, no "/", "\", NUL, not a bare "." or "..") and no control characters.
 bool isValidMacroName(const QString &name);
 // Empty for a name that breaks the rule.
 QString macroFilePath(const QString &name);

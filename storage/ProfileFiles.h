@@ -5,7 +5,7 @@
 #include <QString>
 
 // configDirPath() + "/Profile/" + name + ".prof"; empty when the name is empty or
-// could leave the Profile folder ("/", "\", "..").
+// could leave the Profile folder (a "/" or "\", or a bare "." or "..").
 QString profileFilePath(const QString &name);
 // The same rule for the per-model tree: configDirPath() + "/" + product + "/Profile/".
 QString modelProfileFilePath(const QString &productName, const QString &name);

@@ -101,10 +101,10 @@ QString pickReplacementProfileName(const QStringList &list, int index, const Set
     return QString();
 }
 
-ProfileDeletePlan planProfileDelete(const QStringList &list, const SettingsBlock &block)
+ProfileDeletePlan planProfileDelete(const QStringList &list, const SettingsBlock &block, const QString &name)
 {
     ProfileDeletePlan plan;
-    plan.name = block.names[size_t(safeProfileIndex(block.currentProfile))];
+    plan.name = name;
     plan.listIndex = list.indexOf(plan.name);
     if (list.size() <= 1)
         plan.check = ProfileDeleteCheck::RetainOne;

@@ -50,9 +50,9 @@ enum class ProfileDeleteCheck {
 struct ProfileDeletePlan
 {
     ProfileDeleteCheck check = ProfileDeleteCheck::RetainOne;
-    QString name;        // the current slot's name
+    QString name;        // the name to delete
     int listIndex = -1;  // its entry in the list, -1 when it is not listed (no file is removed then)
     QString replacement; // the current slot's name afterwards
 };
-// DELETE acts on the current slot's name.
-ProfileDeletePlan planProfileDelete(const QStringList &list, const SettingsBlock &block);
+// DELETE acts on the name in the name edit; the current slot takes the replacement.
+ProfileDeletePlan planProfileDelete(const QStringList &list, const SettingsBlock &block, const QString &name);

@@ -107,6 +107,13 @@ private slots:
                                                       << "AT LEAST ONE PROFILE TO BE RETAINED.";
         QTest::newRow("delete a shared name") << QStringList{"A", "B", "C"} << QStringList{"A", "A"} << "delete" << ""
                                               << "Profile is Already Used!";
+        QTest::newRow("delete another slot's name, typed") << QStringList{"A", "B", "C"} << ab << "delete" << "B"
+                                                           << "Profile is Already Used!";
+        // The other slot keeps its name and its file.
+        QTest::newRow("rename a shared name") << ab << QStringList{"A", "A"} << "rename" << "Z"
+                                              << "Profile is Already Used!";
+        QTest::newRow("rename to another slot's name") << ab << QStringList{"A", "Ghost"} << "rename" << "Ghost"
+                                                       << "Profile is Already Used!";
         QStringList full;
         for (int i = 0; i < MaxProfileListEntries; ++i)
             full << QString("P%1").arg(i);
@@ -130,14 +137,20 @@ private slots:
         MousecfgWidgetProbe probe(fixture.openSettled());
         for (int k = 0; k < slotNames.size(); ++k)
             workingSettings.names[size_t(k)] = slotNames[k];
+        probe.nameEdit()->setText(workingSettings.names[0]);
         workingSettings.profiles[0].mousespeed = 3;
         const SettingsBlock before = workingSettings;
 
         ModalScript script;
         if (command == "rename")
             typeName(probe.nameEdit(), argument);
-        else if (command == "delete")
+        else if (command == "delete") {
+            if (!argument.isEmpty()) {
+                probe.nameEdit()->clear();
+                QTest::keyClicks(probe.nameEdit(), argument);
+            }
             click(probe.button(Delete));
+        }
         else if (command == "add")
             click(probe.button(Add));
         else
@@ -150,6 +163,53 @@ private slots:
         QCOMPARE(int(workingSettings.profiles[0].mousespeed), 3);
         QVERIFY(!QFile::exists(configDirPath() + "/x.prof"));
         QVERIFY(!QFile::exists(modelFile("Profile 6")));
+        for (const char *name : {"A", "B", "C"})
+            QVERIFY2(QFile::exists(modelFile(name)), name);
+        QVERIFY(!QFile::exists(modelFile("Z")));
+    }
+
+    // DELETE removes the profile the edit names, dots and all; the slot's new name is
+    // what a restart shows.
+    void deleteRemovesTheNamedProfile_data()
+    {
+        QTest::addColumn<QString>("renameTo");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("listAfter");
+        QTest::newRow("the slot's own name") << "" << "A" << QStringList{"B", "C"};
+        QTest::newRow("another listed name, typed") << "" << "C" << QStringList{"A", "B"};
+        QTest::newRow("renamed to a name with dots") << "Best..." << "Best..." << QStringList{"B", "C"};
+    }
+    void deleteRemovesTheNamedProfile()
+    {
+        QFETCH(QString, renameTo);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, listAfter);
+        WindowFixture fixture;
+        writeCurrentProductName("QM700");
+        for (const char *name : {"A", "B", "C"})
+            fixture.folder.writeFile(QString("Configs/QM700/Profile/%1.prof").arg(name), "[PROFILE]\nmousespeed=9\n");
+        saveProfileList({"A", "B", "C"});
+        fixture.openSettled();
+        MousecfgWidgetProbe probe(*fixture.window);
+        workingSettings.names[0] = "A";
+        ModalScript script;
+        if (!renameTo.isEmpty())
+            typeName(probe.nameEdit(), renameTo);
+        probe.nameEdit()->clear();
+        QTest::keyClicks(probe.nameEdit(), typed);
+        click(probe.button(Delete));
+        QCOMPARE(script.messages, QStringList{"Are you sure you want delete this profile?"});
+        QVERIFY(!QFile::exists(modelFile(typed)));
+        QCOMPARE(loadProfileList(), listAfter);
+        for (const QString &name : listAfter)
+            QVERIFY2(QFile::exists(modelFile(name)), qPrintable(name));
+        QCOMPARE(workingSettings.names[0], QStringLiteral("B"));
+        QCOMPARE(probe.nameEdit()->text(), QStringLiteral("B"));
+
+        fixture.window.reset();
+        fixture.open();
+        QCOMPARE(workingSettings.names[0], QStringLiteral("B"));
+        QCOMPARE(MousecfgWidgetProbe(*fixture.window).nameEdit()->text(), QStringLiteral("B"));
     }
 };
 

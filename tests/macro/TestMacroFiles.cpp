@@ -155,7 +155,7 @@ private slots:
         *row("rename onto a file") << "a b" << "db:c=7" << "rename c" << no << true << "c_2:1 b:2" << "c_2" << "c.MSMACRO:7" << no;
         *row("rename onto a slot") << "a b:-" << "" << "rename b" << no << true << "b_2:1 b:-" << "b_2" << no << no;
         *row("rename a/b") << "a" << "" << "rename x/y" << Invalid << true << "a:1" << "a" << no << no;
-        *row("rename x..y") << "a" << "" << "rename x..y" << Invalid << true << "a:1" << "a" << no << no;
+        *row("rename ..") << "a" << "" << "rename .." << Invalid << true << "a:1" << "a" << no << no;
         *row("rename, list not saved") << "a" << "locked" << "rename c" << "The settings could not be saved." << true << "a:1" << "a" << no << no;
         *row("delete first") << "a b c" << "" << "delete" << no << true << "b:2 c:3" << "b" << no << no;
         *row("delete only") << "a" << "" << "delete" << no << true << "" << "" << no << no;

@@ -43,7 +43,7 @@ private slots:
         for (int k = 0; k < slotNames.size(); ++k)
             block.names[size_t(k)] = slotNames[k];
         block.currentProfile = quint8(current);
-        const ProfileDeletePlan plan = planProfileDelete(list, block);
+        const ProfileDeletePlan plan = planProfileDelete(list, block, block.names[size_t(current)]);
         QTEST(plan.check, "check");
         QTEST(plan.replacement, "replacement");
         QCOMPARE(plan.listIndex, list.indexOf(block.names[size_t(current)]));
