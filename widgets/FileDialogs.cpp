@@ -3,6 +3,7 @@
 #include "widgets/ModalGate.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
 FileDialogFunction &testAnswer()
@@ -16,7 +17,7 @@ QStringList nonEmpty(const QString &path)
     return path.isEmpty() ? QStringList() : QStringList{path};
 }
 
-QStringList askPaths(const FileDialogRequest &r)
+QStringList askPaths(const FileDialogRequest &r, const QString &defaultSuffix)
 {
     if (testAnswer())
         return testAnswer()(r);
@@ -25,12 +26,25 @@ QStringList askPaths(const FileDialogRequest &r)
         return nonEmpty(QFileDialog::getOpenFileName(r.parent, r.caption, r.path, r.filter));
     case FileDialogKind::OpenFiles:
         return QFileDialog::getOpenFileNames(r.parent, r.caption, r.path, r.filter);
-    case FileDialogKind::SaveFile:
-        return nonEmpty(QFileDialog::getSaveFileName(r.parent, r.caption, r.path, r.filter));
+    case FileDialogKind::SaveFile: {
+        // The dialog asks before it replaces the file of the name with its suffix.
+        QFileDialog dialog(r.parent, r.caption, r.path, r.filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(defaultSuffix);
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().mid(0, 1) : QStringList();
+    }
     case FileDialogKind::Directory:
         return nonEmpty(QFileDialog::getExistingDirectory(r.parent, r.caption, r.path, QFileDialog::ShowDirsOnly));
     }
     return {};
+}
+
+QString withDefaultSuffix(const QString &path, const QString &suffix)
+{
+    const QString name = QFileInfo(path).fileName();
+    if (suffix.isEmpty() || name.isEmpty() || name.contains(QLatin1Char('.')))
+        return path;
+    return path + QLatin1Char('.') + suffix;
 }
 }
 
@@ -40,12 +54,14 @@ void setFileDialogForTests(FileDialogFunction answer)
 }
 
 // A test's answer counts as an open dialog too.
-QStringList runFileDialog(const FileDialogRequest &r)
+QStringList runFileDialog(const FileDialogRequest &r, const QString &defaultSuffix)
 {
     QStringList paths;
     ModalGate::run([&] {
-        paths = askPaths(r);
+        paths = askPaths(r, defaultSuffix);
         return 0;
     });
+    if (r.kind == FileDialogKind::SaveFile && !paths.isEmpty())
+        paths[0] = withDefaultSuffix(paths[0], defaultSuffix);
     return paths;
 }

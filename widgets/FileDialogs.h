@@ -24,6 +24,8 @@ struct FileDialogRequest
 using FileDialogFunction = std::function<QStringList(const FileDialogRequest &)>;
 
 // The chosen paths: one for OpenFile, SaveFile and Directory, any number for OpenFiles.
-QStringList runFileDialog(const FileDialogRequest &request);
+// A SaveFile answer whose file name has no dot takes "." + defaultSuffix, as
+// QFileDialog::setDefaultSuffix gives it, so the open dialog's filter finds the file.
+QStringList runFileDialog(const FileDialogRequest &request, const QString &defaultSuffix = QString());
 // Test-only: answers every file dialog; an empty function restores the real dialogs.
 void setFileDialogForTests(FileDialogFunction answer);

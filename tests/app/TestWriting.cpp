@@ -20,7 +20,7 @@
 #include <QSlider>
 
 namespace {
-enum Button { Import = 5, Reset = 6, Add = 7, ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
+enum Button { Export = 4, Import = 5, Reset = 6, Add = 7, ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
 
 MousecfgWidgetProbe probe(MousecfgWidget *window)
 {
@@ -107,6 +107,31 @@ private slots:
         QVERIFY(state.lighting == lighting);
         QCOMPARE(FakeMouse::instance().protocolErrors().total(), 0);
         QCOMPARE(window.isVisible() && !window.isMinimized(), button == Apply);
+    }
+
+    // A file saved without a suffix takes the one of its filter, as the open dialogs
+    // look for it; a name with a dot is kept as typed.
+    void savedFilesTakeTheFilterSuffix_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("profile export") << int(Export) << "myprofile" << "myprofile.prof";
+        QTest::newRow("SAVE") << int(Save) << "mysetup" << "mysetup.conf";
+        QTest::newRow("SAVE, a dot in the name") << int(Save) << "my.setup" << "my.setup";
+    }
+    void savedFilesTakeTheFilterSuffix()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        WindowFixture fixture;
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        ModalScript script({fixture.folder.path() + "/" + typed});
+        click(probe.button(button));
+        QCOMPARE(script.messages, QStringList());
+        QCOMPARE(QDir(fixture.folder.path()).entryList({typed + "*"}, QDir::Files), QStringList{saved});
+        QCOMPARE(readMouseName(fixture.folder.path() + "/" + saved), QStringLiteral("QM700"));
     }
 
     // Reset All and a loaded configuration send all four parts although nothing differs.
