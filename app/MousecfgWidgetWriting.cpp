@@ -224,6 +224,10 @@ void MousecfgWidget::loadConfiguration()
     SettingsBlock loaded = lastWrittenSettings;
     importProfiles(loaded, fileName);
     repairSlotNames(loaded, RepairedSlots::KeepRecords);
+    if (loadReplacesStoredProfile(loaded, workingSettings)
+        && showMessage(TwoButtons, "Are you sure you want replace the stored profiles of the same name?")
+               != QDialog::Accepted)
+        return;
     loaded.currentProfile = quint8(safeProfileIndex(loaded.currentProfile));
     workingSettings = loaded;
     switchPage(LightingTab);

@@ -76,6 +76,15 @@ void repairSlotNames(SettingsBlock &block, RepairedSlots records)
     }
 }
 
+bool loadReplacesStoredProfile(const SettingsBlock &loaded, const SettingsBlock &current)
+{
+    for (const QString &name : loaded.names) {
+        if (!isNameUsedByOtherSlotOf(current, -1, name) && profileFileExists(name))
+            return true;
+    }
+    return false;
+}
+
 bool isNameUsedByOtherSlot(const SettingsBlock &block, const QString &name)
 {
     return isNameUsedByOtherSlotOf(block, safeProfileIndex(block.currentProfile), name);

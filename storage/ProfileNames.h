@@ -29,6 +29,10 @@ NewProfileName checkNewProfileName(const QString &name);
 enum class RepairedSlots { Load, KeepRecords };
 void repairSlotNames(SettingsBlock &block, RepairedSlots records);
 
+// Whether writing the loaded block would replace a stored profile file that no slot of
+// the current block holds: every slot's file is written with its record.
+bool loadReplacesStoredProfile(const SettingsBlock &loaded, const SettingsBlock &current);
+
 // Whether a slot other than the current one (or than `slot`) holds the name.
 bool isNameUsedByOtherSlot(const SettingsBlock &block, const QString &name);
 bool isNameUsedByOtherSlotOf(const SettingsBlock &block, int slot, const QString &name);

@@ -13,8 +13,9 @@
 #include <functional>
 
 // Answers the modal dialogs that come up while a click runs, as a user would: message
-// boxes get the confirming answer (their texts are kept), a file dialog gets the next
-// path (or is cancelled when none is left); the busy dialog is left to close by itself.
+// boxes get the confirming answer, or the other one when their text is in `refused`
+// (their texts are kept), a file dialog gets the next path (or is cancelled when none
+// is left); the busy dialog is left to close by itself.
 // `onModal` runs in each dialog as it comes up, `onFileDialog` in each file dialog
 // before its answer. Dialog answers go through the event loop, never from inside the poll.
 class ModalScript : public QObject
@@ -35,6 +36,7 @@ public:
     std::function<void(QWidget *)> onModal;
     std::function<void(const FileDialogRequest &)> onFileDialog;
     QStringList messages;
+    QStringList refused;
     int busyDialogs = 0;
 
 private:
@@ -51,7 +53,7 @@ private:
             ++busyDialogs;
         } else if (auto *box = qobject_cast<QuorMessageBox *>(modal)) {
             messages << box->messageLabel()->caption();
-            QTimer::singleShot(0, box, &QDialog::accept);
+            QTimer::singleShot(0, box, refused.contains(messages.last()) ? &QDialog::reject : &QDialog::accept);
         }
     }
 

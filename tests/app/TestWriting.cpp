@@ -11,6 +11,7 @@
 #include "storage/IniFile.h"
 #include "storage/MacroFile.h"
 #include "storage/ModelDescriptor.h"
+#include "storage/ProfileList.h"
 #include "widgets/QuorTwoBarSlider.h"
 
 #include <QDir>
@@ -134,13 +135,62 @@ private slots:
         QCOMPARE(readMouseName(fixture.folder.path() + "/" + saved), QStringLiteral("QM700"));
     }
 
+    // LOAD1 writes every slot's file: a stored profile that no slot holds is replaced
+    // only on the user's yes; a no loads nothing.
+    void loadAsksBeforeReplacingAStoredProfile_data()
+    {
+        QTest::addColumn<bool>("modelTree");
+        QTest::addColumn<bool>("slotsOwn");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("speedAfter");
+        QTest::newRow("listed profile, no") << true << false << false << 17;
+        QTest::newRow("listed profile, yes") << true << false << true << 13;
+        QTest::newRow("start-up tree, no") << false << false << false << 17;
+        QTest::newRow("a slot's own name") << false << true << false << 13;
+    }
+    void loadAsksBeforeReplacingAStoredProfile()
+    {
+        QFETCH(bool, modelTree);
+        QFETCH(bool, slotsOwn);
+        QFETCH(bool, yes);
+        QFETCH(int, speedAfter);
+        WindowFixture fixture;
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        ProfileRecord local = workingSettings.profiles[1];
+        local.mousespeed = 17;
+        const QString localPath = modelTree ? modelProfileFilePath("QM700", "Local") : profileFilePath("Local");
+        QVERIFY(saveProfile(0, local, localPath));
+        saveProfileList({"Local"});
+        if (slotsOwn)
+            workingSettings.names[1] = "Local";
+        SettingsBlock conf = workingSettings;
+        conf.names[1] = "Local";
+        conf.profiles[1].mousespeed = 13;
+        const QString confPath = fixture.folder.path() + "/local.conf";
+        QVERIFY(writeMouseName("QM700", confPath) && exportProfiles(conf, confPath));
+        const QString before = workingSettings.names[1];
+
+        const QString question = "Are you sure you want replace the stored profiles of the same name?";
+        ModalScript script({confPath});
+        if (!yes)
+            script.refused << question;
+        click(probe.button(Load));
+        QCOMPARE(script.messages, slotsOwn ? QStringList() : QStringList{question});
+        const bool loaded = yes || slotsOwn;
+        QCOMPARE(script.busyDialogs, loaded ? 1 : 0);
+        QCOMPARE(workingSettings.names[1], loaded ? QStringLiteral("Local") : before);
+        QCOMPARE(IniFile(existingProfileFile("Local")).number("PROFILE/mousespeed"), speedAfter);
+    }
+
     // Reset All and a loaded configuration send all four parts although nothing differs.
     void fullWrites_data()
     {
         QTest::addColumn<int>("button");
         QTest::addColumn<QStringList>("questions");
         QTest::newRow("Reset All") << int(ResetAll) << QStringList{"Are you sure you want reset all profiles?"};
-        QTest::newRow("LOAD1") << int(Load) << QStringList();
+        // Slot 1 is named "Mine" meanwhile: the stored "Profile 1" would be replaced.
+        QTest::newRow("LOAD1") << int(Load)
+                               << QStringList{"Are you sure you want replace the stored profiles of the same name?"};
     }
     void fullWrites()
     {

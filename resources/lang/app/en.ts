@@ -68,6 +68,10 @@
         <translation>The profile name is not valid.</translation>
     </message>
     <message>
+        <source>Are you sure you want replace the stored profiles of the same name?</source>
+        <translation>Are you sure you want replace the stored profiles of the same name?</translation>
+    </message>
+    <message>
         <source>The profile list is full.</source>
         <translation>The profile list is full.</translation>
     </message>

@@ -68,6 +68,10 @@
         <translation>配置文件名称无效。</translation>
     </message>
     <message>
+        <source>Are you sure you want replace the stored profiles of the same name?</source>
+        <translation>确定要替换同名的已存配置文件吗？</translation>
+    </message>
+    <message>
         <source>The profile list is full.</source>
         <translation>配置文件列表已满。</translation>
     </message>

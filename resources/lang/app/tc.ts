@@ -68,6 +68,10 @@
         <translation>設定檔名稱無效。</translation>
     </message>
     <message>
+        <source>Are you sure you want replace the stored profiles of the same name?</source>
+        <translation>確定要取代同名的已存設定檔嗎？</translation>
+    </message>
+    <message>
         <source>The profile list is full.</source>
         <translation>設定檔清單已滿。</translation>
     </message>
