@@ -25,6 +25,15 @@ void typeName(QLineEdit *edit, const QString &name)
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
+// Profiles "A", "B" and "C" of speed 9 in the product's folder, and the list.
+void seedNamedProfiles(WindowFixture &fixture, const QStringList &list)
+{
+    writeCurrentProductName("QM700");
+    for (const char *name : {"A", "B", "C"})
+        fixture.folder.writeFile(QString("Configs/QM700/Profile/%1.prof").arg(name), "[PROFILE]\nmousespeed=9\n");
+    saveProfileList(list);
+}
+
 QAction *listEntry(MousecfgWidgetProbe &probe, const QString &name)
 {
     for (QAction *action : probe.profileListMenu()->actions())
@@ -130,10 +139,7 @@ private slots:
         QFETCH(QString, argument);
         QFETCH(QString, message);
         WindowFixture fixture;
-        writeCurrentProductName("QM700");
-        for (const char *name : {"A", "B", "C"})
-            fixture.folder.writeFile(QString("Configs/QM700/Profile/%1.prof").arg(name), "[PROFILE]\nmousespeed=9\n");
-        saveProfileList(list);
+        seedNamedProfiles(fixture, list);
         MousecfgWidgetProbe probe(fixture.openSettled());
         for (int k = 0; k < slotNames.size(); ++k)
             workingSettings.names[size_t(k)] = slotNames[k];
@@ -185,12 +191,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QStringList, listAfter);
         WindowFixture fixture;
-        writeCurrentProductName("QM700");
-        for (const char *name : {"A", "B", "C"})
-            fixture.folder.writeFile(QString("Configs/QM700/Profile/%1.prof").arg(name), "[PROFILE]\nmousespeed=9\n");
-        saveProfileList({"A", "B", "C"});
-        fixture.openSettled();
-        MousecfgWidgetProbe probe(*fixture.window);
+        seedNamedProfiles(fixture, {"A", "B", "C"});
+        MousecfgWidgetProbe probe(fixture.openSettled());
         workingSettings.names[0] = "A";
         ModalScript script;
         if (!renameTo.isEmpty())

@@ -73,6 +73,15 @@ void expectExitOne(ProgramCopy &program)
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 1);
 }
+
+// The first start takes the lock; a second one meanwhile exits with 1.
+void startFirstAndSecond(ProgramCopy &program, QProcess &first)
+{
+    program.start(first);
+    QTRY_COMPARE_WITH_TIMEOUT(program.lockOwner(), first.processId(), 30000);
+    expectExitOne(program);
+    QCOMPARE(first.state(), QProcess::Running);
+}
 }
 
 class TestProgramStart : public QObject
@@ -83,11 +92,7 @@ private slots:
     {
         ProgramCopy program;
         QProcess first;
-        program.start(first);
-        QTRY_COMPARE_WITH_TIMEOUT(program.lockOwner(), first.processId(), 30000);
-
-        expectExitOne(program);
-        QCOMPARE(first.state(), QProcess::Running);
+        startFirstAndSecond(program, first);
 
         // A killed owner leaves a stale lock that the next start takes over.
         stop(first);
@@ -124,10 +129,7 @@ private slots:
         }
         lock.close();
         QProcess first;
-        program.start(first);
-        QTRY_COMPARE_WITH_TIMEOUT(program.lockOwner(), first.processId(), 30000);
-        expectExitOne(program);
-        QCOMPARE(first.state(), QProcess::Running);
+        startFirstAndSecond(program, first);
         stop(first);
     }
 };
