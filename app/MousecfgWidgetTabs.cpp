@@ -3,10 +3,10 @@
 #include "app/VariantSettings.h"
 #include "device/DeviceTable.h"
 #include "widgets/KeyboardFocus.h"
+#include "widgets/ModalGate.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorMessageBox.h"
 #include "widgets/QuorProcessbar.h"
-#include "widgets/ModalGate.h"
 #include "widgets/QuorPushButton.h"
 
 #include <QApplication>

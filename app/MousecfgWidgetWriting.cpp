@@ -135,7 +135,8 @@ int MousecfgWidget::showMessage(int type, const char *text)
 QString MousecfgWidget::askFileName(bool save, const char *title, const char *filter)
 {
     // "Profile File(*.prof)": a file saved without a suffix takes ".prof".
-    const QString suffix = QString::fromLatin1(filter).section(QStringLiteral("(*."), 1).section(QLatin1Char(')'), 0, 0);
+    const QString suffix =
+        QString::fromLatin1(filter).section(QStringLiteral("(*."), 1).section(QLatin1Char(')'), 0, 0);
     const QStringList paths = runFileDialog(
         {save ? FileDialogKind::SaveFile : FileDialogKind::OpenFile, this, tr(title), QString(), tr(filter)}, suffix);
     return paths.value(0);

@@ -4,6 +4,8 @@
 #include "storage/ConfigIni.h"
 #include "storage/ProfileFiles.h"
 
+#include <algorithm>
+
 namespace {
 // A name is taken when either profile tree holds its file.
 bool profileFileExists(const QString &name)
@@ -79,7 +81,8 @@ void repairSlotNames(SettingsBlock &block, RepairedSlots records)
 bool loadReplacesStoredProfile(const SettingsBlock &loaded, const SettingsBlock &current)
 {
     for (const QString &name : loaded.names) {
-        if (!isNameUsedByOtherSlotOf(current, -1, name) && profileFileExists(name))
+        const bool held = std::find(current.names.begin(), current.names.end(), name) != current.names.end();
+        if (!held && profileFileExists(name))
             return true;
     }
     return false;

@@ -73,26 +73,42 @@ void expectExitOne(ProgramCopy &program)
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 1);
 }
-
-// The first start takes the lock; a second one meanwhile exits with 1.
-void startFirstAndSecond(ProgramCopy &program, QProcess &first)
-{
-    program.start(first);
-    QTRY_COMPARE_WITH_TIMEOUT(program.lockOwner(), first.processId(), 30000);
-    expectExitOne(program);
-    QCOMPARE(first.state(), QProcess::Running);
-}
 }
 
 class TestProgramStart : public QObject
 {
     Q_OBJECT
 private slots:
+    // A lock file cut short by a crash names no owner: the start takes it over, unless
+    // its writer still holds it (between creating and writing it).
+    void secondStartExitsWithOne_data()
+    {
+        QTest::addColumn<QByteArray>("lockLeft"); // null: none
+        QTest::addColumn<bool>("writerAlive");
+        QTest::newRow("no lock file") << QByteArray() << false;
+        QTest::newRow("empty lock file") << QByteArray("") << false;
+        QTest::newRow("garbled lock file") << QByteArray("\x01\xfe" "7x\n\n") << false;
+        QTest::newRow("empty, its writer alive") << QByteArray("") << true;
+    }
     void secondStartExitsWithOne()
     {
+        QFETCH(QByteArray, lockLeft);
+        QFETCH(bool, writerAlive);
         ProgramCopy program;
+        QFile lock(program.lockPath());
+        if (!lockLeft.isNull())
+            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(lockLeft) >= 0 && lock.flush());
+        if (writerAlive) {
+            QCOMPARE(flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
+            expectExitOne(program);
+            return;
+        }
+        lock.close();
         QProcess first;
-        startFirstAndSecond(program, first);
+        program.start(first);
+        QTRY_COMPARE_WITH_TIMEOUT(program.lockOwner(), first.processId(), 30000);
+        expectExitOne(program);
+        QCOMPARE(first.state(), QProcess::Running);
 
         // A killed owner leaves a stale lock that the next start takes over.
         stop(first);
@@ -101,36 +117,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(program.lockOwner(), third.processId(), 30000);
         QCOMPARE(third.state(), QProcess::Running);
         stop(third);
-    }
-
-    // A lock file left without its owner's line by a crash while it was written.
-    void lockNamingNoOwnerIsTakenOver_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("writerAlive");
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("garbled") << QByteArray("\x01\xfe" "7x\n\n") << false;
-        // Its writer still holds the native lock, between creating and writing the file.
-        QTest::newRow("empty, being written") << QByteArray() << true;
-    }
-    void lockNamingNoOwnerIsTakenOver()
-    {
-        QFETCH(QByteArray, content);
-        QFETCH(bool, writerAlive);
-        ProgramCopy program;
-        QFile lock(program.lockPath());
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(content);
-        lock.flush();
-        if (writerAlive) {
-            QCOMPARE(flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
-            expectExitOne(program);
-            return;
-        }
-        lock.close();
-        QProcess first;
-        startFirstAndSecond(program, first);
-        stop(first);
     }
 };
 
