@@ -78,25 +78,12 @@ inline QAction *menuEntry(QMenu *menu, const QString &text)
     return nullptr;
 }
 
-// Key events in the form "+30 -30 r42": + press, - release, r an auto-repeated press,
-// each with a Linux input code; the key argument stands for Qt's key where a widget
-// needs it (Escape, Return, Space, Tab, Down).
-inline void sendKeys(QWidget *window, const QString &keys)
-{
-    static const QMap<int, Qt::Key> qtKeys{{1, Qt::Key_Escape}, {28, Qt::Key_Return}, {57, Qt::Key_Space},
-                                           {15, Qt::Key_Tab}, {108, Qt::Key_Down}};
-    for (const QString &k : keys.split(' ', Qt::SkipEmptyParts)) {
-        const int evdev = k.mid(1).toInt();
-        const QEvent::Type type = k[0] == '-' ? QEvent::KeyRelease : QEvent::KeyPress;
-        sendNativeKey(window, type, evdev, qtKeys.value(evdev, Qt::Key_unknown), Qt::NoModifier, k[0] == 'r');
-    }
-}
+inline void sendKeys(QWidget *window, const QString &keys);
 
 // As a user does: presses the slot's button, goes down the path of entries through the
-// menu and its submenus and picks the last one by Return. The menu takes the entry on
-// the press; the keys `afterPick` (the release of that Return) then reach the dialog
-// the entry opens, where `inDialog` runs, or the page. False when an entry is missing
-// or the dialog never came up.
+// menu and its submenus and picks the last one by Return; `afterPick` (the release of
+// that Return) then reaches the dialog the entry opens, where `inDialog` runs, or the
+// page. False when an entry is missing or the dialog never came up.
 inline bool chooseEntry(QuorBtnWindow &page, int slot, const QStringList &path,
                         const std::function<void(QWidget *)> &inDialog = {}, const QString &afterPick = "-28")
 {
@@ -131,6 +118,20 @@ inline bool chooseEntry(QuorBtnWindow &page, int slot, const QStringList &path,
         }
     });
     return ran && picked && dialogRan;
+}
+
+// Key events in the form "+30 -30 r42": + press, - release, r an auto-repeated press,
+// each with a Linux input code; the key argument stands for Qt's key where a widget
+// needs it (Escape, Return, Space, Tab, Down).
+inline void sendKeys(QWidget *window, const QString &keys)
+{
+    static const QMap<int, Qt::Key> qtKeys{{1, Qt::Key_Escape}, {28, Qt::Key_Return}, {57, Qt::Key_Space},
+                                           {15, Qt::Key_Tab}, {108, Qt::Key_Down}};
+    for (const QString &k : keys.split(' ', Qt::SkipEmptyParts)) {
+        const int evdev = k.mid(1).toInt();
+        const QEvent::Type type = k[0] == '-' ? QEvent::KeyRelease : QEvent::KeyPress;
+        sendNativeKey(window, type, evdev, qtKeys.value(evdev, Qt::Key_unknown), Qt::NoModifier, k[0] == 'r');
+    }
 }
 
 inline void clickButton(QWidget *dialog, const char *name)

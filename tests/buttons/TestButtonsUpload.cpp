@@ -4,6 +4,7 @@
 #include "storage/ChangeDetection.h"
 #include "tests/buttons/ButtonPageFixture.h"
 #include "tests/buttons/UploadPageFixture.h"
+#include "tests/common/PointerInput.h"
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 
@@ -65,55 +66,6 @@ private slots:
         lastWrittenSettings = SettingsBlock();
     }
 
-    // A key dialog opened by Return on its menu entry over a stored key, then OK: the
-    // release of that Return (or of a key held since, or a Shift never pressed) is no
-    // key typed, and the mouse keeps what it held.
-    void keyDialogsKeepTheStoredKey_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("keys"); // reaching the dialog after the pick
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("sent");
-        const QString release = "-28", held = "r28 r28 -28", shift = "-42";
-        const struct
-        {
-            const char *entry, *shown, *sent;
-        } dialogs[] = {{"SINGLE KEY", "A", "90 00 04 00"}, {"COMBO KEY", "LCtr + C", "8f 01 06 00"},
-                       {"FIRE KEY", "F5", "99 3e 05 0c"}};
-        for (const auto &d : dialogs) {
-            for (const QString &keys : {release, held, shift})
-                QTest::addRow("%s: %s", d.entry, qPrintable(keys)) << d.entry << keys << d.shown << d.sent;
-        }
-    }
-    void keyDialogsKeepTheStoredKey()
-    {
-        QFETCH(QString, entry);
-        QFETCH(QString, keys);
-        QFETCH(QString, shown);
-        QFETCH(QString, sent);
-        UploadPageFixture up;
-        ButtonSlot &slot = up.record().buttons[1];
-        slot.Fun = entry == "SINGLE KEY" ? FunSingleKey : entry == "COMBO KEY" ? FunComboKey : FunFireKey;
-        slot.Res1 = entry == "SINGLE KEY" ? 30 : 0x3E; // A, or F5's usage
-        slot.LoopNumber = 5;
-        slot.KeyNumber = 120;
-        if (entry == "COMBO KEY") {
-            const quint8 usages[] = {0xE0, 0x06, 0x06, 0xE0};
-            for (int i = 0; i < 4; ++i)
-                slot.KeyInfo[size_t(i)] = KeyStep{usages[i], 0x05, quint8(i < 2 ? 0x80 : 0x00)};
-        }
-        QCOMPARE(up.entries({1}), QStringList{sent});
-        const QString before = slotText(slot);
-        QString caption;
-        QVERIFY(chooseEntry(*up.page, 1, {"Advance", entry}, [&](QWidget *dialog) {
-            caption = dialog->findChild<QuorPushButton *>()->caption();
-            clickButton(dialog, "msgBoxYesBtn");
-        }, keys));
-        QCOMPARE(caption, shown);
-        QCOMPARE(slotText(slot), before);
-        QCOMPARE(up.entries({1}), QStringList{sent});
-    }
-
     // Tab to a button, Space opens its menu, arrows and Return pick the entry: the
     // button with the focus gets it, also after an earlier pick.
     void keyboardPicksGoToTheFocusedButton_data()
@@ -147,8 +99,7 @@ private slots:
             QApplication::setActiveWindow(&page);
             QVERIFY(QTest::qWaitForWindowActive(&page));
             page.slotButton(0)->setFocus(Qt::OtherFocusReason);
-            for (int i = 0; i < tabs; ++i)
-                sendKeys(&page, "+15 -15");
+            sendKeys(&page, QString("+15 -15 ").repeated(tabs));
             QVERIFY(page.slotButton(tabs)->hasFocus());
             QVERIFY(runModal([&] { sendKeys(&page, "+57"); }, [&](QWidget *popup) {
                 auto *menu = qobject_cast<QMenu *>(popup);
@@ -163,6 +114,106 @@ private slots:
         QCOMPARE(up.entries({0, 1, 2, 3}), sent);
         for (int slot = 4; slot < int(before.buttons.size()); ++slot)
             QCOMPARE(up.record().buttons[size_t(slot)].Fun, before.buttons[size_t(slot)].Fun);
+    }
+
+    // What a user confirms in the dialog a menu entry opens by Return reaches the mouse.
+    // The release of that Return, a key held since or a Shift never pressed is no key
+    // typed. Return confirms as OK does where the buttons take no focus (refused while
+    // OK is), but not where keys are being captured; a loop option counts on a click or
+    // on Space, not on a press that ends away from it.
+    void dialogsConfirmWhatTheUserChose_data()
+    {
+        // shows:<key>: button 2 holds that key first and the dialog shows it (_ for a
+        // space); keyboard: the fire key's keyboard mode; pick: the macro; count:n typed
+        // into the loop count; c<n> clicks loop option n, o<n> presses it and releases
+        // outside, s<n> gives it the focus and taps Space; ok: OK; return: Return.
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("keys"); // reaching the dialog after the pick
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("sent"); // button 2's entry in the mouse, right click before
+        const char *stored[][3] = {{"SINGLE KEY", "A", "90 00 04 00"}, {"COMBO KEY", "LCtr_+_C", "8f 01 06 00"},
+                                   {"FIRE KEY", "F5", "99 3e 05 0c"}};
+        for (const auto &d : stored) {
+            for (const char *keys : {"-28", "r28 r28 -28", "-42"})
+                QTest::addRow("%s: %s", d[0], keys) << d[0] << keys << QString("shows:%1 ok").arg(d[1]) << true << d[2];
+        }
+        const QString right = "82 00 00 00", macro = "Macro Manager";
+        QTest::newRow("sniper, Return") << "SNIPER" << "-28" << "return" << true << "9a 01 06 06";
+        QTest::newRow("fire key, Return") << "FIRE KEY" << "-28" << "return" << true << "99 81 03 0a";
+        QTest::newRow("fire key, keyboard, Return") << "FIRE KEY" << "-28" << "keyboard return" << false << right;
+        QTest::newRow("single key, Return") << "SINGLE KEY" << "-28" << "return" << false << right;
+        QTest::newRow("macro, Return in the count") << macro << "-28" << "pick count:9 return" << true << "91 00 09 00";
+        QTest::newRow("macro, count emptied") << macro << "-28" << "pick count: return" << true << "91 00 01 00";
+        QTest::newRow("macro not chosen, Return") << macro << "-28" << "count:9 return" << false << right;
+        QTest::newRow("loop option clicked") << macro << "-28" << "pick count:100 c1 ok" << true << "91 80 ff ff";
+        QTest::newRow("loop option slid off") << macro << "-28" << "pick count:100 c1 o0 ok" << true << "91 80 ff ff";
+        QTest::newRow("loop option by Space") << macro << "-28" << "pick count:100 c1 s2 ok" << true << "91 40 ff ff";
+        QTest::newRow("back to the count") << macro << "-28" << "pick count:100 c2 c0 ok" << true << "91 00 64 00";
+    }
+    void dialogsConfirmWhatTheUserChose()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, keys);
+        QFETCH(QString, steps);
+        QFETCH(bool, closes);
+        QFETCH(QString, sent);
+        UploadPageFixture up;
+        up.fx.writeMacro("burst", {{MacroKeyPress, 0, 0x04}, {MacroKeyRelease, 0, 0x04}});
+        QVERIFY(setMacroListSlot(0, "burst"));
+        ButtonSlot &slot = up.record().buttons[1];
+        slot.Fun = FunRight;
+        const bool stored = steps.startsWith("shows:");
+        if (stored) {
+            slot.Fun = entry == "SINGLE KEY" ? FunSingleKey : entry == "COMBO KEY" ? FunComboKey : FunFireKey;
+            slot.Res1 = entry == "SINGLE KEY" ? 30 : 0x3E; // A, or F5's usage
+            slot.LoopNumber = 5;
+            slot.KeyNumber = 120;
+            const quint8 usages[] = {0xE0, 0x06, 0x06, 0xE0}; // LCtr + C
+            for (int i = 0; entry == "COMBO KEY" && i < 4; ++i)
+                slot.KeyInfo[size_t(i)] = KeyStep{usages[i], 0x05, quint8(i < 2 ? 0x80 : 0x00)};
+        }
+        const QString before = slotText(slot);
+        const QStringList path = entry == "Macro Manager" ? QStringList{entry} : QStringList{"Advance", entry};
+        QString shown, caption;
+        bool stayed = false;
+        QVERIFY(chooseEntry(*up.page, 1, path, [&](QWidget *dialog) {
+            auto *select = qobject_cast<QuorMacroSelect *>(dialog);
+            auto *fire = qobject_cast<QuorFireKeyWindow *>(dialog);
+            for (const QString &step : steps.split(' ')) {
+                QuorPushButton *option = select ? select->loopOption(step.mid(1).toInt()) : nullptr;
+                if (step.startsWith("shows:")) {
+                    shown = step.mid(6).replace('_', ' ');
+                    caption = dialog->findChild<QuorPushButton *>()->caption();
+                } else if (step == "keyboard") {
+                    QTest::mouseClick(fire->modeBox(QuorFireKeyWindow::KeyboardMode), Qt::LeftButton);
+                } else if (step == "pick") {
+                    menuEntry(select->macroMenu(), "burst")->trigger();
+                } else if (step.startsWith("count:")) {
+                    select->countEdit()->setFocus();
+                    select->countEdit()->selectAll();
+                    QTest::keyClick(select->countEdit(), Qt::Key_Backspace);
+                    QTest::keyClicks(select->countEdit(), step.mid(6));
+                } else if (step == "ok" || step == "return") {
+                    step == "ok" ? clickButton(dialog, "msgBoxYesBtn") : sendKeys(dialog, "+28 -28");
+                } else if (step[0] == 'c') {
+                    QTest::mouseClick(option, Qt::LeftButton);
+                } else if (step[0] == 'o') {
+                    slideRelease(option, QPoint(5, 5), QPoint(option->width() + 30, 5));
+                } else {
+                    option->setFocus();
+                    tapNativeKey(dialog, 57, Qt::Key_Space);
+                }
+            }
+            stayed = dialog->isVisible();
+            if (stayed)
+                clickButton(dialog, "msgBoxNoBtn");
+        }, keys));
+        QCOMPARE(stayed, !closes);
+        QCOMPARE(caption, shown);
+        if (stored || !closes)
+            QCOMPARE(slotText(slot), before);
+        QCOMPARE(up.entries({1}), QStringList{sent});
     }
 };
 

@@ -1,4 +1,3 @@
-#include "buttons/QuorFireKeyWindow.h"
 #include "buttons/QuorMacroSelect.h"
 #include "buttons/QuorSniperWindow.h"
 #include "storage/SensorDpi.h"
@@ -7,7 +6,6 @@
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorSlider.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QSignalSpy>
 
@@ -152,57 +150,6 @@ private slots:
         }
         QCOMPARE(slotText(slot), slotText(expected));
         QCOMPARE(page.slotButton(MacroSlot)->caption(), usesMacroFile(slot.Fun) ? slot.macroname : QString("COMBO KEY"));
-    }
-
-    // Return confirms the dialogs whose buttons take no focus, as OK does (refused
-    // while OK is), except where keys are being captured.
-    void returnConfirmsUnlessKeysAreCaptured_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<QString>("stored"); // function code (2 as before), or the macro's loop count
-        QTest::newRow("sniper") << "SNIPER" << "" << true << "55";
-        QTest::newRow("fire key, left") << "FIRE KEY" << "" << true << "12";
-        QTest::newRow("fire key, keyboard") << "FIRE KEY" << "keyboard" << false << "2";
-        QTest::newRow("single key") << "SINGLE KEY" << "" << false << "2";
-        QTest::newRow("macro, in the count") << "Macro Manager" << "pick count:9" << true << "9";
-        QTest::newRow("macro, count emptied") << "Macro Manager" << "pick count:" << true << "1";
-        QTest::newRow("macro not chosen") << "Macro Manager" << "count:9" << false << "2";
-    }
-    void returnConfirmsUnlessKeysAreCaptured()
-    {
-        QFETCH(QString, entry);
-        QFETCH(QString, steps);
-        QFETCH(bool, closes);
-        QFETCH(QString, stored);
-        ButtonPageFixture fx;
-        fx.addMacro(0, "alpha", keyTap(0x04));
-        QuorBtnWindow &page = fx.page();
-        const QStringList path = entry == "Macro Manager" ? QStringList{entry} : QStringList{"Advance", entry};
-        bool stayed = false;
-        QVERIFY(chooseEntry(page, MacroSlot, path, [&](QWidget *dialog) {
-            for (const QString &step : steps.split(' ', Qt::SkipEmptyParts)) {
-                if (step == "keyboard")
-                    QTest::mouseClick(static_cast<QuorFireKeyWindow *>(dialog)->modeBox(3), Qt::LeftButton);
-                if (step == "pick")
-                    menuEntry(static_cast<QuorMacroSelect *>(dialog)->macroMenu(), "alpha")->trigger();
-                if (step.startsWith("count:")) {
-                    QLineEdit *count = static_cast<QuorMacroSelect *>(dialog)->countEdit();
-                    count->setFocus();
-                    count->selectAll();
-                    QTest::keyClick(count, Qt::Key_Backspace);
-                    QTest::keyClicks(count, step.mid(6));
-                }
-            }
-            sendKeys(dialog, "+28 -28");
-            stayed = dialog->isVisible();
-            if (stayed)
-                clickButton(dialog, "msgBoxNoBtn");
-        }));
-        QCOMPARE(stayed, !closes);
-        const ButtonSlot &slot = fx.record.buttons[MacroSlot];
-        QCOMPARE(QString::number(entry == "Macro Manager" && closes ? slot.LoopNumber : slot.Fun), stored);
     }
 
     void macroEntryWithoutMacrosGoesToTheEditor()

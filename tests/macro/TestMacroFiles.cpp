@@ -7,6 +7,7 @@
 #include "storage/FunctionCodes.h"
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileList.h"
+#include "tests/common/PointerInput.h"
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 #include "tests/macro/MacroFixture.h"
@@ -110,10 +111,7 @@ private slots:
         auto page = shownPage();
         const QStringList before = readMacroList();
         const int files = QDir(macroDb).entryList(QDir::Files).size();
-        if (message.isEmpty())
-            click(page->button(MacroDialog::NewButton));
-        else
-            QVERIFY(answerMessage([&] { click(page->button(MacroDialog::NewButton)); }, message));
+        QVERIFY(answerMessage([&] { click(page->button(MacroDialog::NewButton)); }, message));
 
         if (created.isEmpty()) {
             QCOMPARE(readMacroList(), before);
@@ -228,19 +226,13 @@ private slots:
                 QVERIFY(QFile::remove(macroFilePath(file)) && QDir().mkpath(macroFilePath(file) + "/x"));
             if (kind.startsWith("out"))
                 fx.folder.writeFile("outside/" + file, "[Setting]\nCount=1\nMap_0=132\nDataL_0=" + value.toUtf8() + "\n");
-            if (kind == "out-long") {
-                QByteArray text = "[Setting]\nCount=" + QByteArray::number(MaxRowsWithoutDelay + 1) + "\n";
-                for (int i = 0; i <= MaxRowsWithoutDelay; ++i) {
-                    const QByteArray n = QByteArray::number(i);
-                    text += "Map_" + n + "=132\nDataL_" + n + "=" + value.toUtf8() + "\n";
-                }
-                fx.folder.writeFile("outside/" + file, text);
-            }
-            if (kind == "out-delays") {
-                QByteArray text = "[Setting]\nCount=" + QByteArray::number(MaxMacroRows + 1) + "\n";
-                for (int i = 0; i <= MaxMacroRows; ++i) {
-                    const QByteArray n = QByteArray::number(i);
-                    text += "Map_" + n + (i % 2 ? "=6\n" : "=132\n") + "DataL_" + n + "=" + value.toUtf8() + "\n";
+            if (kind == "out-long" || kind == "out-delays") {
+                const bool delays = kind == "out-delays";
+                const int rows = (delays ? MaxMacroRows : MaxRowsWithoutDelay) + 1;
+                QByteArray text = "[Setting]\nCount=" + QByteArray::number(rows) + "\n";
+                for (int i = 0; i < rows; ++i) {
+                    const QByteArray n = QByteArray::number(i), map = delays && i % 2 ? "6" : "132";
+                    text += "Map_" + n + "=" + map + "\nDataL_" + n + "=" + value.toUtf8() + "\n";
                 }
                 fx.folder.writeFile("outside/" + file, text);
             }
@@ -311,10 +303,7 @@ private slots:
                 d->reject();
             });
         };
-        if (message.isEmpty() || inDialog)
-            step();
-        else
-            QVERIFY(answerMessage(step, message, yes));
+        QVERIFY(answerMessage(step, inDialog ? QString() : message, yes));
         QVERIFY(dialogAnswered || !inDialog);
         setFileDialogForTests({});
         if (batch) {
@@ -367,22 +356,20 @@ private slots:
     // refuses it and changes nothing. Cut only after its last row it is whole.
     void cutFilesAreRefused_data()
     {
-        QTest::addColumn<QString>("cutBefore"); // the file ends this many bytes before the text
-        QTest::addColumn<int>("back");
+        QTest::addColumn<QString>("cut"); // "text-n": the file ends n bytes before the text
         QTest::addColumn<QString>("edit"); // "from>to"
         QTest::addColumn<bool>("imported");
-        QTest::newRow("whole") << "" << 0 << "" << true;
-        QTest::newRow("all but the change mark") << "WriteSign" << 0 << "" << true;
-        QTest::newRow("inside the last row's value") << "WriteSign" << 2 << "" << false;
-        QTest::newRow("rows 8 and 9 missing") << "Map_8=" << 0 << "" << false;
-        QTest::newRow("no row types") << "Map_0=" << 0 << "" << false;
-        QTest::newRow("Count above the rows") << "" << 0 << "Count=12>Count=13" << false;
-        QTest::newRow("a row of no kind") << "" << 0 << "Map_3=6\n>Map_3=99\n" << false;
+        QTest::newRow("whole") << "" << "" << true;
+        QTest::newRow("all but the change mark") << "WriteSign" << "" << true;
+        QTest::newRow("inside the last row's value") << "WriteSign-2" << "" << false;
+        QTest::newRow("rows 8 and 9 missing") << "Map_8=" << "" << false;
+        QTest::newRow("no row types") << "Map_0=" << "" << false;
+        QTest::newRow("Count above the rows") << "" << "Count=12>Count=13" << false;
+        QTest::newRow("a row of no kind") << "" << "Map_3=6\n>Map_3=99\n" << false;
     }
     void cutFilesAreRefused()
     {
-        QFETCH(QString, cutBefore);
-        QFETCH(int, back);
+        QFETCH(QString, cut);
         QFETCH(QString, edit);
         QFETCH(bool, imported);
         MacroFixture fx;
@@ -393,17 +380,14 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QByteArray text = written.readAll();
         QVERIFY(written.remove());
-        if (!cutBefore.isEmpty())
-            text.truncate(text.indexOf(cutBefore.toLatin1()) - back);
+        if (!cut.isEmpty())
+            text.truncate(text.indexOf(cut.section('-', 0, 0).toLatin1()) - cut.section('-', 1).toInt());
         text.replace(edit.section('>', 0, 0).toLatin1(), edit.section('>', 1).toLatin1());
         fx.folder.writeFile("outside/Fire.MSMACRO", text);
         auto page = shownPage();
         const QString chosen = fx.folder.path() + "/outside/Fire.MSMACRO";
         setFileDialogForTests([&](const FileDialogRequest &) { return QStringList{chosen}; });
-        if (imported)
-            click(page->button(MacroDialog::ImportButton));
-        else
-            QVERIFY(answerMessage([&] { click(page->button(MacroDialog::ImportButton)); }, NotMacro));
+        QVERIFY(answerMessage([&] { click(page->button(MacroDialog::ImportButton)); }, imported ? "" : NotMacro));
         setFileDialogForTests({});
         QCOMPARE(listedMacroNames(), imported ? QStringList({"m", "Fire"}) : QStringList{"m"});
         QCOMPARE(QDir(fx.folder.configDir() + "/MacroDB").entryList(QDir::Files).size(), imported ? 2 : 1);
@@ -436,11 +420,7 @@ private slots:
             {"Down", {108, Qt::Key_Down}}, {"End", {107, Qt::Key_End}}, {"Home", {102, Qt::Key_Home}}};
         clickListRow(*page, way == "Home" ? 2 : 0);
         if (way == "drag") {
-            QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at(0));
-            QMouseEvent move(QEvent::MouseMove, at(1), list->viewport()->mapToGlobal(at(1)), Qt::NoButton,
-                             Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(list->viewport(), &move);
-            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at(1));
+            slideRelease(list->viewport(), at(0), at(1));
         } else if (way == "delete") {
             click(page->button(MacroDialog::DeleteMacroButton));
         } else {

@@ -132,7 +132,7 @@ private slots:
         click(page->button(MacroDialog::MouseActionButton));
         QuorTreeWidget *tree = page->commandTree();
         const QPoint left = tree->visualItemRect(tree->topLevelItem(0)).center();
-        const auto insert = [&] {
+        QVERIFY(answerMessage([&] {
             if (action == "tree") {
                 QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, left); // opens the entry
                 QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, left);
@@ -141,11 +141,7 @@ private slots:
             } else {
                 click(page->button(MacroDialog::InsertDelayButton));
             }
-        };
-        if (message.isEmpty())
-            insert();
-        else
-            QVERIFY(answerMessage(insert, message));
+        }, message));
         QCOMPARE(page->actionModel()->rowCount(), count);
         QVERIFY(!fx.watchdog.fired());
     }
@@ -180,9 +176,8 @@ private slots:
         for (const auto &key : {std::pair{15, Qt::Key_Tab}, {15, Qt::Key_Tab}, {57, Qt::Key_Space}})
             tapNativeKey(page.get(), key.first, key.second);
         QCOMPARE(QApplication::focusWidget(), focus);
-        QCOMPARE(page->isRecording(), recording);
-        QCOMPARE(page->isKeyEditing(), !recording);
-        QCOMPARE(page->delayType(), int(DelayNone));
+        QCOMPARE(QVector<int>({page->isRecording(), page->isKeyEditing(), page->delayType()}),
+                 QVector<int>({recording, !recording, DelayNone}));
         QCOMPARE(rowsText(page->actionRows()), rows);
         QCOMPARE(rowsText(readMacroFile("m").rows), QString("132/0/4 4/0/4"));
         click(page->button(recording ? MacroDialog::StopButton : MacroDialog::SaveButton));

@@ -181,10 +181,9 @@ private slots:
         TestAppFolder folder;
         folder.writeFile("DefaultProfile.bin", text);
         QVERIFY(!factoryProfileReadable());
-        const ProfileRecord sample = sampleRecord(5);
-        ProfileRecord r = sample;
+        ProfileRecord r = sampleRecord(5);
         QVERIFY(!resetProfileToDefaults(r));
-        QCOMPARE(firstDifference(r, sample), QString());
+        QCOMPARE(firstDifference(r, sampleRecord(5)), QString());
         SettingsBlock block = sampleBlock(6);
         initSettingsBlock(block);
         QCOMPARE(block.names, sampleBlock(6).names);

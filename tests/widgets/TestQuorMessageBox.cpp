@@ -46,56 +46,44 @@ private slots:
         QCOMPARE(box.exec(), int(QDialog::Rejected));
     }
 
-    // A press that slides off its button before the release answers nothing.
-    void aPressSlidOffAnswersNothing_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("Yes") << true;
-        QTest::newRow("No") << false;
-    }
-    void aPressSlidOffAnswersNothing()
-    {
-        QFETCH(bool, yes);
-        QuorMessageBox box(1, QString(), "Warning", "Are you sure you want delete this profile?");
-        QToolButton *button = yes ? box.firstButton() : box.secondButton();
-        bool openAfterSlide = false;
-        QTimer::singleShot(0, &box, [&] {
-            slideRelease(button, QPoint(5, 5), QPoint(button->width() + 30, 5));
-            openAfterSlide = box.isVisible();
-            QTest::mouseClick(button, Qt::LeftButton);
-        });
-        QCOMPARE(box.exec(), int(yes ? QDialog::Accepted : QDialog::Rejected));
-        QVERIFY(openAfterSlide);
-    }
-
-    // The buttons take no focus: Return answers as the first button does, but not the
-    // repeats of a Return held since before the box opened.
-    void returnGivesTheFirstAnswer_data()
+    // The buttons take no focus: Return answers as the first button does. Neither a
+    // press slid off a button nor the repeats of a Return held since before the box
+    // opened answer anything.
+    void answersOnAClickOrReturnOnly_data()
     {
         QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("repeatFirst");
-        QTest::newRow("question") << 1 << false;
-        QTest::newRow("question, held Return") << 1 << true;
-        QTest::newRow("warning") << 2 << false;
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("Yes slid off, then clicked") << 1 << "slide Yes" << true;
+        QTest::newRow("No slid off, then clicked") << 1 << "slide No" << false;
+        QTest::newRow("question, Return") << 1 << "Return" << true;
+        QTest::newRow("question, held Return") << 1 << "held Return" << true;
+        QTest::newRow("warning, Return") << 2 << "Return" << true;
     }
-    void returnGivesTheFirstAnswer()
+    void answersOnAClickOrReturnOnly()
     {
         QFETCH(int, type);
-        QFETCH(bool, repeatFirst);
+        QFETCH(QString, way);
+        QFETCH(bool, accepted);
         constexpr int EvdevEnter = 28;
         QuorMessageBox box(type, QString(), "Warning", "Are you sure you want delete this profile?");
-        bool openAfterRepeat = true;
+        QToolButton *button = way == "slide No" ? box.secondButton() : box.firstButton();
+        bool openBeforeTheAnswer = false;
         QTimer::singleShot(0, &box, [&] {
-            if (repeatFirst) {
+            if (way.startsWith("slide"))
+                slideRelease(button, QPoint(5, 5), QPoint(button->width() + 30, 5));
+            if (way == "held Return")
                 sendNativeKey(&box, QEvent::KeyPress, EvdevEnter, Qt::Key_Return, Qt::NoModifier, true);
-                openAfterRepeat = box.isVisible();
-            }
-            tapNativeKey(&box, EvdevEnter, Qt::Key_Return);
+            openBeforeTheAnswer = box.isVisible();
+            if (way.startsWith("slide"))
+                QTest::mouseClick(button, Qt::LeftButton);
+            else
+                tapNativeKey(&box, EvdevEnter, Qt::Key_Return);
             if (box.isVisible())
                 box.done(-1); // unanswered
         });
-        QCOMPARE(box.exec(), int(QDialog::Accepted));
-        QVERIFY(openAfterRepeat);
+        QCOMPARE(box.exec(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+        QVERIFY(openBeforeTheAnswer);
     }
 
     void oneButtonTypesAndTheirPictures()
