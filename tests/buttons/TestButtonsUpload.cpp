@@ -74,12 +74,10 @@ private slots:
         QTest::addColumn<QStringList>("sent");  // buttons 1 to 4
         QTest::addColumn<bool>("warned");
         const QString left = "81 00 00 00", right = "82 00 00 00", middle = "83 00 00 00", forward = "85 00 00 00";
-        QTest::newRow("button 4 right") << QStringList{"3:Right"} << QStringList{left, right, middle, right}
-                                        << false;
-        QTest::newRow("after an earlier pick") << QStringList{"1:Middle", "3:Right"}
-                                               << QStringList{left, middle, middle, right} << false;
-        QTest::newRow("button 1, last left click") << QStringList{"0:Right"}
-                                                   << QStringList{left, right, middle, forward} << true;
+        QTest::newRow("button 4") << QStringList{"3:Right"} << QStringList{left, right, middle, right} << false;
+        QTest::newRow("after a pick") << QStringList{"1:Middle", "3:Right"} << QStringList{left, middle, middle, right}
+                                      << false;
+        QTest::newRow("last left click") << QStringList{"0:Right"} << QStringList{left, right, middle, forward} << true;
     }
     void keyboardPicksGoToTheFocusedButton()
     {

@@ -151,18 +151,16 @@ private slots:
         int result = -1;
         QVERIFY(runModal([&] { result = dialog.exec(); }, [&](QWidget *) {
             for (const QString &box : clicks.split(' ', Qt::SkipEmptyParts)) {
-                if (box.startsWith("type:")) {
+                if (box == "return" || box.startsWith("type:"))
                     dialog.distanceBox()->setFocus();
+                if (box == "return")
+                    return tapNativeKey(&dialog, 28, Qt::Key_Return);
+                if (box.startsWith("type:")) {
                     dialog.distanceBox()->selectAll();
                     QTest::keyClicks(dialog.distanceBox(), box.mid(5));
-                    continue;
+                } else {
+                    QTest::mouseClick(dialog.directionBox(box.toInt()), Qt::LeftButton);
                 }
-                if (box == "return") {
-                    dialog.distanceBox()->setFocus();
-                    tapNativeKey(&dialog, 28, Qt::Key_Return);
-                    return;
-                }
-                QTest::mouseClick(dialog.directionBox(box.toInt()), Qt::LeftButton);
             }
             QTest::mouseClick(yes ? dialog.yesButton() : dialog.noButton(), Qt::LeftButton);
         }));

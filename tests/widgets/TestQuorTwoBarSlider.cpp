@@ -74,8 +74,6 @@ private slots:
         QSignalSpy spy(&bars, &QuorTwoBarSlider::SliderChangedSignal);
         range ? bars.setSliderRange(a, b) : bars.setSliderValue(a, b);
         QCOMPARE(QList<QVariantList>(spy), reported.isEmpty() ? QList<QVariantList>() : QList<QVariantList>{reported});
-        for (QSlider *bar : {bars.upperBar(), bars.middleBar(), bars.lowerBar()})
-            QVERIFY(bar->value() >= bar->minimum() && bar->value() <= bar->maximum());
     }
 
     void keyboardMovesABar()
