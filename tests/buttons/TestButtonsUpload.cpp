@@ -102,9 +102,7 @@ private slots:
             QVERIFY(runModal([&] { sendKeys(&page, "+57"); }, [&](QWidget *popup) {
                 auto *menu = qobject_cast<QMenu *>(popup);
                 const int index = menu->actions().indexOf(menuEntry(menu, pick.section(':', 1)));
-                for (int i = 0; i <= index; ++i)
-                    sendKeys(menu, "+108 -108");
-                sendKeys(menu, "+28");
+                sendKeys(menu, QString("+108 -108 ").repeated(index + 1) + "+28");
             }));
             sendKeys(&page, "-28 -57");
         }
