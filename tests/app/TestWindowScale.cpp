@@ -48,23 +48,6 @@ QString lookOf(const QWidget &w)
     return look;
 }
 
-// Every child widget, in creation order; siblings are counted by class, as raising a
-// widget reorders its siblings.
-void walk(const QWidget &parent, const QString &path, QStringList &looks)
-{
-    QHash<QString, int> counts;
-    for (QObject *child : parent.children()) {
-        if (auto *w = qobject_cast<QWidget *>(child)) {
-            const QString type = QLatin1String(w->metaObject()->className());
-            const QString place = QStringLiteral("%1/%2#%3").arg(path, type).arg(counts[type]++);
-            const QString look = lookOf(*w);
-            looks << place + ": " + look;
-            if (look != QLatin1String("hidden"))
-                walk(*w, place, looks);
-        }
-    }
-}
-
 // Content of a scroll area is clipped by its viewport.
 bool scrolled(const QWidget *w)
 {
@@ -74,22 +57,36 @@ bool scrolled(const QWidget *w)
     return false;
 }
 
-// The window shown, then each tab in turn: its controls, and the shown ones with area
-// that reach outside it.
-QStringList looksOfEveryTab(MousecfgWidget &window, QStringList *outside)
+// Every child widget in creation order, and the shown ones with area that reach outside
+// the window; siblings are counted by class, as raising a widget reorders its siblings.
+void walk(const QWidget &parent, const QString &path, QStringList &looks, QStringList &outside)
+{
+    const QWidget &window = *parent.window();
+    QHash<QString, int> counts;
+    for (QObject *child : parent.children()) {
+        auto *w = qobject_cast<QWidget *>(child);
+        if (!w)
+            continue;
+        const QString type = QLatin1String(w->metaObject()->className());
+        const QString place = QStringLiteral("%1/%2#%3").arg(path, type).arg(counts[type]++);
+        const QString look = lookOf(*w);
+        looks << place + ": " + look;
+        const QRect r(w->mapTo(&window, QPoint(0, 0)), w->size());
+        if (!w->isWindow() && w->isVisibleTo(&window) && !r.isEmpty() && !scrolled(w) && !window.rect().contains(r))
+            outside << place + " " + text(r);
+        if (look != QLatin1String("hidden"))
+            walk(*w, place, looks, outside);
+    }
+}
+
+// The window shown, then each tab in turn.
+QStringList looksOfEveryTab(MousecfgWidget &window, QStringList &outside)
 {
     QStringList looks;
     for (int tab = 0; tab < MousecfgWidget::TabCount; ++tab) {
         window.switchPage(tab);
         QCoreApplication::processEvents();
-        walk(window, QString(), looks);
-        for (const QWidget *w : window.findChildren<QWidget *>()) {
-            if (w->isWindow() || !w->isVisibleTo(&window) || w->geometry().isEmpty() || scrolled(w))
-                continue;
-            const QRect r(w->mapTo(&window, QPoint(0, 0)), w->size());
-            if (!window.rect().contains(r))
-                *outside << QStringLiteral("tab %1: %2 %3").arg(tab).arg(w->metaObject()->className(), text(r));
-        }
+        walk(window, QStringLiteral("tab %1").arg(tab), looks, outside);
     }
     return looks;
 }
@@ -176,8 +173,8 @@ private slots:
         QCOMPARE(uiScale(), scale);
         QCOMPARE(changed.size(), scaledWindowSize(scale));
         QStringList outside;
-        const QStringList got = looksOfEveryTab(changed, &outside);
-        const QStringList expected = looksOfEveryTab(openShown(fixture, dpis.last(), languages.last()), &outside);
+        const QStringList got = looksOfEveryTab(changed, outside);
+        const QStringList expected = looksOfEveryTab(openShown(fixture, dpis.last(), languages.last()), outside);
         QCOMPARE(outside, QStringList());
         QCOMPARE(got, expected);
     }
