@@ -77,28 +77,22 @@ QStringList throughMacroPage(const QString &field, const QString &text)
     auto page = shownPage();
     if (!QTest::qWaitForWindowActive(page.get()))
         return {"page not active"};
-    QLineEdit *edit = nullptr;
-    if (field == "default delay" || field == "loop time") {
-        edit = field == "default delay" ? page->defaultDelayEdit() : page->loopTimeEdit();
-        retype(edit, text);
-        click(page->button(MacroDialog::SaveButton));
-        const MacroFile saved = readMacroFile("m");
-        return {edit->text(), QString::number(field == "default delay" ? saved.defaultDelay : saved.loopTime)};
+    const bool tree = field == "tree distance";
+    if (field != "default delay" && field != "loop time") {
+        clickRow(*page, field == "row distance" ? 0 : 1);
+        click(page->button(tree ? MacroDialog::MouseActionButton : MacroDialog::EditButton));
     }
-    if (field == "tree distance") {
-        clickRow(*page, 1);
-        click(page->button(MacroDialog::MouseActionButton));
-        edit = page->moveEntry(MoveRight)->distanceEdit();
-        retype(edit, text);
-        click(page->moveEntry(MoveRight));
-        return {edit->text(), rowsText(page->actionRows())};
-    }
-    clickRow(*page, field == "row distance" ? 0 : 1);
-    click(page->button(MacroDialog::EditButton));
-    edit = field == "row distance" ? page->distanceEditor() : page->delayEditor();
+    QLineEdit *edit = field == "default delay"  ? page->defaultDelayEdit()
+                      : field == "loop time"    ? page->loopTimeEdit()
+                      : tree                    ? page->moveEntry(MoveRight)->distanceEdit()
+                      : field == "row distance" ? page->distanceEditor()
+                                                : page->delayEditor();
     retype(edit, text);
-    click(page->button(MacroDialog::SaveButton));
-    return {edit->text(), rowsText(readMacroFile("m").rows)};
+    click(tree ? static_cast<QWidget *>(page->moveEntry(MoveRight)) : page->button(MacroDialog::SaveButton));
+    const MacroFile saved = readMacroFile("m");
+    return {edit->text(), field == "default delay" ? QString::number(saved.defaultDelay)
+                          : field == "loop time"   ? QString::number(saved.loopTime)
+                                                   : rowsText(tree ? page->actionRows() : saved.rows)};
 }
 
 // The recoil list row's delay editor, ended by Return.

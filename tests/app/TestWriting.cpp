@@ -143,14 +143,13 @@ private slots:
         QFETCH(bool, yes);
         WindowFixture fixture;
         MousecfgWidgetProbe probe(fixture.openSettled());
-        ProfileRecord local = workingSettings.profiles[1];
-        local.mousespeed = 17;
-        QVERIFY(saveProfile(0, local, modelProfileFilePath("QM700", "Local")));
-        if (slotsOwn)
-            workingSettings.names[1] = "Local";
         SettingsBlock conf = workingSettings;
         conf.names[1] = "Local";
+        conf.profiles[1].mousespeed = 17;
+        QVERIFY(saveProfile(0, conf.profiles[1], modelProfileFilePath("QM700", "Local")));
         conf.profiles[1].mousespeed = 13;
+        if (slotsOwn)
+            workingSettings.names[1] = "Local";
         const QString confPath = fixture.folder.path() + "/local.conf";
         QVERIFY(writeMouseName("QM700", confPath) && exportProfiles(conf, confPath));
 
@@ -285,7 +284,6 @@ private slots:
         QTest::addColumn<int>("lit");
         QTest::newRow("slot 1") << "QM700" << 0 << 0;
         QTest::newRow("slot 2") << "QM700" << 1 << 1;
-        QTest::newRow("X642, slot 1") << "X642" << 0 << 0;
         QTest::newRow("X642, slot 2") << "X642" << 1 << 0;
     }
     void lightingEffectReachesTheMouseOnce()
