@@ -9,22 +9,20 @@
 namespace {
 void tab(QWidget *window, bool back = false)
 {
-    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
-        sendNativeKey(window, type, 15, back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    tapNativeKey(window, 15, back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
 }
 
 // Whether stop b comes before stop a on screen, wholly above it or beside it on its left,
 // judged by the widgets that hold them side by side in one parent.
 bool comesFirst(QWidget *b, QWidget *a)
 {
-    for (QWidget *x = a; x; x = x->parentWidget()) {
-        for (QWidget *y = b; y; y = y->parentWidget()) {
-            if (x == y || x->parentWidget() != y->parentWidget())
-                continue;
-            const QRect ra = x->geometry(), rb = y->geometry();
-            return rb.bottom() < ra.top() || (rb.top() <= ra.bottom() && ra.top() <= rb.bottom() && rb.right() < ra.left());
-        }
-    }
+    for (QWidget *x = a; x; x = x->parentWidget())
+        for (QWidget *y = b; y; y = y->parentWidget())
+            if (x != y && x->parentWidget() == y->parentWidget()) {
+                const QRect ra = x->geometry(), rb = y->geometry();
+                return rb.bottom() < ra.top()
+                       || (rb.top() <= ra.bottom() && ra.top() <= rb.bottom() && rb.right() < ra.left());
+            }
     return false;
 }
 

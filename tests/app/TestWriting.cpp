@@ -1,6 +1,5 @@
 #include "tests/app/ModalScript.h"
 #include "tests/app/WindowFixture.h"
-#include "tests/common/ProfileSamples.h"
 #include "tests/common/TestMain.h"
 
 #include "device/SettingsCommands.h"
@@ -22,11 +21,6 @@
 namespace {
 enum Button { Export = 4, Import = 5, Reset = 6, Add = 7, ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
 
-MousecfgWidgetProbe probe(MousecfgWidget *window)
-{
-    return MousecfgWidgetProbe(*window);
-}
-
 QByteArray readFileBytes(const QString &path)
 {
     QFile file(path);
@@ -37,10 +31,9 @@ QByteArray readFileBytes(const QString &path)
 QMap<QString, QByteArray> filesBelow(const QString &dir)
 {
     QMap<QString, QByteArray> files;
-    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
+    for (QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
         const QString path = it.next();
-        files.insert(path, readFileBytes(path));
+        files[path] = readFileBytes(path);
     }
     return files;
 }
@@ -150,14 +143,13 @@ private slots:
         QFETCH(bool, yes);
         WindowFixture fixture;
         MousecfgWidgetProbe probe(fixture.openSettled());
-        ProfileRecord local = workingSettings.profiles[1];
-        local.mousespeed = 17;
-        QVERIFY(saveProfile(0, local, modelProfileFilePath("QM700", "Local")));
-        if (slotsOwn)
-            workingSettings.names[1] = "Local";
         SettingsBlock conf = workingSettings;
         conf.names[1] = "Local";
+        conf.profiles[1].mousespeed = 17;
+        QVERIFY(saveProfile(0, conf.profiles[1], modelProfileFilePath("QM700", "Local")));
         conf.profiles[1].mousespeed = 13;
+        if (slotsOwn)
+            workingSettings.names[1] = "Local";
         const QString confPath = fixture.folder.path() + "/local.conf";
         QVERIFY(writeMouseName("QM700", confPath) && exportProfiles(conf, confPath));
 
@@ -228,20 +220,18 @@ private slots:
         QFETCH(QString, change);
         QFETCH(bool, restart);
         WindowFixture fixture;
-        MousecfgWidget *window = &fixture.openSettled();
+        fixture.openSettled();
+        const auto probe = [&] { return MousecfgWidgetProbe(*fixture.window); };
         FakeMouse &mouse = FakeMouse::instance();
-        const auto macro = [](quint8 usage) {
-            MacroFile m;
-            m.rows = {{MacroKeyPress, 0, usage}, {MacroKeyRelease, 0, usage}};
-            return m;
-        };
         // Slot 3 as the mouse and its file hold it.
         ProfileRecord held = workingSettings.profiles[2];
         for (int i = 0; i < DpiStageCount; ++i)
             held.stages[size_t(i)].x = held.stages[size_t(i)].y = quint32(20 + 10 * i);
         held.buttons[0].Fun = FunMacro;
         held.buttons[0].macroname = "M";
-        QVERIFY(writeMacroFile("M", macro(5), WriteSign::Leave));
+        MacroFile m;
+        m.rows = {{MacroKeyPress, 0, 5}, {MacroKeyRelease, 0, 5}};
+        QVERIFY(writeMacroFile("M", m, WriteSign::Leave));
         const QString conf = fixture.folder.path() + "/stages.conf";
         if (change == "load") {
             SettingsBlock file = workingSettings;
@@ -251,11 +241,11 @@ private slots:
             QVERIFY(saveProfileFile(held, "Profile 3"));
             workingSettings.profiles[2] = lastWrittenSettings.profiles[2] = held;
         }
-        if (change == "macro")
-            QVERIFY(writeMacroFile("M", macro(4), WriteSign::Mark));
+        m.rows[0].dataL = m.rows[1].dataL = 4;
+        QVERIFY(change != "macro" || writeMacroFile("M", m, WriteSign::Mark));
         ModalScript script({conf});
         mouse.clearLog();
-        click(probe(window).button(change == "reset" ? ResetAll : change == "load" ? Load : Apply));
+        click(probe().button(change == "reset" ? ResetAll : change == "load" ? Load : Apply));
         QCOMPARE(script.busyDialogs, 1);
         QVERIFY(!mouse.commandSequence().contains(char(0x05)));
         QCOMPARE(readWaitingProfiles(), 1 << 2);
@@ -263,11 +253,11 @@ private slots:
         const auto stages = workingSettings.profiles[2].stages;
         if (restart) {
             fixture.window.reset();
-            window = &fixture.open();
+            fixture.open();
         }
-        probe(window).slotMenuEntry(2)->trigger();
+        probe().slotMenuEntry(2)->trigger();
         mouse.clearLog();
-        click(probe(window).button(Apply));
+        click(probe().button(Apply));
         const FakeMouseState state = mouse.state();
         QVERIFY(mouse.commandSequence().contains(char(change == "macro" ? 0x05 : 0x02)));
         if (change == "macro") {
@@ -281,7 +271,7 @@ private slots:
         QCOMPARE(readWaitingProfiles(), 0);
         QCOMPARE(readConfigDiff(), 0);
         mouse.clearLog();
-        click(probe(window).button(Apply));
+        click(probe().button(Apply));
         QVERIFY(!mouse.commandSequence().contains(char(0x46)));
     }
 
@@ -294,7 +284,6 @@ private slots:
         QTest::addColumn<int>("lit");
         QTest::newRow("slot 1") << "QM700" << 0 << 0;
         QTest::newRow("slot 2") << "QM700" << 1 << 1;
-        QTest::newRow("X642, slot 1") << "X642" << 0 << 0;
         QTest::newRow("X642, slot 2") << "X642" << 1 << 0;
     }
     void lightingEffectReachesTheMouseOnce()
@@ -303,12 +292,9 @@ private slots:
         QFETCH(int, slot);
         QFETCH(int, lit);
         WindowFixture fixture;
-        QVERIFY(writeCurrentProductName(product));
-        {
-            IniFile ini(configIniPath());
-            ini.setValue("Mouse_List/0", product);
-            QVERIFY(ini.commit());
-        }
+        IniFile ini(configIniPath());
+        ini.setValue("Mouse_List/0", product);
+        QVERIFY(ini.commit() && writeCurrentProductName(product));
         MousecfgWidgetProbe probe(fixture.openSettled());
         ModalScript script;
         // The slot switch written first: the effect alone must set off the settings.
@@ -319,7 +305,6 @@ private slots:
         const ProfileRecord &record = workingSettings.profiles[size_t(lit)];
         QCOMPARE(int(record.LedMode), 2);
         FakeMouse &mouse = FakeMouse::instance();
-        mouse.clearLog();
         click(probe.button(Apply));
         QCOMPARE(script.messages, QStringList());
         const FakeMouseState state = mouse.state();
@@ -348,20 +333,14 @@ private slots:
         QTest::newRow("configuration imported") << "conf" << int(Import) << "The file is not a profile file." << false;
         QTest::newRow("configuration cut short") << "cut" << int(Load) << "The file is not a complete configuration file."
                                                  << false;
-        // Cut anywhere, or lacking only the last key written, as a file of another kind.
-        const QString prof = QStringLiteral("The file is not a profile file.");
-        const QString conf = QStringLiteral("The file is not a complete configuration file.");
-        QTest::newRow("profile at 2 %") << "cut prof 2%" << int(Import) << prof << false;
-        QTest::newRow("profile at half") << "cut prof 50%" << int(Import) << prof << false;
-        QTest::newRow("profile at 99 %") << "cut prof 99%" << int(Import) << prof << false;
-        QTest::newRow("profile inside its last line") << "cut prof -2" << int(Import) << prof << false;
-        QTest::newRow("profile without its last key") << "cut prof no LedMode\\LED_MODE_13_breath" << int(Import)
-                                                      << prof << false;
-        QTest::newRow("configuration at half") << "cut conf 50%" << int(Load) << conf << false;
-        QTest::newRow("configuration 200 bytes into slot 5") << "cut conf +200" << int(Load) << conf << false;
-        QTest::newRow("configuration inside its last line") << "cut conf -2" << int(Load) << conf << false;
-        QTest::newRow("configuration without its last key") << "cut conf no LedMode\\LED_MODE_13_breath" << int(Load)
-                                                            << conf << false;
+        // Cut anywhere (into slot 5's section, inside the last line), or lacking only the
+        // last key written: as a file of another kind.
+        for (const char *how : {"2%", "99%", "-2", "no LedMode\\LED_MODE_13_breath"})
+            QTest::addRow("profile cut %s", how) << QString("prof cut ") + how << int(Import)
+                                                 << "The file is not a profile file." << false;
+        for (const char *how : {"50%", "+200", "-2", "no LedMode\\LED_MODE_13_breath"})
+            QTest::addRow("configuration cut %s", how) << QString("conf cut ") + how << int(Load)
+                                                       << "The file is not a complete configuration file." << false;
         // A factory profile that yields no key would reset to a profile without a left click.
         const QString factory = QStringLiteral("The factory profile could not be read.");
         QTest::newRow("factory profile empty") << "factory empty" << int(Reset) << factory << false;
@@ -386,21 +365,17 @@ private slots:
             QTRY_COMPARE(probe.batteryBar()->drawnText(), QStringLiteral("MOUSE OFF"));
         const QString conf = fixture.folder.path() + "/other.conf";
         writeMouseName(fault == "model" ? QStringLiteral("Another Mouse") : readCurrentProductName(), conf);
-        if (fault == "prof")
+        if (fault.startsWith("prof"))
             QVERIFY(copyFileReplacing(profileFilePath("Profile 2"), conf) && writeMouseName(readCurrentProductName(), conf));
-        if (fault == "conf" || fault == "cut")
+        if (fault.startsWith("conf") || fault == "cut")
             QVERIFY(exportProfiles(workingSettings, conf));
         if (fault == "cut") {
             QFile file(conf);
             QVERIFY(file.open(QIODevice::ReadWrite));
             QVERIFY(file.resize(file.readAll().indexOf("[PROFILE_4]")));
         }
-        if (fault.startsWith("cut ")) {
-            QVERIFY(fault.startsWith("cut prof") ? copyFileReplacing(profileFilePath("Profile 2"), conf)
-                                                 : exportProfiles(workingSettings, conf));
-            QVERIFY(writeMouseName(readCurrentProductName(), conf));
+        if (fault.contains(" cut "))
             fixture.folder.writeFile("other.conf", cutShort(readFileBytes(conf), fault.section(' ', 2)));
-        }
         if (fault.startsWith("factory")) {
             QFile file(modelDescriptorPath());
             const qint64 size = fault == "factory cut" ? 10 : fault == "factory half" ? file.size() / 2 : 0;
@@ -417,8 +392,8 @@ private slots:
         if (fault == "file")
             QVERIFY(QFile::remove(profileFilePath("Profile 1")) && QDir().mkpath(profileFilePath("Profile 1")));
         // The factory profile file the first paint writes is in before the files are read.
-        const QString factoryFile = modelProfileFilePath(readCurrentProductName(), "DefaultProfile");
-        QTRY_VERIFY(fault.startsWith("factory") || QFile::exists(factoryFile));
+        QTRY_VERIFY(fault.startsWith("factory")
+                    || QFile::exists(modelProfileFilePath(readCurrentProductName(), "DefaultProfile")));
         const QMap<QString, QByteArray> files = filesBelow(fixture.folder.configDir());
         ModalScript script({conf});
         click(probe.button(button));
