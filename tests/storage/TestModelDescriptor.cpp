@@ -6,6 +6,22 @@
 #include <QStandardPaths>
 #include <QTest>
 
+namespace {
+void verifyBuiltInModel()
+{
+    QCOMPARE(modelButtonCount(), BuiltInButtonCount);
+    QCOMPARE(modelDpiStageCount(), BuiltInDpiStageCount);
+    std::array<quint8, MatrixSize> matrix;
+    matrix.fill(9);
+    QCOMPARE(loadButtonMatrix(matrix.data()), -1);
+    for (int i = 0; i < BuiltInButtonCount; ++i)
+        QCOMPARE(int(matrix[size_t(i)]), i);
+    QCOMPARE(loadButtonMatrix2(matrix.data()), BuiltInButtonCount);
+    for (int i = 0; i < MatrixSize; ++i)
+        QCOMPARE(int(matrix[size_t(i)]), i < BuiltInButtonCount ? i : 255);
+}
+}
+
 class TestModelDescriptor : public QObject
 {
     Q_OBJECT
@@ -14,13 +30,7 @@ private slots:
     {
         TestAppFolder folder;
         QCOMPARE(modelDescriptorPath(), folder.path() + "/DefaultProfile.bin");
-        QCOMPARE(modelButtonCount(), 0);
-        QCOMPARE(modelDpiStageCount(), 0);
-        std::array<quint8, MatrixSize> matrix;
-        matrix.fill(9);
-        QCOMPARE(loadButtonMatrix(matrix.data()), -1);
-        QCOMPARE(loadButtonMatrix2(matrix.data()), -1);
-        QCOMPARE(matrix[0], quint8(9));
+        verifyBuiltInModel();
         QCOMPARE(modelProductName(), QString());
         QCOMPARE(modelVersion(), QString());
         QCOMPARE(modelDisableMacro(), 0);
@@ -71,21 +81,55 @@ private slots:
     void countsAreUnmaskedRaw()
     {
         TestAppFolder folder;
-        folder.writeFile("DefaultProfile.bin", "[PROFILE]\nButtonCount=10\nMouseDpi=3\nDPICount=14\n");
-        QCOMPARE(modelButtonCount(), 9);
-        QCOMPARE(modelDpiStageCount(), 7);
-        folder.writeFile("DefaultProfile.bin", "[PROFILE]\nButtonCount=12\n");
+        const QByteArray text =
+            TestAppFolder::sampleDescriptor({{"ButtonCount", "10"}, {"MouseDpi", "3"}, {"DPICount", "14"}});
+        // Whole also with a BOM and CRLF line ends.
+        for (const QByteArray &form : {text, "\xEF\xBB\xBF" + QByteArray(text).replace("\n", "\r\n")}) {
+            folder.writeFile("DefaultProfile.bin", form);
+            QVERIFY(!modelDescriptorDamaged());
+            QCOMPARE(modelButtonCount(), 9);
+            QCOMPARE(modelDpiStageCount(), 7);
+        }
+        folder.writeFile("DefaultProfile.bin",
+                         TestAppFolder::sampleDescriptor({{"ButtonCount", "12"}, {"MouseDpi", {}}, {"DPICount", {}}}));
         QCOMPARE(modelButtonCount(), 12);
         QCOMPARE(modelDpiStageCount(), 12);
+    }
+
+    // A damaged descriptor gives no counts of its own: cut anywhere (before MouseDpi its
+    // counts would unmask to 93 and 92), inside its last number, or lacking a key the
+    // factory profile takes, it gives the built-in model as no descriptor does.
+    void damagedDescriptorGivesTheBuiltInModel_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        const QByteArray whole = TestAppFolder::sampleDescriptor({{"pollrate", "12"}});
+        QTest::newRow("cut at a quarter") << whole.left(whole.size() / 4);
+        QTest::newRow("cut before MouseDpi") << whole.left(whole.indexOf("MouseDpi"));
+        QTest::newRow("cut inside its last number") << whole.chopped(2);
+        QTest::newRow("cut before its last line break") << whole.chopped(1);
+        QTest::newRow("no rate") << TestAppFolder::sampleDescriptor({{"pollrate", {}}});
+    }
+    void damagedDescriptorGivesTheBuiltInModel()
+    {
+        QFETCH(QByteArray, text);
+        TestAppFolder folder;
+        folder.writeFile("DefaultProfile.bin", text);
+        QVERIFY(modelDescriptorDamaged());
+        verifyBuiltInModel();
     }
 
     void matrixEntriesAreCutToBytes()
     {
         TestAppFolder folder;
         folder.writeFile("DefaultProfile.bin",
-                         "[PROFILE]\nButtonCount=5\nMouseDpi=0\nBUTTON_INFO_0_Matrix=-1\n"
-                         "BUTTON_INFO_1_Matrix=257\nBUTTON_INFO_4_Matrix2=255\nBUTTON_INFO_5_Matrix2=-1\n"
-                         "BUTTON_INFO_2_Matrix2=x\n");
+                         TestAppFolder::sampleDescriptor({{"ButtonCount", "5"},
+                                                          {"MouseDpi", "0"},
+                                                          {"BUTTON_INFO_0_Matrix", "-1"},
+                                                          {"BUTTON_INFO_1_Matrix", "257"},
+                                                          {"BUTTON_INFO_15_Matrix", {}},
+                                                          {"BUTTON_INFO_4_Matrix2", "255"},
+                                                          {"BUTTON_INFO_5_Matrix2", "-1"},
+                                                          {"BUTTON_INFO_2_Matrix2", "x"}}));
         std::array<quint8, MatrixSize> matrix;
         matrix.fill(7);
         QCOMPARE(loadButtonMatrix(matrix.data()), 0);
