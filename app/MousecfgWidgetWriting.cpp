@@ -225,6 +225,7 @@ void MousecfgWidget::loadConfiguration()
     SettingsBlock loaded = lastWrittenSettings;
     importProfiles(loaded, fileName);
     repairSlotNames(loaded, RepairedSlots::KeepRecords);
+    renameRepeatedSlotNames(loaded);
     if (loadReplacesStoredProfile(loaded, workingSettings)
         && showMessage(TwoButtons, "Are you sure you want replace the stored profiles of the same name?")
                != QDialog::Accepted)

@@ -203,6 +203,49 @@ private slots:
         QVERIFY(FakeMouse::instance().commandSequence().contains(char(0x03)));
     }
 
+    // Slots of one name in a loaded configuration would share one file: the later one
+    // takes the copy name no file or slot holds, and every slot keeps its own values
+    // across a restart.
+    void repeatedSlotNamesKeepTheirValues_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("storedFile");
+        QTest::addColumn<QStringList>("loaded");
+        const QStringList two{"Profile 1", "Profile 2", "Local", "Local", "Profile 5"};
+        QTest::newRow("two slots") << two << "" << QStringList{"Profile 1", "Profile 2", "Local", "Local copy", "Profile 5"};
+        QTest::newRow("a file holds the copy name")
+            << two << "Local copy" << QStringList{"Profile 1", "Profile 2", "Local", "Local copy 2", "Profile 5"};
+        QTest::newRow("a slot holds the copy name")
+            << QStringList{"Local copy", "Profile 2", "Local", "Local", "Local"}
+            << "" << QStringList{"Local copy", "Profile 2", "Local", "Local copy 2", "Local copy 3"};
+    }
+    void repeatedSlotNamesKeepTheirValues()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, storedFile);
+        QFETCH(QStringList, loaded);
+        WindowFixture fixture;
+        fixture.openSettled();
+        SettingsBlock file = workingSettings;
+        for (int i = 0; i < ProfileCount; ++i) {
+            file.names[size_t(i)] = names[i];
+            file.profiles[size_t(i)].scrollspeed = quint8(11 + i);
+        }
+        const QString conf = fixture.folder.path() + "/repeated.conf";
+        QVERIFY(writeMouseName(readCurrentProductName(), conf) && exportProfiles(file, conf));
+        if (!storedFile.isEmpty())
+            QVERIFY(saveProfile(0, workingSettings.profiles[0], modelProfileFilePath(readCurrentProductName(), storedFile)));
+        ModalScript script({conf});
+        click(MousecfgWidgetProbe(*fixture.window).button(Load));
+        QCOMPARE(script.busyDialogs, 1);
+        fixture.window.reset();
+        fixture.open();
+        for (int i = 0; i < ProfileCount; ++i) {
+            QCOMPARE(workingSettings.names[size_t(i)], loaded[i]);
+            QCOMPARE(int(workingSettings.profiles[size_t(i)].scrollspeed), 11 + i);
+        }
+    }
+
     // What a write leaves for slot 3 while slot 1 is current reaches the mouse once slot 3
     // is taken, also after a restart: its stages after Reset All or a loaded
     // configuration, a macro only slot 3 uses after it was edited and saved.
