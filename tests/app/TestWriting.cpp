@@ -39,10 +39,13 @@ QMap<QString, QByteArray> filesBelow(const QString &dir)
 }
 
 // "N%" keeps that share of the text, "+N" N bytes of its last section, "-N" all but
-// the last N bytes; "no <key>" drops that key's line from the last section.
+// the last N bytes, "after <line>" up to that line; "no <key>" drops that key's line
+// from the last section.
 QByteArray cutShort(const QByteArray &text, const QString &how)
 {
     const int lastSection = text.lastIndexOf("\n[") + 1;
+    if (how.startsWith("after "))
+        return text.left(text.indexOf(how.mid(6).toLatin1() + '\n') + how.size() - 5);
     if (how.endsWith('%'))
         return text.left(int(qint64(text.size()) * how.chopped(1).toInt() / 100));
     if (how.startsWith('+'))
@@ -451,6 +454,7 @@ private slots:
         QTest::addColumn<QString>("cut");
         QTest::newRow("at half") << "50%";
         QTest::newRow("inside the last number") << "-2";
+        QTest::newRow("between a macro button's function and its name") << "after BUTTON_INFO_5_Fun=200";
     }
     void cutSlotFileTakesFactoryValues()
     {
@@ -463,6 +467,7 @@ private slots:
         mine.buttons[1].Fun = FunMiddle;
         mine.pollrate = 8;
         mine.scrollspeed = 17;
+        mine.buttons[5] = ButtonSlot{0, FunMacro, 1, 0, {}, 0, 0, 0, 0, "M"};
         QVERIFY(saveProfileFile(mine, "Profile 1"));
         const QString path = profileFilePath("Profile 1");
         const QByteArray text = cutShort(readFileBytes(path), cut);
@@ -474,6 +479,9 @@ private slots:
         QCOMPARE(loaded.buttons[1].Fun, FunMiddle);
         QCOMPARE(loaded.pollrate, cut == "-2" ? quint8(8) : factory.pollrate);
         QCOMPARE(loaded.scrollspeed, factory.scrollspeed);
+        // A button is taken whole or from the factory profile whole.
+        QCOMPARE(loaded.buttons[5].Fun, cut == "-2" ? FunMacro : factory.buttons[5].Fun);
+        QCOMPARE(loaded.buttons[5].macroname, cut == "-2" ? QString("M") : QString());
         QCOMPARE(readFileBytes(path), text);
         ModalScript script;
         click(MousecfgWidgetProbe(window).button(Apply));

@@ -160,13 +160,15 @@ private slots:
     }
 
     // A descriptor cut short (inside its last number too), or lacking a key the factory
-    // profile takes, counts as none on every path: reset, a new block, DefaultProfile.prof,
-    // a slot without a file all take the built-in factory profile.
+    // profile takes, counts as none on every path: its counts (cut before MouseDpi they
+    // would unmask to 93 and 92) are the built-in model's, and reset, a new block,
+    // DefaultProfile.prof, a slot without a file all take the built-in factory profile.
     void damagedDescriptorGivesTheBuiltInFactoryProfile_data()
     {
         QTest::addColumn<QByteArray>("text");
         const QByteArray whole = TestAppFolder::sampleDescriptor({{"pollrate", "12"}});
         QTest::newRow("cut after its first key") << whole.left(whole.indexOf('\n', 10) + 1);
+        QTest::newRow("cut at a quarter") << whole.left(whole.size() / 4);
         QTest::newRow("cut before MouseDpi") << whole.left(whole.indexOf("MouseDpi"));
         QTest::newRow("cut inside its last number") << whole.chopped(2);
         QTest::newRow("no last button's function") << descriptor({{"BUTTON_INFO_15_Fun", QByteArray()}});
@@ -181,6 +183,8 @@ private slots:
         resetProfileToDefaults(builtIn);
         folder.writeFile("DefaultProfile.bin", text);
         QVERIFY(modelDescriptorDamaged());
+        QCOMPARE(modelButtonCount(), BuiltInButtonCount);
+        QCOMPARE(modelDpiStageCount(), BuiltInDpiStageCount);
         ProfileRecord r = sampleRecord(5);
         resetProfileToDefaults(r);
         QCOMPARE(firstDifference(r, builtIn), QString());
