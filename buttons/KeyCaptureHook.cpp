@@ -17,8 +17,10 @@ KeyCaptureHook::~KeyCaptureHook()
 
 KeyHookHandle KeyCaptureHook::ensureHook()
 {
-    if (!m_handle)
+    if (!m_handle) {
+        m_taken.clear();
         m_handle = installKeyboardHook([this](KeyHookRecord &record) { return procedure(record); });
+    }
     return m_handle;
 }
 
@@ -44,24 +46,13 @@ long KeyCaptureHook::procedure(KeyHookRecord &record)
 {
     if (!m_gate())
         return callNextKeyboardHook(record);
-    const bool typed = typedHere(record);
+    const KeyHookRecord typed = record;
+    const bool reaches = m_taken.reaches(typed);
     record.scanCode = quint32(remapScanCode(record.scanCode, record.flags));
     const int code = int(record.scanCode);
-    if (typed && keyCodeHasUsage(code))
-        m_handler(code, int(record.flags));
+    if (reaches && keyCodeHasUsage(code) && m_handler(code, int(record.flags)) && TakenKeys::isNewPress(typed))
+        m_taken.take(typed);
     return m_pass == Pass::Consume ? 1 : callNextKeyboardHook(record);
-}
-
-bool KeyCaptureHook::typedHere(const KeyHookRecord &record)
-{
-    // Not the remapped code: Alt held changes how a key remaps between its press and release.
-    const quint32 key = record.scanCode | (record.flags & KeyHookExtended) << 8;
-    if (record.flags & KeyHookUp)
-        return m_down.erase(key) > 0;
-    if (record.repeat && m_down.count(key) == 0)
-        return false;
-    m_down.insert(key);
-    return true;
 }
 
 bool keyCodeHasUsage(int code)

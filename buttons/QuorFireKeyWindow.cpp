@@ -36,13 +36,12 @@ QString checkBoxStyle()
 QuorFireKeyWindow::QuorFireKeyWindow(QWidget *parent)
     : QuorParamDialog(parent, 400, 258)
     , m_hook([this] { return m_capturing && m_mode == KeyboardMode; },
-             [this](int code, int flags) { onKey(code, flags); }, KeyCaptureHook::Pass::On)
+             [this](int code, int flags) { return onKey(code, flags); }, KeyCaptureHook::Pass::On)
 {
     buildUi();
     m_hook.ensureHook();
     setMode();
     retranslate();
-    m_skipOnce = false;
 }
 
 QuorFireKeyWindow::~QuorFireKeyWindow()
@@ -124,20 +123,16 @@ void QuorFireKeyWindow::loadRecord(const ButtonSlot &slot)
     showBoundedValue(m_times, slot.LoopNumber ? slot.LoopNumber : DefaultTimes);
 }
 
-void QuorFireKeyWindow::onKey(int code, int flags)
+bool QuorFireKeyWindow::onKey(int code, int flags)
 {
-    // The key goes to an edit that holds the dialog's focus.
-    if (focusWidget() == m_times || focusWidget() == m_delay)
-        return;
-    if (m_skipOnce) {
-        m_skipOnce = false;
-        return;
-    }
-    if (!m_hook.isNewEvent(code, flags))
-        return;
+    // The key goes to an edit that holds the dialog's focus. The Return that ends an
+    // edit is not captured either: its press went into the edit.
+    if (focusWidget() == m_times || focusWidget() == m_delay || !m_hook.isNewEvent(code, flags))
+        return false;
     m_keyField->setCaption(keyCodeName(unsigned(code)));
     m_keyCode = quint8(code);
     updateOkButton();
+    return true;
 }
 
 QString QuorFireKeyWindow::timesText() const
@@ -190,7 +185,6 @@ void QuorFireKeyWindow::OnEditDataChanged(const QString &)
 
 void QuorFireKeyWindow::onEditReturn()
 {
-    m_skipOnce = true;
     m_keyField->setFocus(Qt::OtherFocusReason);
 }
 
