@@ -2,9 +2,11 @@
 
 #include "platform/ScanCodes.h"
 #include "storage/KeyCodes.h"
+#include "widgets/ModalGate.h"
 
-KeyCaptureHook::KeyCaptureHook(Gate gate, Handler handler, Pass pass)
-    : m_gate(std::move(gate))
+KeyCaptureHook::KeyCaptureHook(const QWidget *owner, Gate gate, Handler handler, Pass pass)
+    : m_owner(owner)
+    , m_gate(std::move(gate))
     , m_handler(std::move(handler))
     , m_pass(pass)
 {
@@ -44,7 +46,7 @@ bool KeyCaptureHook::isNewEvent(int code, int flags)
 
 long KeyCaptureHook::procedure(KeyHookRecord &record)
 {
-    if (!m_gate())
+    if (!m_gate() || ModalGate::isOpenOver(m_owner))
         return callNextKeyboardHook(record);
     const KeyHookRecord typed = record;
     const bool reaches = m_taken.reaches(typed);

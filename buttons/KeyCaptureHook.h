@@ -5,8 +5,10 @@
 
 #include <functional>
 
+class QWidget;
+
 // The key dialogs' share of the keyboard hook, installed while its owner lives. While
-// the gate is open each key event, its scan code
+// the gate is open and no box is open over the owner, each key event, its scan code
 // remapped to a program key code, goes to the handler unless it repeats the last
 // event handled; keys without a keyboard usage are not handed on, since the mouse
 // could not send them. A key counts only when the handler took its press: a release
@@ -20,7 +22,7 @@ public:
     // Whether the key was taken.
     using Handler = std::function<bool(int code, int flags)>;
 
-    KeyCaptureHook(Gate gate, Handler handler, Pass pass);
+    KeyCaptureHook(const QWidget *owner, Gate gate, Handler handler, Pass pass);
     ~KeyCaptureHook();
     KeyCaptureHook(const KeyCaptureHook &) = delete;
     KeyCaptureHook &operator=(const KeyCaptureHook &) = delete;
@@ -37,6 +39,7 @@ public:
 private:
     long procedure(KeyHookRecord &record);
 
+    const QWidget *m_owner;
     Gate m_gate;
     Handler m_handler;
     Pass m_pass;

@@ -19,7 +19,7 @@ constexpr std::array<std::array<quint8, 2>, 4> modifierCodes{{{42, 54}, {29, 238
 
 QuorComboKeyWindow::QuorComboKeyWindow(QWidget *parent)
     : QuorParamDialog(parent, 400, 258)
-    , m_hook([this] { return m_capturing; }, [this](int code, int flags) { return onKey(code, flags); },
+    , m_hook(this, [this] { return m_capturing; }, [this](int code, int flags) { return onKey(code, flags); },
              KeyCaptureHook::Pass::Consume)
 {
     m_keyField = makeKeyField(300, 30);

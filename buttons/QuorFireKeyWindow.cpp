@@ -35,7 +35,7 @@ QString checkBoxStyle()
 
 QuorFireKeyWindow::QuorFireKeyWindow(QWidget *parent)
     : QuorParamDialog(parent, 400, 258)
-    , m_hook([this] { return m_capturing && m_mode == KeyboardMode; },
+    , m_hook(this, [this] { return m_capturing && m_mode == KeyboardMode; },
              [this](int code, int flags) { return onKey(code, flags); }, KeyCaptureHook::Pass::On)
 {
     buildUi();

@@ -8,7 +8,7 @@
 
 QuorSingleKeyWindow::QuorSingleKeyWindow(QWidget *parent)
     : QuorParamDialog(parent, 400, 258)
-    , m_hook([this] { return m_capturing; }, [this](int code, int flags) { return onKey(code, flags); },
+    , m_hook(this, [this] { return m_capturing; }, [this](int code, int flags) { return onKey(code, flags); },
              KeyCaptureHook::Pass::On)
 {
     buildUi();
