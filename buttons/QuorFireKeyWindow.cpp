@@ -78,10 +78,9 @@ void QuorFireKeyWindow::buildUi()
     m_delay = new QLineEdit(this);
     for (QLineEdit *edit : {m_times, m_delay}) {
         edit->setFixedSize(scaledPixels(40, s), scaledPixels(20, s));
-        setBoundedField(edit, 1, MaxCount);
+        setNumberField(edit, 1, MaxCount);
         edit->setStyleSheet(QStringLiteral("background-color:rgb(30,30,30)"));
         connect(edit, &QLineEdit::returnPressed, this, &QuorFireKeyWindow::onEditReturn);
-        connect(edit, &QLineEdit::textChanged, this, &QuorFireKeyWindow::updateOkButton);
     }
     showBoundedValue(m_times, DefaultTimes);
     showBoundedValue(m_delay, DefaultDelay);

@@ -149,7 +149,9 @@ private slots:
         QTest::newRow("fire key, keyboard, Return") << "FIRE KEY" << "-28" << "keyboard return" << false << right;
         QTest::newRow("single key, Return") << "SINGLE KEY" << "-28" << "return" << false << right;
         QTest::newRow("macro, Return in the count") << macro << "-28" << "pick count:9 return" << true << "91 00 09 00";
-        QTest::newRow("macro, count emptied") << macro << "-28" << "pick count: return" << true << "91 00 01 00";
+        QTest::newRow("macro, count emptied") << macro << "-28" << "pick count: return" << false << right;
+        QTest::newRow("fire key, times emptied") << "FIRE KEY" << "-28" << "count: return" << false << right;
+        QTest::newRow("fire key, times 0") << "FIRE KEY" << "-28" << "count:0 return" << false << right;
         QTest::newRow("macro not chosen, Return") << macro << "-28" << "count:9 return" << false << right;
         QTest::newRow("loop option clicked") << macro << "-28" << "pick count:100 c1 ok" << true << "91 80 ff ff";
         QTest::newRow("loop option slid off") << macro << "-28" << "pick count:100 c1 o0 ok" << true << "91 80 ff ff";
