@@ -1,6 +1,7 @@
 #include "buttons/QuorParamDialog.h"
 
 #include "storage/Theme.h"
+#include "widgets/BoundedIntValidator.h"
 #include "widgets/DialogButtons.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorPushButton.h"
@@ -11,6 +12,7 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -108,6 +110,13 @@ void QuorParamDialog::setDialogLayout(QLayout *layout)
 {
     delete this->layout();
     setLayout(layout);
+}
+
+void QuorParamDialog::setNumberField(QLineEdit *field, int bottom, int top)
+{
+    setBoundedField(field, bottom, top);
+    passConfirmKeyWhileUnfinished(field);
+    connect(field, &QLineEdit::textChanged, this, &QuorParamDialog::updateOkButton);
 }
 
 void QuorParamDialog::updateOkButton()
