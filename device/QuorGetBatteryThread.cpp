@@ -92,8 +92,7 @@ void QuorGetBatteryThread::requestTurn()
     } else {
         qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", reply[0], reply[1], reply[2], reply[3], reply[4],
                reply[5], reply[6], reply[7]);
-        if (replyKind(reply, n) == BatteryReply)
-            handleBatteryReply(reply);
+        handleReply(reply, n);
     }
     m_iCounter = 2;
     pause(AfterRequestPause);
@@ -111,12 +110,17 @@ void QuorGetBatteryThread::readTurn()
         pause(AfterFailurePause);
         return;
     }
+    handleReply(reply, n);
+    pause(AfterReadPause);
+}
+
+void QuorGetBatteryThread::handleReply(const quint8 *reply, int n)
+{
     const quint8 kind = replyKind(reply, n);
     if (kind == StatusReply)
         emit RefreshStatus(reply[4], reply[5], reply[6], reply[7]);
     else if (kind == BatteryReply)
         handleBatteryReply(reply);
-    pause(AfterReadPause);
 }
 
 void QuorGetBatteryThread::handleBatteryReply(const quint8 *reply)
