@@ -10,8 +10,9 @@ class QWidget;
 // The palette with white WindowText in every colour group.
 QPalette whiteTextPalette(QPalette palette = QPalette());
 
-// A horizontal slider with a theme-coloured handle: the part of the groove before the
-// handle runs from start to end, the rest is grey; sizes follow the scale.
+// A horizontal slider with a round theme-coloured handle: the part of the groove before
+// the handle runs from start to end, the rest is grey; sizes follow the scale. The handle
+// is as tall as it is wide, its radius half its side (rounded down).
 QString grooveSliderStyleSheet(const QColor &start, const QColor &end, double scale);
 
 // The skinned dialogs' ground: the background picture over the whole widget and a

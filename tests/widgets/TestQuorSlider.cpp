@@ -1,12 +1,17 @@
+#include "storage/Theme.h"
 #include "tests/common/TestMain.h"
 #include "tests/widgets/SkinFixture.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorSlider.h"
+#include "widgets/QuorTwoBarSlider.h"
+#include "widgets/WidgetLook.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 void dragTo(QuorSlider &slider, QPoint at)
@@ -14,6 +19,33 @@ void dragTo(QuorSlider &slider, QPoint at)
     QMouseEvent move(QEvent::MouseMove, at, slider.mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(&slider, &move);
+}
+
+// How far the pixel at index i lies, at its nearest, from the span c - k .. c + k.
+double nearestDistance(int i, double c, double k)
+{
+    return qMax(0.0, qAbs(i + 0.5 - c) - 0.5 - k);
+}
+
+// The handle of a slider at its minimum or maximum, rendered over black: a square as
+// tall as the handle, rounded with half its side (rounded down to a pixel), whole at the
+// end of the groove (its top row centred there); in the half of it toward the end
+// nothing shows outside that shape, neither a square corner nor the groove's end.
+void verifyHandleAtEnd(QSlider &slider, bool atMaximum)
+{
+    slider.setValue(atMaximum ? slider.maximum() : slider.minimum());
+    const QImage image = renderOver(slider);
+    const QRect ink = inkBox(image);
+    const QRect topRow = inkBox(renderOver(slider, Qt::black, QRect(0, ink.top(), slider.width(), 1)));
+    const int side = ink.height();
+    const double half = side / 2.0, radius = side / 2, flat = half - radius;
+    const double cx = atMaximum ? slider.width() - half : half, cy = ink.top() + half;
+    QVERIFY2(qAbs(topRow.left() + topRow.width() / 2.0 - cx) <= 1, qPrintable(QString::number(topRow.left())));
+    for (int y = ink.top(); y <= ink.bottom(); ++y)
+        for (int x = atMaximum ? int(cx) : 0; x < (atMaximum ? slider.width() : int(cx)); ++x)
+            if (std::hypot(nearestDistance(x, cx, flat), nearestDistance(y, cy, flat)) > radius + 0.05)
+                QVERIFY2(image.pixel(x, y) == QColor(Qt::black).rgb(),
+                         qPrintable(QStringLiteral("ink outside the handle at %1,%2").arg(x).arg(y)));
 }
 }
 
@@ -70,6 +102,33 @@ private slots:
         QCOMPARE(bubble->caption(), QString::number(slider.value()));
         QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(110, 10));
         QVERIFY(bubble->isHidden());
+    }
+
+    // The pages' sliders and the DPI rows' middle bar, at each scale and theme colour.
+    void handleIsRoundInItsGroove_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("theme");
+        for (double scale : {1.0, 1.25, 1.5, 2.0})
+            for (int theme = 0; theme < ThemeColorCount; ++theme)
+                QTest::addRow("%.2f theme %d", scale, theme) << scale << theme;
+    }
+    void handleIsRoundInItsGroove()
+    {
+        QFETCH(double, scale);
+        QFETCH(int, theme);
+        SkinFixture skin(12, theme);
+        setUiScale(scale);
+        QuorSlider slider;
+        slider.setOrientation(Qt::Horizontal);
+        slider.setRange(1, 3);
+        slider.setStyleSheet(grooveSliderStyleSheet(themeColor(), themeColor(), scale));
+        slider.resize(scaledPixels(228, scale), scaledPixels(25, scale));
+        QuorTwoBarSlider bars(nullptr, 100, 0);
+        bars.updateGeometryAndStyle();
+        for (QSlider *s : {static_cast<QSlider *>(&slider), bars.middleBar()})
+            for (bool atMaximum : {false, true})
+                verifyHandleAtEnd(*s, atMaximum);
     }
 
     void singleValueRangeLeavesTheBubble()
