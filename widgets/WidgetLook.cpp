@@ -45,3 +45,19 @@ void paintDialogFrame(QWidget *dialog, const QPixmap &background)
     painter.setPen(QPen(themeColor(), 2));
     painter.drawRect(1, 1, dialog->width() - 2, dialog->height() - 2);
 }
+
+void paintFocusCue(QPainter &painter, const QRect &rect, double scale, bool round)
+{
+    const int width = qMax(1, scaledPixels(1, scale));
+    // Aliased, so every pixel of the cue is the cue colour.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(FocusCueColor), width, Qt::DotLine, Qt::FlatCap));
+    painter.setBrush(Qt::NoBrush);
+    const QRect line = rect.adjusted(width / 2, width / 2, -(width + 1) / 2, -(width + 1) / 2);
+    if (round)
+        painter.drawEllipse(line);
+    else
+        painter.drawRect(line);
+    painter.restore();
+}

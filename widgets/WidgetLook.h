@@ -4,7 +4,9 @@
 #include <QPalette>
 #include <QString>
 
+class QPainter;
 class QPixmap;
+class QRect;
 class QWidget;
 
 // The palette with white WindowText in every colour group.
@@ -18,3 +20,9 @@ QString grooveSliderStyleSheet(const QColor &start, const QColor &end, double sc
 // The skinned dialogs' ground: the background picture over the whole widget and a
 // 2-pixel frame in the theme colour.
 void paintDialogFrame(QWidget *dialog, const QPixmap &background);
+
+// The keyboard focus cue of every control: a light grey dotted frame along the inside of
+// rect (an ellipse when round), its line one design pixel times the scale. It looks like
+// no hover, pressed or selected state and takes no theme colour.
+constexpr QRgb FocusCueColor = 0xffdcdcdc;
+void paintFocusCue(QPainter &painter, const QRect &rect, double scale, bool round = false);

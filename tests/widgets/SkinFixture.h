@@ -3,6 +3,7 @@
 #include "tests/common/TestAppFolder.h"
 #include "widgets/SkinFont.h"
 #include "widgets/UiScale.h"
+#include "widgets/WidgetLook.h"
 
 #include <QColor>
 #include <QDir>
@@ -81,4 +82,18 @@ inline QRect diffBox(const QImage &a, const QImage &b)
             if (a.pixel(x, y) != b.pixel(x, y))
                 box |= QRect(x, y, 1, 1);
     return box;
+}
+
+// Whether the focus shows as the focus cue and nothing else: each pixel in which the
+// renderings without and with the focus differ has the cue colour in one of them (the
+// other one being the control or neighbour that had the focus before).
+inline bool onlyFocusCueDiffers(const QImage &before, const QImage &after)
+{
+    for (int y = 0; y < qMin(before.height(), after.height()); ++y)
+        for (int x = 0; x < qMin(before.width(), after.width()); ++x) {
+            const QRgb a = before.pixel(x, y), b = after.pixel(x, y);
+            if (a != b && a != FocusCueColor && b != FocusCueColor)
+                return false;
+        }
+    return true;
 }
