@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/Theme.h"
 #include "tests/common/TestAppFolder.h"
 #include "widgets/SkinFont.h"
 #include "widgets/UiScale.h"
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <QTest>
 #include <QWidget>
 
 // A throw-away application folder with a Config.ini that names a font and a theme,
@@ -96,4 +98,15 @@ inline bool onlyFocusCueDiffers(const QImage &before, const QImage &after)
                 return false;
         }
     return true;
+}
+
+// Data rows "scale" and "theme": each UI scale a window takes on common screens with
+// each theme colour.
+inline void addScaleAndThemeRows()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<int>("theme");
+    for (double scale : {1.0, 1.25, 1.5, 2.0})
+        for (int theme = 0; theme < ThemeColorCount; ++theme)
+            QTest::addRow("%.2f theme %d", scale, theme) << scale << theme;
 }

@@ -107,11 +107,7 @@ private slots:
     // The pages' sliders and the DPI rows' middle bar, at each scale and theme colour.
     void handleIsRoundInItsGroove_data()
     {
-        QTest::addColumn<double>("scale");
-        QTest::addColumn<int>("theme");
-        for (double scale : {1.0, 1.25, 1.5, 2.0})
-            for (int theme = 0; theme < ThemeColorCount; ++theme)
-                QTest::addRow("%.2f theme %d", scale, theme) << scale << theme;
+        addScaleAndThemeRows();
     }
     void handleIsRoundInItsGroove()
     {
