@@ -10,7 +10,6 @@ QuorFocusFrame::QuorFocusFrame(QWidget *control)
     : QWidget(control)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
     setGeometry(control->rect());
     control->installEventFilter(this);
     show();
@@ -18,13 +17,11 @@ QuorFocusFrame::QuorFocusFrame(QWidget *control)
 
 bool QuorFocusFrame::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == parent()) {
-        if (event->type() == QEvent::Resize)
-            setGeometry(parentWidget()->rect());
-        // A child the control makes later stays under the cue.
-        else if (event->type() == QEvent::ChildAdded)
-            raise();
-    }
+    if (event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    // A child the control makes later stays under the cue.
+    else if (event->type() == QEvent::ChildAdded)
+        raise();
     return QWidget::eventFilter(watched, event);
 }
 

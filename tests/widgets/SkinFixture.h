@@ -86,9 +86,8 @@ inline QRect diffBox(const QImage &a, const QImage &b)
     return box;
 }
 
-// Whether the focus shows as the focus cue and nothing else: each pixel in which the
-// renderings without and with the focus differ has the cue colour in one of them (the
-// other one being the control or neighbour that had the focus before).
+// Whether the focus shows as the focus cue alone: each pixel in which the renderings
+// before and after it moved differ has the cue colour in one of them.
 inline bool onlyFocusCueDiffers(const QImage &before, const QImage &after)
 {
     for (int y = 0; y < qMin(before.height(), after.height()); ++y)
@@ -100,8 +99,7 @@ inline bool onlyFocusCueDiffers(const QImage &before, const QImage &after)
     return true;
 }
 
-// Data rows "scale" and "theme": each UI scale a window takes on common screens with
-// each theme colour.
+// Data rows "scale" and "theme": the common window scales with each theme colour.
 inline void addScaleAndThemeRows()
 {
     QTest::addColumn<double>("scale");

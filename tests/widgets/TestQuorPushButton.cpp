@@ -180,10 +180,7 @@ private slots:
 
     // The keyboard focus shows as the focus cue alone, never as the hover or the selected
     // look, on plain, glowing and round glowing buttons at each scale and theme colour.
-    void focusIsSeenAsFocusOnly_data()
-    {
-        addScaleAndThemeRows();
-    }
+    void focusIsSeenAsFocusOnly_data() { addScaleAndThemeRows(); }
     void focusIsSeenAsFocusOnly()
     {
         QFETCH(double, scale);
@@ -209,8 +206,7 @@ private slots:
             QVERIFY(onlyFocusCueDiffers(selected, renderOver(button)));
             button.setSelected(false);
             const QImage focused = renderOver(button);
-            QVERIFY(focused != hover && focused != selected);
-            QVERIFY(!diffBox(normal, focused).isEmpty());
+            QVERIFY(focused != hover && focused != selected && focused != normal);
             QVERIFY(onlyFocusCueDiffers(normal, focused));
         }
     }
