@@ -190,7 +190,6 @@ private slots:
         for (int kind = 0; kind < 3; ++kind) {
             QuorPushButton button(threeStates());
             button.resize(scaledPixels(80, scale), scaledPixels(30, scale));
-            button.setSelectable(true);
             button.setGlowMode(kind > 0);
             button.setGlowEllipse(kind == 2);
             button.show();
