@@ -3,6 +3,7 @@
 #include "storage/Theme.h"
 #include "widgets/BoundedIntValidator.h"
 #include "widgets/DialogButtons.h"
+#include "widgets/KeyboardFocus.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorPushButton.h"
 #include "widgets/SkinFont.h"
@@ -28,6 +29,8 @@ QuorParamDialog::QuorParamDialog(QWidget *parent, int designWidth, int designHei
     m_title->setPalette(whiteTextPalette(m_title->palette()));
     m_title->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setTitleSize(200, 30);
+    // The focus shows on the dialog's slider and fields as it does in the window.
+    showFocusFrames(this);
 }
 
 void QuorParamDialog::setTitleSize(int designWidth, int designHeight)
