@@ -104,7 +104,7 @@ MousecfgWidget::MousecfgWidget(QWidget *parent) : QWidget(parent)
     m_bDefaultProfilePending = true;
 
     setStyleSheet(QStringLiteral("*{outline:0px;}"));
-    showFocusBands(this);
+    showFocusFrames(this);
     const QIcon icon(skinPath(programVariant().iconSkin));
     setWindowIcon(icon);
     createTrayActions();

@@ -2,9 +2,11 @@
 
 #include "platform/ScanCodes.h"
 #include "storage/KeyCodes.h"
+#include "widgets/ModalGate.h"
 
-KeyCaptureHook::KeyCaptureHook(Gate gate, Handler handler, Pass pass)
-    : m_gate(std::move(gate))
+KeyCaptureHook::KeyCaptureHook(const QWidget *owner, Gate gate, Handler handler, Pass pass)
+    : m_owner(owner)
+    , m_gate(std::move(gate))
     , m_handler(std::move(handler))
     , m_pass(pass)
 {
@@ -17,8 +19,10 @@ KeyCaptureHook::~KeyCaptureHook()
 
 KeyHookHandle KeyCaptureHook::ensureHook()
 {
-    if (!m_handle)
+    if (!m_handle) {
+        m_taken.clear();
         m_handle = installKeyboardHook([this](KeyHookRecord &record) { return procedure(record); });
+    }
     return m_handle;
 }
 
@@ -42,26 +46,15 @@ bool KeyCaptureHook::isNewEvent(int code, int flags)
 
 long KeyCaptureHook::procedure(KeyHookRecord &record)
 {
-    if (!m_gate())
+    if (!m_gate() || ModalGate::isOpenOver(m_owner))
         return callNextKeyboardHook(record);
-    const bool typed = typedHere(record);
+    const KeyHookRecord typed = record;
+    const bool reaches = m_taken.reaches(typed);
     record.scanCode = quint32(remapScanCode(record.scanCode, record.flags));
     const int code = int(record.scanCode);
-    if (typed && keyCodeHasUsage(code))
-        m_handler(code, int(record.flags));
+    if (reaches && keyCodeHasUsage(code) && m_handler(code, int(record.flags)) && TakenKeys::isNewPress(typed))
+        m_taken.take(typed);
     return m_pass == Pass::Consume ? 1 : callNextKeyboardHook(record);
-}
-
-bool KeyCaptureHook::typedHere(const KeyHookRecord &record)
-{
-    // Not the remapped code: Alt held changes how a key remaps between its press and release.
-    const quint32 key = record.scanCode | (record.flags & KeyHookExtended) << 8;
-    if (record.flags & KeyHookUp)
-        return m_down.erase(key) > 0;
-    if (record.repeat && m_down.count(key) == 0)
-        return false;
-    m_down.insert(key);
-    return true;
 }
 
 bool keyCodeHasUsage(int code)

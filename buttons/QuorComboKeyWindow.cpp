@@ -19,7 +19,7 @@ constexpr std::array<std::array<quint8, 2>, 4> modifierCodes{{{42, 54}, {29, 238
 
 QuorComboKeyWindow::QuorComboKeyWindow(QWidget *parent)
     : QuorParamDialog(parent, 400, 258)
-    , m_hook([this] { return m_capturing; }, [this](int code, int flags) { onKey(code, flags); },
+    , m_hook(this, [this] { return m_capturing; }, [this](int code, int flags) { return onKey(code, flags); },
              KeyCaptureHook::Pass::Consume)
 {
     m_keyField = makeKeyField(300, 30);
@@ -48,10 +48,10 @@ int QuorComboKeyWindow::modifierPart(int code, quint8 *sideBit)
     return -1;
 }
 
-void QuorComboKeyWindow::onKey(int code, int flags)
+bool QuorComboKeyWindow::onKey(int code, int flags)
 {
     if (!m_hook.isNewEvent(code, flags))
-        return;
+        return false;
     qDebug("QuorComboKeyWindow dwVCode = %x dwFlag = %x", unsigned(code), unsigned(flags));
     if (m_resetPending) {
         m_result.fill(0);
@@ -73,6 +73,7 @@ void QuorComboKeyWindow::onKey(int code, int flags)
         showLiveText();
         m_result = m_live;
     }
+    return true;
 }
 
 void QuorComboKeyWindow::showStoredCombo(const KeyStep *steps)

@@ -25,7 +25,8 @@ public:
 
     // Shows the combination held in the first five key steps.
     void showStoredCombo(const KeyStep *steps);
-    void onKey(int code, int flags);
+    // Whether the key was taken.
+    bool onKey(int code, int flags);
     // Per part: non-zero when present at the last key-down.
     const States &modifierStates() const { return m_result; }
     // Per part: the left and right key codes; the other key's code in the first column.

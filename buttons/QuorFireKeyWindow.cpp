@@ -35,14 +35,13 @@ QString checkBoxStyle()
 
 QuorFireKeyWindow::QuorFireKeyWindow(QWidget *parent)
     : QuorParamDialog(parent, 400, 258)
-    , m_hook([this] { return m_capturing && m_mode == KeyboardMode; },
-             [this](int code, int flags) { onKey(code, flags); }, KeyCaptureHook::Pass::On)
+    , m_hook(this, [this] { return m_capturing && m_mode == KeyboardMode; },
+             [this](int code, int flags) { return onKey(code, flags); }, KeyCaptureHook::Pass::On)
 {
     buildUi();
     m_hook.ensureHook();
     setMode();
     retranslate();
-    m_skipOnce = false;
 }
 
 QuorFireKeyWindow::~QuorFireKeyWindow()
@@ -79,10 +78,9 @@ void QuorFireKeyWindow::buildUi()
     m_delay = new QLineEdit(this);
     for (QLineEdit *edit : {m_times, m_delay}) {
         edit->setFixedSize(scaledPixels(40, s), scaledPixels(20, s));
-        setBoundedField(edit, 1, MaxCount);
+        setNumberField(edit, 1, MaxCount);
         edit->setStyleSheet(QStringLiteral("background-color:rgb(30,30,30)"));
         connect(edit, &QLineEdit::returnPressed, this, &QuorFireKeyWindow::onEditReturn);
-        connect(edit, &QLineEdit::textChanged, this, &QuorFireKeyWindow::updateOkButton);
     }
     showBoundedValue(m_times, DefaultTimes);
     showBoundedValue(m_delay, DefaultDelay);
@@ -124,20 +122,16 @@ void QuorFireKeyWindow::loadRecord(const ButtonSlot &slot)
     showBoundedValue(m_times, slot.LoopNumber ? slot.LoopNumber : DefaultTimes);
 }
 
-void QuorFireKeyWindow::onKey(int code, int flags)
+bool QuorFireKeyWindow::onKey(int code, int flags)
 {
-    // The key goes to an edit that holds the dialog's focus.
-    if (focusWidget() == m_times || focusWidget() == m_delay)
-        return;
-    if (m_skipOnce) {
-        m_skipOnce = false;
-        return;
-    }
-    if (!m_hook.isNewEvent(code, flags))
-        return;
+    // The key goes to an edit that holds the dialog's focus. The Return that ends an
+    // edit is not captured either: its press went into the edit.
+    if (focusWidget() == m_times || focusWidget() == m_delay || !m_hook.isNewEvent(code, flags))
+        return false;
     m_keyField->setCaption(keyCodeName(unsigned(code)));
     m_keyCode = quint8(code);
     updateOkButton();
+    return true;
 }
 
 QString QuorFireKeyWindow::timesText() const
@@ -190,7 +184,6 @@ void QuorFireKeyWindow::OnEditDataChanged(const QString &)
 
 void QuorFireKeyWindow::onEditReturn()
 {
-    m_skipOnce = true;
     m_keyField->setFocus(Qt::OtherFocusReason);
 }
 

@@ -26,7 +26,8 @@ public:
 
     void loadRecord(const ButtonSlot &slot);
     void setMode();
-    void onKey(int code, int flags);
+    // Whether the key was taken.
+    bool onKey(int code, int flags);
 
     quint8 mode() const { return m_mode; }
     quint8 keyCode() const { return m_keyCode; }
@@ -62,7 +63,6 @@ private:
     bool m_capturing = true;
     quint8 m_mode = LeftMode;
     quint8 m_keyCode = 0;
-    bool m_skipOnce = false;
     QLineEdit *m_times = nullptr;
     QLineEdit *m_delay = nullptr;
     QuorLabel *m_timesLabel = nullptr;

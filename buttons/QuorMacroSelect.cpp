@@ -56,9 +56,8 @@ void QuorMacroSelect::buildUi(const QString &title, int count, int mode)
 
     m_count = new QLineEdit(this);
     m_count->setGeometry(scaledRect(s, 102, 127, 80, 20));
-    setBoundedField(m_count, 1, MaxLoopCount);
+    setNumberField(m_count, 1, MaxLoopCount);
     showBoundedValue(m_count, count);
-    connect(m_count, &QLineEdit::textChanged, this, &QuorMacroSelect::updateOkButton);
     updateOkButton();
     m_count->setStyleSheet(QStringLiteral("border:1px;background:rgb(30,30,30);color:white"));
     m_count->setFont(scaledLanguageFont());

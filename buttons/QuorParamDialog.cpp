@@ -1,7 +1,9 @@
 #include "buttons/QuorParamDialog.h"
 
 #include "storage/Theme.h"
+#include "widgets/BoundedIntValidator.h"
 #include "widgets/DialogButtons.h"
+#include "widgets/KeyboardFocus.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorPushButton.h"
 #include "widgets/SkinFont.h"
@@ -11,6 +13,7 @@
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -26,6 +29,8 @@ QuorParamDialog::QuorParamDialog(QWidget *parent, int designWidth, int designHei
     m_title->setPalette(whiteTextPalette(m_title->palette()));
     m_title->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setTitleSize(200, 30);
+    // The focus shows on the dialog's slider and fields as it does in the window.
+    showFocusFrames(this);
 }
 
 void QuorParamDialog::setTitleSize(int designWidth, int designHeight)
@@ -108,6 +113,13 @@ void QuorParamDialog::setDialogLayout(QLayout *layout)
 {
     delete this->layout();
     setLayout(layout);
+}
+
+void QuorParamDialog::setNumberField(QLineEdit *field, int bottom, int top)
+{
+    setBoundedField(field, bottom, top);
+    passConfirmKeyWhileUnfinished(field);
+    connect(field, &QLineEdit::textChanged, this, &QuorParamDialog::updateOkButton);
 }
 
 void QuorParamDialog::updateOkButton()

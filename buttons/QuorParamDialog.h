@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 class QHBoxLayout;
+class QLineEdit;
 class QToolButton;
 class QuorLabel;
 class QuorPushButton;
@@ -45,6 +46,10 @@ protected:
     void setKeyFieldLayout(QWidget *field);
     // Replaces the dialog's layout.
     void setDialogLayout(QLayout *layout);
+
+    // A field of a bounded number that OK waits for: its text counts once acceptable,
+    // and Return there confirms only what OK would.
+    void setNumberField(QLineEdit *field, int bottom, int top);
 
     // Whether OK may close the dialog now; enables OK accordingly.
     virtual bool canAccept() const { return true; }

@@ -8,7 +8,7 @@
 
 QuorSingleKeyWindow::QuorSingleKeyWindow(QWidget *parent)
     : QuorParamDialog(parent, 400, 258)
-    , m_hook([this] { return m_capturing; }, [this](int code, int flags) { onKey(code, flags); },
+    , m_hook(this, [this] { return m_capturing; }, [this](int code, int flags) { return onKey(code, flags); },
              KeyCaptureHook::Pass::On)
 {
     buildUi();
@@ -33,12 +33,13 @@ void QuorSingleKeyWindow::showStoredKey(int code)
     m_keyCode = quint8(code);
 }
 
-void QuorSingleKeyWindow::onKey(int code, int flags)
+bool QuorSingleKeyWindow::onKey(int code, int flags)
 {
     if (!m_hook.isNewEvent(code, flags))
-        return;
+        return false;
     m_keyField->setCaption(keyCodeName(unsigned(code)));
     m_keyCode = quint8(code);
+    return true;
 }
 
 void QuorSingleKeyWindow::retranslate()

@@ -16,7 +16,8 @@ public:
     ~QuorSingleKeyWindow() override;
 
     void showStoredKey(int code);
-    void onKey(int code, int flags);
+    // Whether the key was taken.
+    bool onKey(int code, int flags);
     quint8 keyCode() const { return m_keyCode; }
     QuorPushButton *keyField() const { return m_keyField; }
     KeyHookHandle hookHandle() const { return m_hook.handle(); }

@@ -27,20 +27,6 @@ int lockedRead(quint8 *reply)
     return readStatusReply(handle, reply, ReadTimeout);
 }
 
-constexpr quint8 BatteryReply = 'H';
-constexpr quint8 StatusReply = 'I';
-
-// Bytes 4-7 carry the news of both kinds; byte 10 of a shorter 'H' reply reads as 0.
-constexpr int ShortestReply = 8;
-
-// The kind of a reply of n bytes; 0 for another kind or a reply cut short.
-quint8 replyKind(const quint8 *reply, int n)
-{
-    if (n < ShortestReply || (reply[3] != BatteryReply && reply[3] != StatusReply))
-        return 0;
-    return reply[3];
-}
-
 } // namespace
 
 QuorGetBatteryThread::QuorGetBatteryThread() = default;
@@ -58,6 +44,9 @@ bool QuorGetBatteryThread::runTurn()
         qDebug("QuorGetBatteryThread Stop.\n");
         return false;
     }
+    // What the echo check read meanwhile came first.
+    for (const StatusNews &news : takeKeptStatusNews())
+        emit RefreshStatus(news.profile, news.stage, news.rate, news.mode);
     {
         QMutexLocker lock(&deviceMutex());
         if (!vendorHandle())
@@ -92,8 +81,7 @@ void QuorGetBatteryThread::requestTurn()
     } else {
         qDebug("Threadread bat - %x %x %x %x %x %x %x %x\n", reply[0], reply[1], reply[2], reply[3], reply[4],
                reply[5], reply[6], reply[7]);
-        if (replyKind(reply, n) == BatteryReply)
-            handleBatteryReply(reply);
+        handleReply(reply, n);
     }
     m_iCounter = 2;
     pause(AfterRequestPause);
@@ -111,12 +99,17 @@ void QuorGetBatteryThread::readTurn()
         pause(AfterFailurePause);
         return;
     }
+    handleReply(reply, n);
+    pause(AfterReadPause);
+}
+
+void QuorGetBatteryThread::handleReply(const quint8 *reply, int n)
+{
     const quint8 kind = replyKind(reply, n);
     if (kind == StatusReply)
         emit RefreshStatus(reply[4], reply[5], reply[6], reply[7]);
     else if (kind == BatteryReply)
         handleBatteryReply(reply);
-    pause(AfterReadPause);
 }
 
 void QuorGetBatteryThread::handleBatteryReply(const quint8 *reply)

@@ -25,6 +25,8 @@ protected:
 private:
     void requestTurn();
     void readTurn();
+    // Emits the news of an 'H' or 'I' reply of n bytes; other replies are passed over.
+    void handleReply(const quint8 *reply, int n);
     void handleBatteryReply(const quint8 *reply);
 
     int m_iCounter = 0;

@@ -11,7 +11,7 @@ class QuorProcessThread : public QThread
 {
     Q_OBJECT
 public:
-    // result(): 0 written or nothing to write; 1, 2, 4, 8 from the send routine.
+    // result(): 0 written or nothing to write; else a SendResult of the upload.
     enum Result : quint8 { ResultWritten = 0, ResultMouseOff = 5 };
 
     QuorProcessThread();

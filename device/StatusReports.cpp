@@ -1,8 +1,24 @@
 #include "device/StatusReports.h"
 
+#include "storage/SettingsBlock.h"
+
 #include <hidapi.h>
 
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <algorithm>
 #include <cstring>
+#include <utility>
+
+namespace {
+constexpr int ShortestReply = 8;
+// As many as hidraw keeps for a reader; past that the oldest goes.
+constexpr int MaxKeptNews = 64;
+
+QMutex keptMutex;
+QVector<StatusNews> kept;
+} // namespace
 
 int writeStatusRequest(hid_device *handle)
 {
@@ -17,4 +33,33 @@ int readStatusReply(hid_device *handle, quint8 *reply, int timeoutMs)
     if (n <= 0)
         std::memset(reply, 0, VendorReportSize);
     return n;
+}
+
+quint8 replyKind(const quint8 *reply, int n)
+{
+    if (n < ShortestReply || (reply[3] != BatteryReply && reply[3] != StatusReply))
+        return 0;
+    return reply[3];
+}
+
+void keepStatusNews(const quint8 *reply)
+{
+    QMutexLocker lock(&keptMutex);
+    if (kept.size() >= MaxKeptNews)
+        kept.removeFirst();
+    kept.append({reply[4], reply[5], reply[6], reply[7]});
+}
+
+QVector<StatusNews> takeKeptStatusNews()
+{
+    QMutexLocker lock(&keptMutex);
+    return std::exchange(kept, {});
+}
+
+bool keptNewsLeavesProfile(int profile)
+{
+    QMutexLocker lock(&keptMutex);
+    return std::any_of(kept.begin(), kept.end(), [profile](const StatusNews &news) {
+        return news.profile < ProfileCount && news.profile != profile;
+    });
 }

@@ -5,11 +5,13 @@
 #include "device/DeviceState.h"
 #include "device/MacroUpload.h"
 #include "device/SettingsCommands.h"
+#include "device/StatusReports.h"
 #include "storage/ChangeDetection.h"
 
 #include <QPointer>
 
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -27,9 +29,18 @@ quint8 sendParts(int mask)
         [] { return uploadMacros(); },
         [] { return uploadSession(1); },
     };
-    for (const auto &step : steps) {
-        if (quint8 r = step())
+    const int profile = safeProfileIndex(deviceSettings.currentProfile);
+    const size_t count = std::size(steps);
+    for (size_t i = 0; i < count; ++i) {
+        if (quint8 r = steps[i]())
             return r;
+        // The rest would reach a profile the user did not write to: the session is
+        // closed and nothing more is sent.
+        if (keptNewsLeavesProfile(profile)) {
+            if (i + 1 < count)
+                uploadSession(1);
+            return SendProfileChanged;
+        }
     }
     return 0;
 }

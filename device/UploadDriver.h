@@ -12,5 +12,6 @@ void setBatteryThreadControl(BatteryThreadControl *control);
 BatteryThreadControl *batteryThreadControl();
 
 // Copies the block into deviceSettings and sends the parts of the change mask between
-// the begin and end brackets, then the macros. Returns the first non-zero result, or 0.
+// the begin and end brackets, then the macros. Returns the first non-zero result, or 0;
+// SendProfileChanged when the mouse reported another profile meanwhile.
 quint8 uploadSettings(const SettingsBlock &block, int mask);

@@ -1,6 +1,7 @@
 #include "device/VendorReport.h"
 
 #include "device/DeviceTable.h"
+#include "device/StatusReports.h"
 #include "platform/Sleep.h"
 
 #include <hidapi.h>
@@ -102,7 +103,11 @@ quint8 sendReport(const quint8 *buffer, int length)
             return SendOk;
         bool rewrite = false;
         while (!rewrite) {
-            if (readVendorReport(handle, reply + 1, length, EchoTimeoutMs) < 0) {
+            const int n = readVendorReport(handle, reply + 1, length, EchoTimeoutMs);
+            // A change made on the mouse meanwhile is no echo, but news for the window.
+            if (replyKind(reply + 1, n) == StatusReply)
+                keepStatusNews(reply + 1);
+            if (n < 0) {
                 if (++readFailures <= MaxReadFailures) {
                     sleepMs(RetrySleepMs);
                     continue;

@@ -19,6 +19,7 @@ enum SendResult : quint8 {
     SendVerifyFailed = 2,
     SendWriteFailed = 4,
     SendBadButtonMatrix = 8, // the model descriptor gives two buttons one place: nothing sent
+    SendProfileChanged = 16, // the mouse changed profile during the upload: the rest not sent
 };
 
 enum EchoComparison : int {
@@ -28,7 +29,8 @@ enum EchoComparison : int {
 };
 
 // Fills in the checksum, writes the report on vendorHandle() and verifies the
-// echo of echoed commands within fixed budgets. Takes deviceMutex() itself.
+// echo of echoed commands within fixed budgets; status news read meanwhile is kept
+// (keepStatusNews). Takes deviceMutex() itself.
 quint8 sendReport(const quint8 *buffer, int length);
 // Compares two 34-byte buffers: 0 match, 1 header mismatch, 2 data mismatch.
 int compareEcho(const quint8 *sent, const quint8 *reply, bool compareData);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/KeyboardHook.h"
+#include "platform/TakenKeys.h"
 #include "storage/MacroFile.h"
 
 #include <QList>
@@ -262,6 +263,7 @@ private:
     QString m_recordingMacro;
     std::optional<qint64> m_lastEventTime;
     KeyHookHandle m_hook = 0;
+    TakenKeys m_takenKeys;
     QList<int> m_heldKeys;
     int m_lastCode = -1;
     int m_lastFlags = -1;

@@ -6,6 +6,7 @@
 #include "platform/ScanCodes.h"
 #include "storage/KeyCodes.h"
 #include "widgets/BoundedIntValidator.h"
+#include "widgets/ModalGate.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorLineEdit.h"
 #include "widgets/QuorPushButton.h"
@@ -19,8 +20,10 @@
 
 void MacroDialog::installHook()
 {
-    if (m_hook == 0)
+    if (m_hook == 0) {
+        m_takenKeys.clear();
         m_hook = installKeyboardHook([this](KeyHookRecord &record) { return hookKey(record); });
+    }
 }
 
 void MacroDialog::removeHook()
@@ -32,15 +35,19 @@ void MacroDialog::removeHook()
 
 // A key that the capture takes goes nowhere else: a Tab or Space typed into the
 // macro neither moves the focus nor presses a button, also when the table is full.
+// A box or dialog open over the page gets every key, and the key that answers it does
+// not reach the macro once the box has closed.
 long MacroDialog::hookKey(KeyHookRecord &record)
 {
+    if (!(m_bKeyEdit || m_bRecording) || ModalGate::isOpenOver(this) || !m_takenKeys.reaches(record))
+        return callNextKeyboardHook(record);
+    if (TakenKeys::isNewPress(record))
+        m_takenKeys.take(record);
     const int code = remapScanCode(record.scanCode, record.flags);
     if (m_bKeyEdit)
         setRowKeyFromHook(code, int(record.flags));
-    else if (m_bRecording)
-        OnHookKey(code, int(record.flags));
     else
-        return callNextKeyboardHook(record);
+        OnHookKey(code, int(record.flags));
     return 1;
 }
 

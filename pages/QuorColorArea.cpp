@@ -132,6 +132,12 @@ QuorColorArea::QuorColorArea(QWidget *parent, double scale)
 
 QuorColorArea::~QuorColorArea() = default;
 
+void QuorColorArea::keyPressEvent(QKeyEvent *event)
+{
+    if (!acceptOnConfirmKey(this, event))
+        QDialog::keyPressEvent(event);
+}
+
 QString QuorColorArea::hexText(const QColor &color)
 {
     return QStringLiteral("%1%2%3")

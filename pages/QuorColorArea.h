@@ -60,6 +60,8 @@ public slots:
     void MouseReleaseSlot();
 
 protected:
+    // Return confirms, as OK does: the buttons take no focus.
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

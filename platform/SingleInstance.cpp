@@ -2,9 +2,25 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QLockFile>
+#include <QFile>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// The owner's pid for whoever looks; the lock itself does not depend on it.
+void writeOwner(int fd)
+{
+    const QByteArray pid = QByteArray::number(static_cast<qint64>(getpid())) + '\n';
+    if (ftruncate(fd, 0) != 0 || pwrite(fd, pid.constData(), static_cast<size_t>(pid.size()), 0) != pid.size())
+        qDebug("SingleInstance: could not write the owner into the lock file");
+}
+}
 
 SingleInstance::SingleInstance(const QString &name)
 {
@@ -13,43 +29,49 @@ SingleInstance::SingleInstance(const QString &name)
         m_path = QDir(folder).filePath(lockFileName(name));
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    if (m_fd >= 0)
+        close(m_fd);
+}
 
 QString SingleInstance::lockFileName(const QString &name)
 {
     return QString::fromLatin1(QUrl::toPercentEncoding(name)) + QStringLiteral(".lock");
 }
 
-// A lock file that names no owner (cut short by a crash or a full folder) is removed
-// and taken, unless a live owner still holds its native lock (it may be writing it now).
-// One remover at a time, so two starts never remove each other's new lock.
-bool SingleInstance::takeOverUnownedLock()
+SingleInstance::Result SingleInstance::unavailable(const char *why)
 {
-    qint64 pid = 0;
-    QString host, app;
-    if (m_lock->getLockInfo(&pid, &host, &app))
-        return false;
-    QLockFile remover(m_path + QStringLiteral(".rmlock"));
-    if (!remover.tryLock(0) || m_lock->getLockInfo(&pid, &host, &app) || !m_lock->removeStaleLockFile())
-        return false;
-    qDebug() << "SingleInstance: took over" << m_path << "which names no owner";
-    return m_lock->tryLock(0);
+    qDebug() << "SingleInstance:" << why << m_path << "- running without the instance lock";
+    if (m_fd >= 0)
+        close(m_fd);
+    m_fd = -1;
+    return Unavailable;
 }
 
+// Neither a FIFO nor a link at the lock path may hold up the start: the file is
+// opened without waiting and without following a link, and must be a plain file.
 SingleInstance::Result SingleInstance::acquire()
 {
     if (m_path.isEmpty()) {
         qDebug("SingleInstance: no runtime folder, running without the instance lock");
         return Unavailable;
     }
-    m_lock = std::make_unique<QLockFile>(m_path);
-    // Only a dead owner makes a lock stale, never its age.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0) || (m_lock->error() == QLockFile::LockFailedError && takeOverUnownedLock()))
+    if (m_fd >= 0)
         return Acquired;
-    if (m_lock->error() == QLockFile::LockFailedError)
+    m_fd = open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (m_fd < 0)
+        return unavailable("cannot open");
+    struct stat st {};
+    if (fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return unavailable("not a plain file:");
+    if (flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK)
+            return unavailable("cannot lock");
+        close(m_fd);
+        m_fd = -1;
         return HeldByAnother;
-    qDebug() << "SingleInstance: cannot write" << m_path << "- running without the instance lock";
-    m_lock.reset();
-    return Unavailable;
+    }
+    writeOwner(m_fd);
+    return Acquired;
 }

@@ -2,13 +2,11 @@
 
 #include <QString>
 
-#include <memory>
-
-class QLockFile;
-
-// One running copy per name: a lock file in the user's runtime folder, named from
-// the percent-encoded name. A lock whose owner has died, or that names no owner, is
-// taken over. When the runtime folder cannot be written the program runs anyway.
+// One running copy per name: an advisory lock on a file in the user's runtime folder,
+// named from the percent-encoded name. The file is never removed; the kernel drops the
+// lock when its process ends, so nothing a crash leaves stands in the way. When the
+// lock cannot be had (no writable runtime folder, something other than a plain file
+// at the lock path) the program runs anyway.
 class SingleInstance
 {
 public:
@@ -16,6 +14,8 @@ public:
 
     explicit SingleInstance(const QString &name);
     ~SingleInstance();
+    SingleInstance(const SingleInstance &) = delete;
+    SingleInstance &operator=(const SingleInstance &) = delete;
 
     // Takes the lock without waiting; the lock is held until this object ends.
     Result acquire();
@@ -24,8 +24,8 @@ public:
     static QString lockFileName(const QString &name);
 
 private:
-    bool takeOverUnownedLock();
+    Result unavailable(const char *why);
 
     QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
+    int m_fd = -1;
 };

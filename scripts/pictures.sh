@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Renders the main window of both programs on each tab at scales 1.0 and 1.25, with
-# the emulated receiver plugged and with no mouse, and in the two Chinese languages,
-# into <build>/pictures/<program>/scale-*/.
+# Renders the main window of both programs on each tab at scales 1.0, 1.25, 1.5 and
+# 2.0, with the emulated receiver plugged and with no mouse, the keyboard focus on a tab
+# other than the one shown, and in the two Chinese languages, into
+# <build>/pictures/<program>/scale-*/.
 #   bash scripts/pictures.sh [build folder]   (default build-test)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,7 +17,7 @@ for target in window_pictures window_pictures_alt; do
   [ -x "$program" ] || cmake --build "$build" --target "$target"
   name=mousecfg
   [ "$target" = window_pictures ] || name=mousecfg-alt
-  for dpi in 96 120; do
+  for dpi in 96 120 144 192; do
     for mode in mouse nomouse; do
       QT_FONT_DPI=$dpi "$program" "$out/$name" "$mode"
     done

@@ -24,11 +24,13 @@ QString fixedText(const QLineEdit *field)
 }
 }
 
-BoundedIntValidator::BoundedIntValidator(int bottom, int top, int step, QObject *parent)
-    : QValidator(parent)
+BoundedIntValidator::BoundedIntValidator(int bottom, int top, int step, QLineEdit *field)
+    : QValidator(field)
+    , m_field(field)
     , m_bottom(std::max(bottom, 0))
     , m_top(std::max(top, m_bottom))
     , m_step(std::max(step, 1))
+    , m_maxDigits(digitCount(m_top))
 {
 }
 
@@ -37,25 +39,29 @@ QValidator::State BoundedIntValidator::validate(QString &input, int &) const
     if (input.isEmpty())
         return Intermediate;
     const bool digits = std::all_of(input.begin(), input.end(), [](QChar c) { return c >= '0' && c <= '9'; });
-    if (!digits || input.size() > digitCount(m_top) || (input.size() > 1 && input[0] == '0'))
+    if (!digits || input.size() > m_maxDigits)
         return Invalid;
     const qint64 value = input.toLongLong();
+    // A number past top has all of top's digits: nothing more can be typed into it.
     if (value > m_top)
         return Invalid;
-    if (value >= m_bottom)
-        return value % m_step == 0 ? Acceptable : Intermediate;
-    // A leading 0 grows into nothing.
-    return value > 0 && canGrowIntoRange(value, int(input.size())) ? Intermediate : Invalid;
+    if (value >= m_bottom && value % m_step == 0)
+        return Acceptable;
+    return canGrowIntoRange(input) ? Intermediate : Invalid;
 }
 
-bool BoundedIntValidator::canGrowIntoRange(qint64 value, int length) const
+bool BoundedIntValidator::canGrowIntoRange(const QString &digits) const
 {
-    qint64 low = value;
-    qint64 span = 1;
-    for (int n = length + 1; n <= digitCount(m_top); ++n) {
-        low *= 10;
-        span *= 10;
-        if (low + span - 1 >= m_bottom && low <= m_top)
+    const qint64 first = (m_bottom + m_step - 1) / m_step * m_step;
+    for (qint64 n = first; n <= m_top; n += m_step) {
+        // Leading zeros stand for the digits still to come before the number.
+        const QString target = QString::number(n).rightJustified(m_maxDigits, '0');
+        int matched = 0;
+        for (int i = 0; i < target.size() && matched < digits.size(); ++i) {
+            if (target[i] == digits[matched])
+                ++matched;
+        }
+        if (matched == digits.size())
             return true;
     }
     return false;
@@ -63,9 +69,9 @@ bool BoundedIntValidator::canGrowIntoRange(qint64 value, int length) const
 
 void BoundedIntValidator::fixup(QString &input) const
 {
-    // Only what may have been typed: a stored value shown past the bounds stays as stored.
+    // Only what the user typed: a value set from storage stays as stored.
     int pos = 0;
-    if (validate(input, pos) == Intermediate)
+    if ((!m_field || m_field->isModified()) && validate(input, pos) != Invalid)
         input = QString::number(held(input));
 }
 

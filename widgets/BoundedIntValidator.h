@@ -4,17 +4,20 @@
 
 class QLineEdit;
 
-// Whole numbers from bottom (at least 0) to top in steps of `step`, typed without sign or
-// leading zeros. Text that no further typing brings into range is refused, so a field
-// never takes a number past its bounds; what may still grow into one (empty text, a
-// number below bottom or between two steps) stays Intermediate, and fixup() holds it
-// to the bounds and the step. Text set from a stored value past the bounds is Invalid
-// and left as it is. Bottom and top are multiples of the step.
+// Whole numbers of a field from bottom (at least 0) to top in steps of `step`, typed
+// without sign, at most as many digits as top has. Text edits as in any text field:
+// what more typing (digits inserted anywhere) can still bring into range stays
+// Intermediate (empty text, leading zeros, a number below bottom or between two
+// steps); only text that no typing brings into range is refused, so a field never
+// takes a number past its bounds. Leading zeros count for nothing ("050" is 50).
+// fixup() holds what the user typed to the bounds and the step once the field is
+// left; text set from a stored value (not typed) is left as it is, also past the
+// bounds. Bottom and top are multiples of the step.
 class BoundedIntValidator : public QValidator
 {
     Q_OBJECT
 public:
-    BoundedIntValidator(int bottom, int top, int step, QObject *parent);
+    BoundedIntValidator(int bottom, int top, int step, QLineEdit *field);
 
     int bottom() const { return m_bottom; }
     int top() const { return m_top; }
@@ -26,11 +29,14 @@ public:
     int held(const QString &text) const;
 
 private:
-    bool canGrowIntoRange(qint64 value, int length) const;
+    // Whether digits inserted into `digits` can give a number in range on a step.
+    bool canGrowIntoRange(const QString &digits) const;
 
+    const QLineEdit *m_field;
     int m_bottom;
     int m_top;
     int m_step;
+    int m_maxDigits;
 };
 
 // The fields that hold a bounded number, one way for all: the validator, and at most
@@ -40,8 +46,8 @@ void setBoundedField(QLineEdit *field, int bottom, int top, int step = 1);
 void showBoundedValue(QLineEdit *field, int value);
 // The field's number, only when its text is acceptable.
 bool boundedFieldValue(const QLineEdit *field, int *value);
-// The number the field's text stands for: what is still being typed held to the
-// bounds as fixup() holds it, a stored value as shown. The field keeps its text.
+// The number the field's text stands for: what the user typed held to the bounds as
+// fixup() holds it, a stored value as shown. The field keeps its text.
 int heldFieldValue(const QLineEdit *field);
 // As heldFieldValue, and the field shows the value taken.
 int holdBoundedField(QLineEdit *field);

@@ -8,7 +8,34 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QToolButton>
+
+namespace {
+bool isReturn(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+class UnfinishedFieldFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !isReturn(static_cast<QKeyEvent *>(event)))
+            return false;
+        const auto *field = qobject_cast<QLineEdit *>(watched);
+        if (!field || field->hasAcceptableInput())
+            return false;
+        // Taken from the field and left unaccepted: the key goes on to its parents.
+        event->ignore();
+        return true;
+    }
+};
+}
 
 QString dialogButtonStyleSheet(const QColor &frame)
 {
@@ -48,11 +75,16 @@ QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &t
 
 bool acceptOnConfirmKey(QDialog *dialog, QKeyEvent *event)
 {
-    if ((event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) || event->isAutoRepeat())
+    if (!isReturn(event) || event->isAutoRepeat())
         return false;
     event->accept();
     dialog->accept();
     return true;
+}
+
+void passConfirmKeyWhileUnfinished(QLineEdit *field)
+{
+    field->installEventFilter(new UnfinishedFieldFilter(field));
 }
 
 QHBoxLayout *makeDialogButtonRow(QToolButton *first, QToolButton *second)

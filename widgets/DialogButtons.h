@@ -7,6 +7,7 @@ class QDialog;
 class QFont;
 class QHBoxLayout;
 class QKeyEvent;
+class QLineEdit;
 class QToolButton;
 
 // The skinned dialogs' button look: black with white text and a frame in the colour;
@@ -24,6 +25,10 @@ QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &t
 // but not the repeats of a key held since before the dialog opened. False, with the
 // event left alone, for any other key.
 bool acceptOnConfirmKey(QDialog *dialog, QKeyEvent *event);
+// Return or Enter typed into the dialog's field while its text is not acceptable goes
+// straight on to the dialog, which confirms only what its OK would: the field does not
+// first fix its text up into a value the user never saw.
+void passConfirmKeyWhileUnfinished(QLineEdit *field);
 
 // The button row under a skinned dialog: the first button centred, or both buttons
 // spread evenly when there is a second one.

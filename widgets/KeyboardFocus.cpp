@@ -1,10 +1,10 @@
 #include "widgets/KeyboardFocus.h"
 
-#include "storage/Theme.h"
+#include "widgets/QuorFocusFrame.h"
 #include "widgets/QuorPushButton.h"
 
 #include <QApplication>
-#include <QFocusFrame>
+#include <QPointer>
 #include <QRect>
 #include <QScrollArea>
 #include <QWidget>
@@ -80,17 +80,14 @@ QList<QWidget *> stopsOf(QWidget *widget)
 }
 } // namespace
 
-void showFocusBands(QWidget *window)
+void showFocusFrames(QWidget *window)
 {
-    auto *band = new QFocusFrame(window);
-    QObject::connect(qApp, &QApplication::focusChanged, band, [window, band](QWidget *, QWidget *now) {
-        QWidget *shown = now && now->window() == window && !qobject_cast<QuorPushButton *>(now) ? now : nullptr;
-        // The band moves next to the control first: a new parent's style sheet renews its palette.
-        band->setWidget(shown);
-        QPalette palette = band->palette();
-        palette.setColor(QPalette::WindowText, themeColor());
-        band->setPalette(palette);
-    });
+    QObject::connect(qApp, &QApplication::focusChanged, window,
+                     [window, frame = QPointer<QuorFocusFrame>()](QWidget *, QWidget *now) mutable {
+                         delete frame;
+                         if (now && now->window() == window && !qobject_cast<QuorPushButton *>(now))
+                             frame = new QuorFocusFrame(now);
+                     });
 }
 
 bool focusNextStopInScreenOrder(QWidget *root, bool next)

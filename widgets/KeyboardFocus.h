@@ -3,8 +3,8 @@
 class QWidget;
 
 // Shows the keyboard focus of every control in window that does not show it itself (all
-// but the skinned buttons): a band in the theme colour round the control.
-void showFocusBands(QWidget *window);
+// but the skinned buttons): the focus cue over the control.
+void showFocusFrames(QWidget *window);
 
 // Moves the focus from the Tab stop that has it to the next (or previous) stop of root in
 // screen order, and brings that into view in a scroll area. The stops are the shown and

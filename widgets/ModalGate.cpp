@@ -1,6 +1,6 @@
 #include "widgets/ModalGate.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
@@ -52,6 +52,12 @@ int exec(QDialog &dialog)
 bool isOpen()
 {
     return openCount > 0;
+}
+
+bool isOpenOver(const QWidget *widget)
+{
+    const QWidget *top = QApplication::activeModalWidget();
+    return top && top != widget->window();
 }
 
 bool defer(QObject *context, std::function<void()> work)

@@ -4,6 +4,7 @@
 
 class QDialog;
 class QObject;
+class QWidget;
 
 // Every modal dialog, message box and file dialog of the program runs through the gate.
 // While one is open, work handed to defer() waits: device events, news from the mouse,
@@ -14,6 +15,9 @@ namespace ModalGate {
 int run(const std::function<int()> &loop);
 int exec(QDialog &dialog);
 bool isOpen();
+// Whether a dialog or box of the program other than the widget's own window is open
+// over it, gated or not: keys typed then are the dialog's.
+bool isOpenOver(const QWidget *widget);
 // True when the work was queued because a modal is open; false leaves it to the
 // caller, to do now. Queued work whose context has gone meanwhile is dropped.
 bool defer(QObject *context, std::function<void()> work);

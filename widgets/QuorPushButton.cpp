@@ -3,12 +3,12 @@
 #include "storage/Theme.h"
 #include "widgets/SkinFont.h"
 #include "widgets/UiScale.h"
+#include "widgets/WidgetLook.h"
 
 #include <QCursor>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 
 namespace {
@@ -117,15 +117,13 @@ int QuorPushButton::restingState() const
     return m_hovered && m_pictures.size() > 1 ? Hover : Normal;
 }
 
-// A held button (mouse or Space) shows the pressed look; a focused one at least the hover look.
+// A held button (mouse or Space) shows the pressed look.
 int QuorPushButton::shownState() const
 {
     if (!m_enabled || m_state == Disabled)
         return m_state;
     if (isDown() && m_pictures.size() > 2)
         return Pressed;
-    if (m_state == Normal && hasFocus())
-        return Hover;
     return m_state;
 }
 
@@ -268,22 +266,10 @@ void QuorPushButton::paintEvent(QPaintEvent *)
         paintFocusFrame(painter);
 }
 
-// The keyboard focus: a band in the theme colour along the button's edge.
+// The keyboard focus: the focus cue inside the button's edge.
 void QuorPushButton::paintFocusFrame(QPainter &painter) const
 {
-    const int width = qMax(1, scaledPixels(2, uiScale()));
-    const QRectF outer = rect();
-    const QRectF inner = outer.adjusted(width, width, -width, -width);
-    QPainterPath band;
-    if (m_glowEllipse) {
-        band.addEllipse(outer);
-        band.addEllipse(inner);
-    } else {
-        band.addRect(outer);
-        band.addRect(inner);
-    }
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, m_glowEllipse);
-    painter.fillPath(band, themeColor());
-    painter.restore();
+    const double scale = uiScale();
+    const int inset = scaledPixels(3, scale);
+    paintFocusCue(painter, rect().adjusted(inset, inset, -inset, -inset), scale, m_glowEllipse);
 }

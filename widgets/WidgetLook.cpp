@@ -16,18 +16,26 @@ QPalette whiteTextPalette(QPalette palette)
 QString grooveSliderStyleSheet(const QColor &start, const QColor &end, double scale)
 {
     const int h = scaledPixels(6, scale);
-    const int w = scaledPixels(12, scale);
+    // The handle, about 12 design pixels, reaches out of the groove by the same margin
+    // above and below, so it stays centred on the groove wherever the groove lands; it
+    // is as wide as it is tall and its radius at most half its side (a larger one draws
+    // it square). Only the far end of the grey part is round: at the maximum it is
+    // narrower than the groove is high, and rounded at both ends it would turn square
+    // and show its corners beside the handle.
+    const int margin = (scaledPixels(12, scale) - h) / 2;
+    const int side = h + 2 * margin;
     return QStringLiteral(
         "QSlider{background: qrgb(0,0,0,0%);}QSlider::groove:horizontal{height:%1px;"
         "background:qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 rgb(%2,%3,%4), stop:1 rgb(%5,%6,%7));;"
         "border-radius:%8px;}QSlider::add-page:horizontal{height:%9px;background:rgb(150,150,150);"
-        "border-radius:%10px;}QSlider::handle:horizontal{width:%11px;background:rgba(%12,%13,%14,255);"
-        "margin:-%15px 0px -%16px 0px;border-radius:%17px;}")
+        "border-top-right-radius:%10px;border-bottom-right-radius:%10px;}"
+        "QSlider::handle:horizontal{width:%11px;background:rgba(%12,%13,%14,255);"
+        "margin:-%15px 0px -%15px 0px;border-radius:%16px;}")
         .arg(h).arg(start.red()).arg(start.green()).arg(start.blue())
         .arg(end.red()).arg(end.green()).arg(end.blue())
-        .arg(h / 2).arg(h).arg(h / 2).arg(w)
+        .arg(h / 2).arg(h).arg(h / 2).arg(side)
         .arg(end.red()).arg(end.green()).arg(end.blue())
-        .arg(h / 2).arg(h / 2).arg(w / 2);
+        .arg(margin).arg(side / 2);
 }
 
 void paintDialogFrame(QWidget *dialog, const QPixmap &background)
@@ -36,4 +44,20 @@ void paintDialogFrame(QWidget *dialog, const QPixmap &background)
     painter.drawPixmap(dialog->rect(), background);
     painter.setPen(QPen(themeColor(), 2));
     painter.drawRect(1, 1, dialog->width() - 2, dialog->height() - 2);
+}
+
+void paintFocusCue(QPainter &painter, const QRect &rect, double scale, bool round)
+{
+    const int width = qMax(1, scaledPixels(1, scale));
+    // Aliased, so every pixel of the cue is the cue colour.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(FocusCueColor), width, Qt::DotLine, Qt::FlatCap));
+    painter.setBrush(Qt::NoBrush);
+    const QRect line = rect.adjusted(width / 2, width / 2, -(width + 1) / 2, -(width + 1) / 2);
+    if (round)
+        painter.drawEllipse(line);
+    else
+        painter.drawRect(line);
+    painter.restore();
 }

@@ -11,8 +11,8 @@
 #include <QLineEdit>
 
 namespace {
-// As a user does: everything selected and deleted, then the text typed. "=N" stands
-// for a stored N, left as it is.
+// As a user does: everything selected and deleted, then the text typed, where "<home>"
+// and "<del>" stand for those keys. "=N" stands for a stored N, left as it is.
 void retype(QLineEdit *field, const QString &text)
 {
     field->setFocus(Qt::OtherFocusReason);
@@ -20,7 +20,12 @@ void retype(QLineEdit *field, const QString &text)
         return;
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
+    for (const QString &part : text.split(' ', Qt::SkipEmptyParts)) {
+        if (part == "<home>" || part == "<del>")
+            QTest::keyClick(field, part == "<home>" ? Qt::Key_Home : Qt::Key_Delete);
+        else
+            QTest::keyClicks(field, part);
+    }
 }
 
 // Fire key (Left) or macro button 1 through its dialog, then an upload.
@@ -131,30 +136,32 @@ private slots:
                 QTest::addRow("%s %s", field, qPrintable(typed)) << field << typed << c.section(": ", 1);
             }
         };
-        // Times 1-255, Delay 1-255 (sent in tens): OK waits for a number (button 2 keeps its
-        // factory right click); a stored value
-        // past the bounds is shown, and taken, held to them.
-        add("fire times", {"0: |refused|82 00 00 00", "1: 1|1|99 81 01 0a", "255: 255|255|99 81 ff 0a",
+        // Times 1-255, Delay 1-255 (sent in tens): OK waits for a number in range (button 2
+        // keeps its factory right click); a stored value past the bounds is shown, and taken,
+        // held to them. A field edits as text does: 100 becomes 200 through 00, and leading
+        // zeros count for nothing.
+        add("fire times", {"0: 0|refused|82 00 00 00", "100 <home> <del> 2: 200|200|99 81 c8 0a",
+                           "050: 050|50|99 81 32 0a", "1: 1|1|99 81 01 0a", "255: 255|255|99 81 ff 0a",
                            "256: 25|25|99 81 19 0a", "999: 99|99|99 81 63 0a",
                            "=300: 255|255|99 81 ff 01"});
-        add("fire delay", {"0: |refused|82 00 00 00", "1: 1|1|99 81 03 00", "255: 255|255|99 81 03 19",
+        add("fire delay", {"0: 0|refused|82 00 00 00", "100 <home> <del> 2: 200|200|99 81 03 14", "1: 1|1|99 81 03 00", "255: 255|255|99 81 03 19",
                            "256: 25|25|99 81 03 02", "999: 99|99|99 81 03 09"});
-        add("loop count", {"0: |refused|82 00 00 00", "1: 1|1|91 00 01 00", "255: 255|255|91 00 ff 00",
+        add("loop count", {"0: 0|refused|82 00 00 00", "100 <home> <del> 2: 200|200|91 00 c8 00", "1: 1|1|91 00 01 00", "255: 255|255|91 00 ff 00",
                            "256: 25|25|91 00 19 00", "999: 99|99|91 00 63 00",
                            "=1000: 255|255|91 00 ff 00"});
         // The macro page: what is left unfinished is held to the bound; a stored value
         // past one is shown, and kept, as stored.
-        add("default delay", {"0: 0|0", "65535: 65535|65535", "65536: 6553|6553", "999: 999|999"});
-        add("loop time", {"0: 1|1", "1: 1|1", "255: 255|255", "256: 25|25", "999: 99|99", "=0: 0|0"});
-        add("row distance", {"0: 1|2/0/1 6/0/25", "1: 1|2/0/1 6/0/25", "120: 120|2/0/120 6/0/25",
+        add("default delay", {"0: 0|0", "100 <home> <del> 2: 200|200", "65535: 65535|65535", "65536: 6553|6553", "999: 999|999"});
+        add("loop time", {"0: 1|1", "100 <home> <del> 2: 200|200", "00: 1|1", "1: 1|1", "255: 255|255", "256: 25|25", "999: 99|99", "=0: 0|0"});
+        add("row distance", {"0: 1|2/0/1 6/0/25", "10 <home> <del> 2: 20|2/0/20 6/0/25", "1: 1|2/0/1 6/0/25", "120: 120|2/0/120 6/0/25",
                              "121: 12|2/0/12 6/0/25", "999: 99|2/0/99 6/0/25", "=0: 0|2/0/0 6/0/25"});
-        add("tree distance", {"0: 1|2/0/5 6/0/25 2/0/1 6/0/1", "1: 1|2/0/5 6/0/25 2/0/1 6/0/1",
+        add("tree distance", {"0: 1|2/0/5 6/0/25 2/0/1 6/0/1", "10 <home> <del> 2: 20|2/0/5 6/0/25 2/0/20 6/0/1", "1: 1|2/0/5 6/0/25 2/0/1 6/0/1",
                               "120: 120|2/0/5 6/0/25 2/0/120 6/0/1", "121: 12|2/0/5 6/0/25 2/0/12 6/0/1",
                               "999: 99|2/0/5 6/0/25 2/0/99 6/0/1"});
         // Delays go in steps of 10 ms, from 10 ms.
-        add("row delay", {"0: 10|2/0/5 6/0/1", "10: 10|2/0/5 6/0/1", "655350: 655350|2/0/5 6/255/255",
+        add("row delay", {"0: 10|2/0/5 6/0/1", "100 <home> <del> 2: 200|2/0/5 6/0/20", "10: 10|2/0/5 6/0/1", "655350: 655350|2/0/5 6/255/255",
                           "655351: 65530|2/0/5 6/25/153", "999: 990|2/0/5 6/0/99", "=0: 0|2/0/5 6/0/0"});
-        add("list delay", {"0: 10|10", "10: 10|10", "65530: 65530|65530", "65531: 6550|6550", "999: 990|990"});
+        add("list delay", {"0: 10|10", "100 <home> <del> 2: 200|200", "10: 10|10", "65530: 65530|65530", "65531: 6550|6550", "999: 990|990"});
     }
     void fieldsKeepToTheirBounds()
     {

@@ -1,7 +1,11 @@
+#include "app/WindowScale.h"
+#include "storage/Theme.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/common/NativeKeyInput.h"
 #include "tests/common/TestMain.h"
+#include "tests/widgets/SkinFixture.h"
 
+#include <QAbstractSlider>
 #include <QTest>
 
 #include <algorithm>
@@ -37,17 +41,29 @@ class TestKeyboardFocus : public QObject
 {
     Q_OBJECT
 private slots:
+    void cleanup() { setLogicalDpiForTests(0); }
+
+    // Every tab at every scale, the theme colours taken in turn.
     void tabFollowsTheScreen_data()
     {
         QTest::addColumn<int>("page");
-        for (int page = 0; page < MousecfgWidget::TabCount; ++page)
-            QTest::addRow("tab %d", page) << page;
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("theme");
+        int row = 0;
+        for (double scale : {1.0, 1.25, 1.5, 2.0})
+            for (int page = 0; page < MousecfgWidget::TabCount; ++page, ++row)
+                QTest::addRow("tab %d at %.2f", page, scale) << page << scale << row % ThemeColorCount;
     }
     void tabFollowsTheScreen()
     {
         QFETCH(int, page);
+        QFETCH(double, scale);
+        QFETCH(int, theme);
         WindowFixture fixture;
+        writeThemeColorId(theme);
+        setLogicalDpiForTests(96 * scale);
         MousecfgWidget &window = fixture.open();
+        QCOMPARE(window.scale(), scale);
         MousecfgWidgetProbe probe(window);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -70,7 +86,8 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), ring[i]);
         }
         // Read from a stop that nothing comes before, the ring keeps to the screen; every
-        // stop can be seen, and shows that it has the focus.
+        // stop can be seen, and shows that it has the focus: a skinned control by the
+        // focus cue alone, not by a look of its own such as the selected tab's.
         std::rotate(ring.begin(), std::find_if(ring.begin(), ring.end(), [&](QWidget *a) {
             return std::none_of(ring.begin(), ring.end(), [a](QWidget *b) { return comesFirst(b, a); });
         }), ring.end());
@@ -84,7 +101,10 @@ private slots:
             ring[(i + 1) % ring.size()]->setFocus(Qt::TabFocusReason);
             const QImage elsewhere = around(window, stop);
             stop->setFocus(Qt::TabFocusReason);
-            QVERIFY2(around(window, stop) != elsewhere, name);
+            const QImage focused = around(window, stop);
+            QVERIFY2(focused != elsewhere, name);
+            if (qobject_cast<QAbstractButton *>(stop) || qobject_cast<QAbstractSlider *>(stop))
+                QVERIFY2(onlyFocusCueDiffers(elsewhere, focused), name);
         }
     }
 };

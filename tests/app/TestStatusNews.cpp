@@ -5,6 +5,8 @@
 #include "tests/common/TestNotificationBus.h"
 
 #include "platform/DesktopNotifier.h"
+#include "storage/FunctionCodes.h"
+#include "storage/MacroFile.h"
 #include "storage/SensorDpi.h"
 
 #include <QSettings>
@@ -14,6 +16,17 @@ namespace {
 int storedProfileId()
 {
     return QSettings(configIniPath(), QSettings::IniFormat).value("Config/ProfileID").toInt();
+}
+
+// The upload's commands, each run of one command once; status requests left out.
+QByteArray commandRuns(const QByteArray &sequence)
+{
+    QByteArray runs;
+    for (char c : sequence) {
+        if (c != 0x48 && (runs.isEmpty() || runs.back() != c))
+            runs.append(c);
+    }
+    return runs;
 }
 }
 
@@ -63,6 +76,85 @@ private slots:
         QCOMPARE((QVector<int>{workingSettings.currentProfile, record.dpi, record.pollrate}), expected);
         QCOMPARE(int(probe.ratePanel()->profileData().pollrate), expected[2]);
         QCOMPARE(int(probe.dpiPage()->profileData().dpi), expected[1]);
+    }
+
+    // A press on the mouse during a write is shown, stored and announced once after it.
+    // Another profile fails the write: nothing after that step but the end bracket, and
+    // the next Apply writes the new profile as its slot file holds it, the interrupted
+    // slot waiting. A stage or a rate fails nothing.
+    void changeOnTheMouseDuringAWrite_data()
+    {
+        QTest::addColumn<int>("step"); // in the upload's order 46 01 03 02 04 40 05 46
+        QTest::addColumn<QVector<int>>("news"); // profile, stage, rate; -1 as the record holds
+        QTest::addColumn<QString>("note");
+        const char *steps[] = {"begin", "settings", "buttons", "stages", "lighting", "commit", "macros", "end"};
+        for (int i = 0; i < 8; ++i)
+            QTest::addRow("profile 3 during %s", steps[i]) << i << QVector<int>{2, 0, 2} << "Profile 3";
+        QTest::newRow("stage 3 during stages") << 3 << QVector<int>{0, 2, -1} << "DPI 3:%1";
+        QTest::newRow("500 Hz during settings") << 1 << QVector<int>{0, -1, 2} << "500 HZ";
+    }
+    void changeOnTheMouseDuringAWrite()
+    {
+        QFETCH(int, step);
+        QFETCH(QVector<int>, news);
+        QFETCH(QString, note);
+        TestNotificationBus bus;
+        QVERIFY(bus.isReady());
+        DesktopNotifier::setBusForTests(TestNotificationBus::ClientConnection);
+        WindowFixture fixture;
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        FakeMouse &mouse = FakeMouse::instance();
+        ProfileRecord &first = workingSettings.profiles[0];
+        first.buttons[0].Fun = FunMacro;
+        first.buttons[0].macroname = "M";
+        MacroFile macro;
+        macro.rows = {{MacroKeyPress, 0, 5}, {MacroKeyRelease, 0, 5}};
+        QVERIFY(writeMacroFile("M", macro, WriteSign::Leave));
+        ProfileRecord &third = workingSettings.profiles[2];
+        third.pollrate = 2;
+        third.dpi = 0;
+        for (int i = 0; i < DpiStageCount; ++i)
+            third.stages[size_t(i)].x = third.stages[size_t(i)].y = quint32(30 + 10 * i);
+        QVERIFY(saveProfileFile(third, "Profile 3"));
+        lastWrittenSettings.profiles[2] = third;
+        news[1] = news[1] < 0 ? first.dpi : news[1];
+        news[2] = news[2] < 0 ? first.pollrate : news[2];
+        const QByteArray order = QByteArray::fromHex("4601030204400546");
+        mouse.pushStatusAt(quint8(order[step]), step == 0 ? 0 : step == 7 ? 1 : -1, quint8(news[0]),
+                           quint8(news[1]), quint8(news[2]));
+        const bool moved = news[0] != 0;
+        writeConfigDiff(1);
+        mouse.clearLog();
+        ModalScript script;
+        click(probe.button(13));
+        const QStringList failed{"Send data failed, please try again."};
+        QCOMPARE(script.messages, moved ? failed : QStringList());
+        QCOMPARE(commandRuns(mouse.commandSequence()), commandRuns(moved ? order.left(step + 1) + '\x46' : order));
+        QCOMPARE(mouse.state().sessionEnds, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(bus.summaries().size(), 1, 5000);
+        QTest::qWait(100);
+        DesktopNotifier::setBusForTests(QString());
+        const ProfileRecord &shown = currentRecord(workingSettings);
+        if (note.contains('%'))
+            note = note.arg(sensorDpiFromRaw(int(shown.stages[2].y), readMouseSensor()));
+        QCOMPARE(bus.summaries(), QStringList{note});
+        QCOMPARE((QVector<int>{workingSettings.currentProfile, shown.dpi, shown.pollrate}), news);
+        QCOMPARE((QVector<int>{probe.dpiPage()->profileData().dpi, probe.ratePanel()->profileData().pollrate}),
+                 news.mid(1));
+        QCOMPARE(storedProfileId(), news[0]);
+        QCOMPARE(readWaitingProfiles(), moved ? 1 : 0);
+        ProfileRecord file;
+        loadProfile(0, file, profileFilePath(workingSettings.names[size_t(news[0])]));
+        QCOMPARE((QVector<int>{file.dpi, file.pollrate}), news.mid(1));
+
+        click(probe.button(13));
+        QCOMPARE(script.messages, moved ? failed : QStringList());
+        const FakeMouseState state = mouse.state();
+        QCOMPARE((QVector<int>{state.currentProfile(), state.activeDpiStage(), state.pollRate(news[0])}), news);
+        for (int i = 0; i < DpiStageCount; ++i)
+            QCOMPARE(state.dpiFirstValue(i), quint16(file.stages[size_t(i)].x));
+        QCOMPARE(readWaitingProfiles(), moved ? 1 : 0);
+        QCOMPARE(readConfigDiff(), 0);
     }
 
     // While a page's dialog or a file dialog is open, a profile switch on the mouse

@@ -4,6 +4,7 @@
 #include "buttons/QuorBtnWindow.h"
 #include "macro/MacroDialog.h"
 #include "device/BatteryThreadControl.h"
+#include "device/StatusReports.h"
 #include "pages/DefaultColorArea.h"
 #include "pages/QuorColorWindow.h"
 #include "pages/QuorDPIWindow.h"
@@ -96,6 +97,8 @@ public:
         if (cable)
             mouse.plug(FakeLink::Cable);
         folder.copySeedData();
+        // News an earlier test's write left for a status thread that no longer runs.
+        takeKeptStatusNews();
     }
     ~WindowFixture()
     {

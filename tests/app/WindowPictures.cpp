@@ -1,10 +1,12 @@
 // Renders the main window on each tab into PNG files, with the application folder's
 // skin, fonts and catalogs and the emulated receiver plugged or nothing plugged:
 //   window_pictures <output folder> mouse|nomouse [language index]
-// The UI scale follows the screen's DPI (QT_FONT_DPI).
+// The UI scale follows the screen's DPI (QT_FONT_DPI). On each tab the keyboard focus
+// stands on another tab, moved there by Tab (Shift+Tab from the last).
 #include "app/MousecfgWidget.h"
 #include "storage/ConfigIni.h"
 #include "tests/app/SampleAppFolder.h"
+#include "tests/common/NativeKeyInput.h"
 #include "tests/fakehid/FakeMouse.h"
 
 #include <QApplication>
@@ -51,17 +53,28 @@ int main(int argc, char **argv)
     const QString prefix = out + "/" + (plugged ? "mouse" : "nomouse") + (argc > 3 ? QString("-lang") + argv[3] : "");
     if (plugged)
         window.show();
-    // Without a mouse the window shows itself with the no-mouse box 200 ms after it was made.
-    QTimer::singleShot(1000, &app, [&] {
-        if (QWidget *box = QApplication::activeModalWidget()) {
-            failures += !save(*box, prefix + "-box.png");
-            QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
-        }
+    const auto renderTabs = [&] {
         for (int tab = 0; tab < MousecfgWidget::TabCount; ++tab) {
             window.switchPage(tab);
+            const bool last = tab == MousecfgWidget::TabCount - 1;
+            tapNativeKey(&window, 15, last ? Qt::Key_Backtab : Qt::Key_Tab,
+                         last ? Qt::ShiftModifier : Qt::NoModifier);
             failures += !save(window, QStringLiteral("%1-tab%2-%3.png").arg(prefix).arg(tab).arg(TabNames[tab]));
         }
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    };
+    // Without a mouse the window shows itself with the no-mouse box 200 ms after it was
+    // made; once the box is answered, the window takes the keyboard again.
+    QTimer::singleShot(1000, &app, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return renderTabs();
+        failures += !save(*box, prefix + "-box.png");
+        QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
+        QTimer::singleShot(300, &app, [&] {
+            window.activateWindow();
+            QTimer::singleShot(300, &app, renderTabs);
+        });
     });
     app.exec();
     return failures == 0 ? 0 : 1;

@@ -1,5 +1,5 @@
 // Renders the button page of the sample model and its setting dialogs into PNG files,
-// at UI scales 1.0 and 1.5 and once in traditional Chinese:
+// at UI scales 1.0, 1.25, 1.5 and 2.0 and once in traditional Chinese:
 //   buttons_gallery <output folder>
 #include "buttons/QuorBtnWindow.h"
 #include "buttons/QuorComboKeyWindow.h"
@@ -75,5 +75,5 @@ void all(Gallery &gallery)
 
 int main(int argc, char **argv)
 {
-    return galleryMain(argc, argv, QStringLiteral(MOUSECFG_APP_DIR), {1.0, 1.5}, all, all);
+    return galleryMain(argc, argv, QStringLiteral(MOUSECFG_APP_DIR), {1.0, 1.25, 1.5, 2.0}, all, all);
 }

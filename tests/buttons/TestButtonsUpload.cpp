@@ -120,8 +120,9 @@ private slots:
     void dialogsConfirmWhatTheUserChose_data()
     {
         // shows:<key>: button 2 holds that key first and the dialog shows it (_ for a
-        // space); keyboard: the fire key's keyboard mode; pick: the macro; count:n typed
-        // into the loop count; c<n> clicks loop option n, o<n> presses it and releases
+        // space); keyboard: the fire key's keyboard mode; keyfield: the focus to its key
+        // field; tab, backtab: Tab, Shift+Tab; pick: the macro; count:n typed
+        // into the loop count or the fire key's Times; c<n> clicks loop option n, o<n> presses it and releases
         // outside, s<n> gives it the focus and taps Space; ok: OK; return: Return.
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("keys"); // reaching the dialog after the pick
@@ -134,13 +135,23 @@ private slots:
             for (const char *keys : {"-28", "r28 r28 -28", "-42"})
                 QTest::addRow("%s: %s", d[0], keys) << d[0] << keys << QString("shows:%1 ok").arg(d[1]) << true << d[2];
         }
+        // Tab and Shift+Tab that leave the counts are no keys typed into the key field;
+        // a Tab typed there is.
+        QTest::newRow("fire key: Tab through Times and Delay") << "FIRE KEY" << "-28" << "shows:F5 count:7 tab tab ok"
+                                                              << true << "99 3e 07 0c";
+        QTest::newRow("fire key: Shift+Tab out of Times") << "FIRE KEY" << "-28" << "shows:F5 count:7 backtab ok"
+                                                         << true << "99 3e 07 0c";
+        QTest::newRow("fire key: Tab at the key field") << "FIRE KEY" << "-28" << "shows:F5 keyfield tab ok" << true
+                                                       << "99 2b 05 0c";
         const QString right = "82 00 00 00", macro = "Macro Manager";
         QTest::newRow("sniper, Return") << "SNIPER" << "-28" << "return" << true << "9a 01 06 06";
         QTest::newRow("fire key, Return") << "FIRE KEY" << "-28" << "return" << true << "99 81 03 0a";
         QTest::newRow("fire key, keyboard, Return") << "FIRE KEY" << "-28" << "keyboard return" << false << right;
         QTest::newRow("single key, Return") << "SINGLE KEY" << "-28" << "return" << false << right;
         QTest::newRow("macro, Return in the count") << macro << "-28" << "pick count:9 return" << true << "91 00 09 00";
-        QTest::newRow("macro, count emptied") << macro << "-28" << "pick count: return" << true << "91 00 01 00";
+        QTest::newRow("macro, count emptied") << macro << "-28" << "pick count: return" << false << right;
+        QTest::newRow("fire key, times emptied") << "FIRE KEY" << "-28" << "count: return" << false << right;
+        QTest::newRow("fire key, times 0") << "FIRE KEY" << "-28" << "count:0 return" << false << right;
         QTest::newRow("macro not chosen, Return") << macro << "-28" << "count:9 return" << false << right;
         QTest::newRow("loop option clicked") << macro << "-28" << "pick count:100 c1 ok" << true << "91 80 ff ff";
         QTest::newRow("loop option slid off") << macro << "-28" << "pick count:100 c1 o0 ok" << true << "91 80 ff ff";
@@ -181,15 +192,24 @@ private slots:
                 if (step.startsWith("shows:")) {
                     shown = step.mid(6).replace('_', ' ');
                     caption = dialog->findChild<QuorPushButton *>()->caption();
+                } else if (step == "keyfield") {
+                    fire->keyField()->setFocus();
+                } else if (step == "tab") {
+                    tapNativeKey(dialog, 15, Qt::Key_Tab);
+                } else if (step == "backtab") {
+                    sendKeys(dialog, "+42");
+                    tapNativeKey(dialog, 15, Qt::Key_Backtab, Qt::ShiftModifier);
+                    sendKeys(dialog, "-42");
                 } else if (step == "keyboard") {
                     QTest::mouseClick(fire->modeBox(QuorFireKeyWindow::KeyboardMode), Qt::LeftButton);
                 } else if (step == "pick") {
                     menuEntry(select->macroMenu(), "burst")->trigger();
                 } else if (step.startsWith("count:")) {
-                    select->countEdit()->setFocus();
-                    select->countEdit()->selectAll();
-                    QTest::keyClick(select->countEdit(), Qt::Key_Backspace);
-                    QTest::keyClicks(select->countEdit(), step.mid(6));
+                    QLineEdit *count = select ? select->countEdit() : fire->timesEdit();
+                    count->setFocus();
+                    count->selectAll();
+                    QTest::keyClick(count, Qt::Key_Backspace);
+                    QTest::keyClicks(count, step.mid(6));
                 } else if (step == "ok" || step == "return") {
                     step == "ok" ? clickButton(dialog, "msgBoxYesBtn") : sendKeys(dialog, "+28 -28");
                 } else if (step[0] == 'c') {
@@ -207,7 +227,8 @@ private slots:
         }, keys));
         QCOMPARE(stayed, !closes);
         QCOMPARE(caption, shown);
-        if (stored || !closes)
+        const bool edited = steps.contains("count:") || steps.contains("tab");
+        if ((stored && !edited) || !closes)
             QCOMPARE(slotText(slot), before);
         QCOMPARE(up.entries({1}), QStringList{sent});
     }

@@ -3,6 +3,7 @@
 #include "storage/SensorDpi.h"
 #include "tests/buttons/ButtonPageFixture.h"
 #include "tests/common/TestMain.h"
+#include "tests/widgets/SkinFixture.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorSlider.h"
 
@@ -70,6 +71,19 @@ private slots:
         expected.Res1 = quint8(value);
         QCOMPARE(slotText(slot), slotText(expected));
         QCOMPARE(page.slotButton(SniperSlot)->caption(), QString("SNIPER"));
+    }
+
+    // The sniper slider has the focus as the dialog opens, and shows it by the focus cue.
+    void sniperSliderShowsTheFocus()
+    {
+        ButtonPageFixture fx;
+        QuorSniperWindow dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog) && dialog.slider()->hasFocus());
+        const QImage focused = dialog.slider()->grab().toImage();
+        dialog.slider()->clearFocus();
+        const QImage elsewhere = dialog.slider()->grab().toImage();
+        QVERIFY(focused != elsewhere && onlyFocusCueDiffers(elsewhere, focused));
     }
 
     // The macro dialog over the listed macros: pick an entry (or none), a loop option

@@ -59,7 +59,8 @@ int galleryMain(int argc, char **argv, const QString &appDir, std::initializer_l
     for (double scale : scales) {
         setUiScale(scale);
         setCurrentLanguageIndex(0);
-        ok = renderInto(QStringLiteral("%1/scale-%2").arg(out).arg(scale, 0, 'f', 1), render) && ok;
+        const int decimals = scale * 10 == int(scale * 10) ? 1 : 2;
+        ok = renderInto(QStringLiteral("%1/scale-%2").arg(out).arg(scale, 0, 'f', decimals), render) && ok;
     }
     // The traditional Chinese catalog with that language's font.
     QTranslator translator;

@@ -96,15 +96,21 @@ private slots:
         QCOMPARE(thread.turnCounter(), 5);
     }
 
-    void statusReplyInTheRequestTurnIsOnlyLogged()
+    // A change on the mouse is news in the request turn too; the battery reply behind
+    // it is read in the same turn.
+    void statusReplyInTheRequestTurn()
     {
         DeviceFixture fx;
         fx.mouse().sendStatusReply(FakeLink::Receiver, 1, 1, 1, 1);
         fx.mouse().setMouseOff(true);
         QuorGetBatteryThread thread;
         QSignalSpy status(&thread, &QuorGetBatteryThread::RefreshStatus);
+        QSignalSpy battery(&thread, &QuorGetBatteryThread::RefreshBatteryStatus);
         QVERIFY(thread.runTurn());
-        QCOMPARE(status.count(), 0);
+        QCOMPARE(status.count(), 1);
+        QCOMPARE(args(status[0]), QList<int>({1, 1, 1, 1}));
+        QCOMPARE(battery.count(), 1);
+        QCOMPARE(args(battery[0]), QList<int>({0, 0, 0}));
     }
 
     void aRequestEveryFiftySixTurns()

@@ -131,6 +131,7 @@ void FakeMouse::resetLocked()
     m_statusByte = 0;
     m_mouseOff = false;
     m_interleave = 0;
+    m_pushed = PushedStatus();
     m_readWaitMs = 0;
     m_writeDelayMs = 0;
     m_log.clear();
@@ -326,6 +327,12 @@ void FakeMouse::sendStatusReply(FakeLink link, quint8 profile, quint8 stage, qui
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     deliver(int(link), statusReply(0x49, {profile, stage, rate, mode, 0, 0, 0, 0}), 0);
+}
+
+void FakeMouse::pushStatusAt(quint8 command, int arg, quint8 profile, quint8 stage, quint8 rate)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_pushed = {command, arg, {profile, stage, rate, 0, 0, 0, 0, 0}};
 }
 
 void FakeMouse::sendMouseInput(FakeLink link)
@@ -601,6 +608,11 @@ void FakeMouse::handleVendorReport(int link, const quint8 *r)
             ++m_state.sessionBegins;
         else if (r[4] == 1)
             ++m_state.sessionEnds;
+    }
+    if (m_pushed.command == command && (m_pushed.arg < 0 || m_pushed.arg == r[4])) {
+        m_state.activeProfile = m_pushed.bytes[0];
+        deliver(link, statusReply(0x49, m_pushed.bytes), 0);
+        m_pushed = PushedStatus();
     }
     if (isEchoed(command)) {
         queueReply(link, QByteArray(reinterpret_cast<const char *>(r), ReportSize));

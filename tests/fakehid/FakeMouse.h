@@ -80,7 +80,7 @@ struct FakeMouseState
     std::array<int, 6> transfersApplied{}; // end packets applied, by command 1..5
     QVector<FakeCommit> commits;           // every 0x40 report
     QVector<int> profileSwitches;          // byte 4 of every 0x44 report
-    int activeProfile = 0;
+    int activeProfile = 0;                 // last 0x44, or a profile taken on the mouse
     int sessionBegins = 0; // 0x46 with byte 4 = 0
     int sessionEnds = 0;   // 0x46 with byte 4 = 1
 
@@ -153,6 +153,10 @@ public:
     void setStatusByte(quint8 status);              // 'H' byte 10
     void setMouseOff(bool off);                     // 'H' bytes 4-6 zero
     void sendStatusReply(FakeLink link, quint8 profile, quint8 stage, quint8 rate, quint8 mode);
+    // A press of the mouse's own buttons while a write runs: at the next vendor write
+    // of `command` (with report byte 4 = arg when arg >= 0) the mouse takes profile,
+    // stage and rate, and its 'I' report comes before that write's echo.
+    void pushStatusAt(quint8 command, int arg, quint8 profile, quint8 stage, quint8 rate);
     // Ordinary mouse input (report ID 1, 8 bytes) on the link's shared path.
     void sendMouseInput(FakeLink link);
     // Any input report on the link's shared path (a device notification, for one).
@@ -213,6 +217,12 @@ private:
         int skip = 0;
         int count = 0;
     };
+    struct PushedStatus
+    {
+        int command = -1;
+        int arg = -1;
+        std::array<quint8, 8> bytes{};
+    };
     struct Transfer
     {
         bool open = false;
@@ -250,6 +260,7 @@ private:
     quint8 m_statusByte = 0;
     bool m_mouseOff = false;
     int m_interleave = 0;
+    PushedStatus m_pushed;
     int m_readWaitMs = 0;
     int m_writeDelayMs = 0;
     QVector<FakeWrittenReport> m_log;

@@ -1,5 +1,5 @@
-// Renders the macro tab with a recorded macro into PNG files, at UI scales 1.0 and
-// 1.5 and once in traditional Chinese:
+// Renders the macro tab with a recorded macro into PNG files, at UI scales 1.0, 1.25,
+// 1.5 and 2.0 and once in traditional Chinese:
 //   macro_gallery <output folder>
 #include "macro/MacroDialog.h"
 #include "macro/MacroRows.h"
@@ -103,5 +103,5 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     if (!dir.isValid() || !prepareFolder(dir))
         return 1;
-    return galleryMain(argc, argv, dir.path(), {1.0, 1.5}, render, render);
+    return galleryMain(argc, argv, dir.path(), {1.0, 1.25, 1.5, 2.0}, render, render);
 }

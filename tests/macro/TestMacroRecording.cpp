@@ -3,6 +3,7 @@
 #include "macro/QuorTreeWidget.h"
 #include "tests/common/TestMain.h"
 #include "tests/macro/MacroFixture.h"
+#include "widgets/ModalGate.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -262,6 +263,57 @@ private slots:
             QCOMPARE(rowsText(page->actionRows()), QString("129/0/1 1/0/1"));
             QVERIFY(!readMacroFile("m").writeSign);
         }
+    }
+
+    // A box over the page while a key row is edited (SAVE refused) or keys are recorded
+    // (a box from elsewhere) gets its keys: Return answers it as Ok, Escape closes it.
+    // Neither that key nor its release, once the box has gone, reaches the macro; the
+    // next key typed does.
+    void boxOverThePageTakesItsKeys_data()
+    {
+        QTest::addColumn<bool>("recording");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("rows"); // the first two rows in the end
+        QTest::newRow("edited row, Return") << false << 28 << 1 << "132/0/5 4/0/4";
+        QTest::newRow("edited row, Escape") << false << 1 << 0 << "132/0/5 4/0/4";
+        QTest::newRow("recording, Return") << true << 28 << 1 << "132/0/4 4/0/4 132/0/5 4/0/5";
+        QTest::newRow("recording, Escape") << true << 1 << 0 << "132/0/4 4/0/4 132/0/5 4/0/5";
+    }
+    void boxOverThePageTakesItsKeys()
+    {
+        QFETCH(bool, recording);
+        QFETCH(int, key);
+        QFETCH(int, answer);
+        QFETCH(QString, rows);
+        MacroFixture fx;
+        MacroFixture::writeMacro("m", QString(" 132/0/4 4/0/4").repeated(22), DelayNone);
+        auto page = shownPage();
+        int result = -1;
+        const Qt::Key qtKey = key == 28 ? Qt::Key_Return : Qt::Key_Escape;
+        const auto answerBox = [&](QWidget *box) {
+            sendNativeKey(box, QEvent::KeyPress, key, qtKey);
+            result = box->isVisible() ? -1 : qobject_cast<QDialog *>(box)->result();
+        };
+        if (recording) {
+            click(page->button(MacroDialog::StartButton));
+            play(page.get(), "30+ 30-");
+            QuorMessageBox box(2, QString(), "Warning", "Dongle Disconnect!", page.get(), false,
+                               Qt::FramelessWindowHint);
+            QVERIFY(runModal([&] { ModalGate::exec(box); }, answerBox));
+        } else {
+            clickRow(*page, 0);
+            click(page->button(MacroDialog::EditButton));
+            QVERIFY(runModal([&] { click(page->button(MacroDialog::SaveButton)); }, answerBox));
+            QVERIFY(page->isKeyEditing());
+        }
+        QCOMPARE(result, answer);
+        sendNativeKey(page.get(), QEvent::KeyRelease, key, qtKey);
+        QCOMPARE(rowsText(page->actionRows().mid(0, 3)), recording ? "132/0/4 4/0/4" : "132/0/4 4/0/4 132/0/4");
+        play(page.get(), "48+ 48-");
+        if (recording)
+            click(page->button(MacroDialog::StopButton));
+        QCOMPARE(rowsText(page->actionRows().mid(0, rows.count(' ') + 1)), rows);
     }
 
     // A page destroyed while it records leaves no hook behind to call into it.

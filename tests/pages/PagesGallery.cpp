@@ -1,5 +1,6 @@
 // Renders the DPI tab's pages, the lighting page and the colour dialog with a sample
-// profile into PNG files, at UI scales 1.0 and 1.5 and once in traditional Chinese:
+// profile into PNG files, at UI scales 1.0, 1.25, 1.5 and 2.0 and once in traditional
+// Chinese:
 //   pages_gallery <output folder>
 #include "pages/QuorColorArea.h"
 #include "pages/QuorColorWindow.h"
@@ -92,5 +93,5 @@ void renderAll(Gallery &gallery)
 
 int main(int argc, char **argv)
 {
-    return galleryMain(argc, argv, QStringLiteral(MOUSECFG_APP_DIR), {1.0, 1.5}, renderAll, renderAll);
+    return galleryMain(argc, argv, QStringLiteral(MOUSECFG_APP_DIR), {1.0, 1.25, 1.5, 2.0}, renderAll, renderAll);
 }

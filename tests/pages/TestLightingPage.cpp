@@ -1,6 +1,7 @@
 #include "pages/DefaultColorArea.h"
 #include "pages/QuorColorArea.h"
 #include "pages/QuorColorWindow.h"
+#include "tests/common/NativeKeyInput.h"
 #include "tests/common/ProfileSamples.h"
 #include "tests/common/TestMain.h"
 #include "tests/pages/PageFixture.h"
@@ -173,11 +174,14 @@ private slots:
     }
 
     // The dialog's colour reaches the record and effect it was opened for, also when
-    // the page was reloaded meanwhile; Cancel and Escape change nothing.
+    // the page was reloaded meanwhile; Return in a box keeps what OK keeps (a box left
+    // empty keeps its number); Cancel and Escape change nothing.
     void colourDialogResult_data()
     {
         QTest::addColumn<QString>("how");
         QTest::newRow("ok") << "ok";
+        QTest::newRow("return") << "return";
+        QTest::newRow("return in an emptied box") << "emptied return";
         QTest::newRow("cancel") << "cancel";
         QTest::newRow("escape") << "escape";
         QTest::newRow("reloaded meanwhile") << "reload";
@@ -197,8 +201,17 @@ private slots:
                 auto *dialog = qobject_cast<QuorColorArea *>(window);
                 QVERIFY(dialog);
                 QCOMPARE(dialog->color(), r.ledModes[1].color);
+                dialog->box(4)->setFocus();
                 dialog->box(4)->selectAll();
                 QTest::keyClicks(dialog->box(4), "99");
+                if (how.startsWith("emptied")) {
+                    dialog->box(4)->selectAll();
+                    QTest::keyClick(dialog->box(4), Qt::Key_Backspace);
+                }
+                if (how.endsWith("return")) {
+                    tapNativeKey(dialog, 28, Qt::Key_Return);
+                    return;
+                }
                 if (how == "reload") {
                     page.setProfileData(&other);
                     page.setEffect(2);
@@ -209,10 +222,11 @@ private slots:
                     QTest::mouseClick(how == "cancel" ? dialog->cancelButton() : dialog->okButton(), Qt::LeftButton);
             }));
         const QColor picked(10, 99, 30);
-        if (how == "ok" || how == "reload")
+        const bool kept = how == "ok" || how.endsWith("return");
+        if (kept || how == "reload")
             expected.ledModes[1].color = picked;
         QCOMPARE(firstDifference(r, expected), QString());
-        QCOMPARE(page.colorSwatch()->color(), how == "ok" ? picked : page.record()->ledModes[page.record()->LedMode].color);
+        QCOMPARE(page.colorSwatch()->color(), kept ? picked : page.record()->ledModes[page.record()->LedMode].color);
         if (how == "reload") {
             QCOMPARE(int(other.LedMode), 2);
             other.LedMode = otherBefore.LedMode;

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "storage/Theme.h"
 #include "tests/common/TestAppFolder.h"
 #include "widgets/SkinFont.h"
 #include "widgets/UiScale.h"
+#include "widgets/WidgetLook.h"
 
 #include <QColor>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QRegion>
+#include <QTest>
 #include <QWidget>
 
 // A throw-away application folder with a Config.ini that names a font and a theme,
@@ -81,4 +84,27 @@ inline QRect diffBox(const QImage &a, const QImage &b)
             if (a.pixel(x, y) != b.pixel(x, y))
                 box |= QRect(x, y, 1, 1);
     return box;
+}
+
+// Whether the focus shows as the focus cue alone: each pixel in which the renderings
+// before and after it moved differ has the cue colour in one of them.
+inline bool onlyFocusCueDiffers(const QImage &before, const QImage &after)
+{
+    for (int y = 0; y < qMin(before.height(), after.height()); ++y)
+        for (int x = 0; x < qMin(before.width(), after.width()); ++x) {
+            const QRgb a = before.pixel(x, y), b = after.pixel(x, y);
+            if (a != b && a != FocusCueColor && b != FocusCueColor)
+                return false;
+        }
+    return true;
+}
+
+// Data rows "scale" and "theme": the common window scales with each theme colour.
+inline void addScaleAndThemeRows()
+{
+    QTest::addColumn<double>("scale");
+    QTest::addColumn<int>("theme");
+    for (double scale : {1.0, 1.25, 1.5, 2.0})
+        for (int theme = 0; theme < ThemeColorCount; ++theme)
+            QTest::addRow("%.2f theme %d", scale, theme) << scale << theme;
 }

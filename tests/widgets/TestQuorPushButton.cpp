@@ -178,19 +178,36 @@ private slots:
         QCOMPARE(shownColor(button), selected ? Green : QColor(200, 0, 0));
     }
 
-    // The keyboard focus shows: the hover look and a frame in the theme colour.
-    void focusIsSeen()
+    // The keyboard focus shows as the focus cue alone, never as the hover or the selected
+    // look, on plain, glowing and round glowing buttons at each scale and theme colour.
+    void focusIsSeenAsFocusOnly_data() { addScaleAndThemeRows(); }
+    void focusIsSeenAsFocusOnly()
     {
-        QuorPushButton button(threeStates());
-        button.resize(80, 30);
-        button.show();
-        QVERIFY(QTest::qWaitForWindowActive(&button));
-        button.clearFocus();
-        QCOMPARE(shownColor(button), QColor(200, 0, 0));
-        button.setFocus();
-        const QImage focused = renderOver(button);
-        QCOMPARE((QList<QColor>{focused.pixelColor(40, 15), focused.pixelColor(0, 0), focused.pixelColor(79, 29)}),
-                 (QList<QColor>{Green, themeColor(), themeColor()}));
+        QFETCH(double, scale);
+        QFETCH(int, theme);
+        writeThemeColorId(theme);
+        setUiScale(scale);
+        for (int kind = 0; kind < 3; ++kind) {
+            QuorPushButton button(threeStates());
+            button.resize(scaledPixels(80, scale), scaledPixels(30, scale));
+            button.setGlowMode(kind > 0);
+            button.setGlowEllipse(kind == 2);
+            button.show();
+            QVERIFY(QTest::qWaitForWindowActive(&button));
+            button.clearFocus();
+            const QImage normal = renderOver(button);
+            sendEnter(button);
+            const QImage hover = renderOver(button);
+            sendLeave(button);
+            button.setSelected(true);
+            const QImage selected = renderOver(button);
+            button.setFocus();
+            QVERIFY(onlyFocusCueDiffers(selected, renderOver(button)));
+            button.setSelected(false);
+            const QImage focused = renderOver(button);
+            QVERIFY(focused != hover && focused != selected && focused != normal);
+            QVERIFY(onlyFocusCueDiffers(normal, focused));
+        }
     }
 
     void disabledButtonOnlyReportsOver()

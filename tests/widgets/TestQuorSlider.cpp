@@ -1,12 +1,17 @@
+#include "storage/Theme.h"
 #include "tests/common/TestMain.h"
 #include "tests/widgets/SkinFixture.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorSlider.h"
+#include "widgets/QuorTwoBarSlider.h"
+#include "widgets/WidgetLook.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 void dragTo(QuorSlider &slider, QPoint at)
@@ -14,6 +19,25 @@ void dragTo(QuorSlider &slider, QPoint at)
     QMouseEvent move(QEvent::MouseMove, at, slider.mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
                      Qt::NoModifier);
     QCoreApplication::sendEvent(&slider, &move);
+}
+
+// A slider's handle at its minimum or maximum, rendered over black, is whole at the end
+// of the groove and round: in its half toward the end nothing shows outside a square as
+// tall as the handle rounded with half its side (to the pixel), neither a square corner
+// nor the groove's end.
+void verifyHandleAtEnd(QSlider &slider, bool atMaximum)
+{
+    slider.setValue(atMaximum ? slider.maximum() : slider.minimum());
+    const QImage image = renderOver(slider);
+    const QRect ink = inkBox(image);
+    const double half = ink.height() / 2.0, radius = ink.height() / 2, flat = half - radius;
+    const double cx = atMaximum ? slider.width() - half : half, cy = ink.top() + half;
+    // How far a pixel lies, at its nearest, beyond the straight part of the side along one axis.
+    const auto off = [flat](int i, double c) { return qMax(0.0, qAbs(i + 0.5 - c) - 0.5 - flat); };
+    for (int y = ink.top(); y <= ink.bottom(); ++y)
+        for (int x = atMaximum ? int(cx) : 0; x < (atMaximum ? slider.width() : int(cx)); ++x)
+            if (std::hypot(off(x, cx), off(y, cy)) > radius + 0.05)
+                QVERIFY2(image.pixel(x, y) == qRgb(0, 0, 0), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
 }
 }
 
@@ -70,6 +94,26 @@ private slots:
         QCOMPARE(bubble->caption(), QString::number(slider.value()));
         QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(110, 10));
         QVERIFY(bubble->isHidden());
+    }
+
+    // The pages' sliders and the DPI rows' middle bar, at each scale and theme colour.
+    void handleIsRoundInItsGroove_data() { addScaleAndThemeRows(); }
+    void handleIsRoundInItsGroove()
+    {
+        QFETCH(double, scale);
+        QFETCH(int, theme);
+        SkinFixture skin(12, theme);
+        setUiScale(scale);
+        QuorSlider slider;
+        slider.setOrientation(Qt::Horizontal);
+        slider.setRange(1, 3);
+        slider.setStyleSheet(grooveSliderStyleSheet(themeColor(), themeColor(), scale));
+        slider.resize(scaledPixels(228, scale), scaledPixels(25, scale));
+        QuorTwoBarSlider bars(nullptr, 100, 0);
+        bars.updateGeometryAndStyle();
+        for (QSlider *s : {static_cast<QSlider *>(&slider), bars.middleBar()})
+            for (bool atMaximum : {false, true})
+                verifyHandleAtEnd(*s, atMaximum);
     }
 
     void singleValueRangeLeavesTheBubble()

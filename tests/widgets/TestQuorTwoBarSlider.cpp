@@ -100,7 +100,7 @@ private slots:
         QVERIFY(middle.contains("groove:horizontal{height:7px;"));
         QVERIFY(middle.contains(";;border-radius:3px;}"));
         QVERIFY(middle.contains("handle:horizontal{width:15px;"));
-        QVERIFY(middle.contains("margin:-3px 0px -3px 0px;border-radius:7px;}"));
+        QVERIFY(middle.contains("margin:-4px 0px -4px 0px;border-radius:7px;}"));
         const QColor t = themeColor();
         const QString theme = QStringLiteral("rgb(%1,%2,%3)").arg(t.red()).arg(t.green()).arg(t.blue());
         QVERIFY(middle.contains("stop:0 rgb(0,200,255), stop:1 " + theme));

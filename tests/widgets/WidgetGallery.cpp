@@ -1,5 +1,5 @@
 // Renders every widget and dialog of the kit offscreen into PNG files, at UI scales
-// 1.0 and 2.0, with the application folder's skin, fonts and catalogs:
+// 1.0, 1.25, 1.5 and 2.0, with the application folder's skin, fonts and catalogs:
 //   widget_gallery <output folder>
 #include "tests/common/Gallery.h"
 #include "widgets/QuorAction.h"
@@ -23,6 +23,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QMovie>
+#include <QTest>
 
 #include <cstdio>
 
@@ -76,6 +77,22 @@ void buttons(Gallery &gallery)
         if (state.action == 4)
             button.setButtonEnabled(false);
         gallery.save(state.name, button);
+    }
+
+    // The keyboard focus on a tab that is not selected, and on the selected one.
+    for (bool selected : {false, true}) {
+        QuorPushButton focused(tabSkins());
+        focused.resize(w, h);
+        focused.setCaption(QObject::tr("CUSTOMIZE"));
+        focused.setGlowMode(true);
+        focused.setSelectable(true);
+        focused.setSelected(selected);
+        focused.show();
+        const char *name = selected ? "button_selected_focused" : "button_focused";
+        if (!QTest::qWaitForWindowActive(&focused))
+            std::fprintf(stderr, "%s: the button has no focus\n", name);
+        focused.setFocus();
+        gallery.save(name, focused);
     }
 
     QuorPushButton glow({skinPath("/skin/btn_1.png"), skinPath("/skin/btn_2.png")});
@@ -197,7 +214,7 @@ void renderAll(Gallery &gallery)
 
 int main(int argc, char **argv)
 {
-    return galleryMain(argc, argv, QStringLiteral(MOUSECFG_APP_DIR), {1.0, 2.0}, renderAll, [](Gallery &tc) {
+    return galleryMain(argc, argv, QStringLiteral(MOUSECFG_APP_DIR), {1.0, 1.25, 1.5, 2.0}, renderAll, [](Gallery &tc) {
         dialogs(tc);
         buttons(tc);
     });
