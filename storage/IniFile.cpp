@@ -112,7 +112,9 @@ bool readRegularFile(int fd, QByteArray &data, struct stat &st)
 
 IniFile::IniFile(const QString &path, IniLines lines) : m_path(path)
 {
-    m_state = lines == IniLines::EndedOnly ? loadEndedLines() : load(m_unparsed, m_stamp);
+    m_state = load(m_unparsed, m_stamp);
+    if (lines == IniLines::EndedOnly && m_state == State::Read && !lastLineEnds())
+        m_state = loadEndedLines();
 }
 
 IniFile::~IniFile()
@@ -218,8 +220,23 @@ IniFile::State IniFile::readProbed(QByteArray &data, struct stat &st) const
     return ok ? State::Read : State::Unusable;
 }
 
-// Read and parsed apart from the kept files: other readers of the same file take
-// its last line as it stands.
+// Whether the file, unchanged since it was loaded, is empty or its last byte ends a line.
+bool IniFile::lastLineEnds() const
+{
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    char last = '\n';
+    const bool ended = fstat(fd, &st) == 0 && stampOf(st) == m_stamp
+                       && (st.st_size == 0 || ::pread(fd, &last, 1, st.st_size - 1) == 1)
+                       && (last == '\n' || last == '\r');
+    ::close(fd);
+    return ended;
+}
+
+// A file whose last line is cut, read again without that line, parsed apart from the
+// kept files: other readers of the same file take its last line as it stands.
 IniFile::State IniFile::loadEndedLines()
 {
     struct stat st;

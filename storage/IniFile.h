@@ -74,6 +74,7 @@ private:
     State probe(struct stat &st) const;
     State load(IniSections &sections, Stamp &stamp) const;
     State readProbed(QByteArray &data, struct stat &st) const;
+    bool lastLineEnds() const;
     State loadEndedLines();
     void parseSectionOf(const QString &key) const;
     void parseAll() const;
