@@ -303,6 +303,8 @@ void MousecfgWidget::writePendingDefaultProfile()
         return;
     m_bDefaultProfilePending = false;
     writeDefaultProfileFile();
+    if (!deferWhileBusy([this] { tellIfInstallDamaged(); }))
+        tellIfInstallDamaged();
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent *)

@@ -207,7 +207,7 @@ private:
     void importProfile();
     void saveConfiguration();
     void loadConfiguration();
-    bool factoryProfileUsable();
+    void tellIfInstallDamaged();
     void resetProfile();
     void resetAllProfiles();
     void confirmAndClose();
@@ -273,6 +273,7 @@ private:
     int m_iConnectedCount = 0;
     int m_bDevicePresent = 0;
     bool m_bDefaultProfilePending = false;
+    bool m_bInstallDamageTold = false;
     int m_iBatteryFull = BatteryFullDefault;
     BatteryThreadControl *m_batteryControl = nullptr;
     QuorBtnWindow *m_btnWindow = nullptr;

@@ -37,7 +37,8 @@ bool createProfileFile(const QString &path)
     if (QFile::exists(source) && holdsProfile(source))
         return copyFileReplacing(source, path);
     ProfileRecord record;
-    return resetProfileToDefaults(record) && saveProfile(0, record, path);
+    resetProfileToDefaults(record);
+    return saveProfile(0, record, path);
 }
 
 // Renames the file of a name in each profile tree that holds one; without a file the
@@ -74,8 +75,7 @@ bool removeProfileFiles(const QString &name)
 // The current slot takes a new profile made from the template.
 void MousecfgWidget::addProfile()
 {
-    if (!factoryProfileUsable())
-        return;
+    tellIfInstallDamaged();
     if (!profileListHasRoom(m_profileList)) {
         showMessage(OneButton, "The profile list is full.");
         return;

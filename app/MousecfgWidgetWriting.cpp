@@ -225,6 +225,7 @@ void MousecfgWidget::loadConfiguration()
     SettingsBlock loaded = lastWrittenSettings;
     importProfiles(loaded, fileName);
     repairSlotNames(loaded, RepairedSlots::KeepRecords);
+    renameRepeatedSlotNames(loaded);
     if (loadReplacesStoredProfile(loaded, workingSettings)
         && showMessage(TwoButtons, "Are you sure you want replace the stored profiles of the same name?")
                != QDialog::Accepted)
@@ -238,19 +239,19 @@ void MousecfgWidget::loadConfiguration()
     writeToMouse(true);
 }
 
-// A factory profile that lacks a key would reset to zeros: no click, no DPI stage.
-bool MousecfgWidget::factoryProfileUsable()
+// A damaged model file counts as none: the built-in model and factory profile serve,
+// and the user hears of it once.
+void MousecfgWidget::tellIfInstallDamaged()
 {
-    if (factoryProfileReadable())
-        return true;
-    showMessage(OneButton, "The factory profile could not be read.");
-    return false;
+    if (m_bInstallDamageTold || !modelDescriptorDamaged())
+        return;
+    m_bInstallDamageTold = true;
+    showMessage(OneButton, "The install is damaged: the built-in settings are used.");
 }
 
 void MousecfgWidget::resetProfile()
 {
-    if (!factoryProfileUsable())
-        return;
+    tellIfInstallDamaged();
     if (showMessage(TwoButtons, "Are you sure you want reset this profile?") != QDialog::Accepted)
         return;
     const int current = safeProfileIndex(workingSettings.currentProfile);
@@ -264,8 +265,7 @@ void MousecfgWidget::resetProfile()
 
 void MousecfgWidget::resetAllProfiles()
 {
-    if (!factoryProfileUsable())
-        return;
+    tellIfInstallDamaged();
     if (showMessage(TwoButtons, "Are you sure you want reset all profiles?") != QDialog::Accepted)
         return;
     initSettingsBlock(workingSettings);

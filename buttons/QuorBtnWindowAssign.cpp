@@ -28,9 +28,9 @@ bool isDialogFunction(int fun)
 }
 
 // The slots the button table sends: the model's buttons (at most 16) and the wheel.
-bool reachesMouse(int slot)
+bool reachesMouse(int slot, int buttonCount)
 {
-    return slot < std::clamp(modelButtonCount(), 0, MatrixSize) || slot >= QuorBtnWindow::WheelSlot;
+    return slot < std::clamp(buttonCount, 0, MatrixSize) || slot >= QuorBtnWindow::WheelSlot;
 }
 
 int usageOf(int keyCode)
@@ -79,10 +79,13 @@ void QuorBtnWindow::onMenuActionTriggered()
 bool QuorBtnWindow::wouldLoseLastLeftClick(int slot, int fun) const
 {
     const auto &records = m_record->buttons;
-    if (records[size_t(slot)].Fun != FunLeft || fun == FunLeft || !reachesMouse(slot))
+    if (records[size_t(slot)].Fun != FunLeft || fun == FunLeft)
+        return false;
+    const int count = modelButtonCount();
+    if (!reachesMouse(slot, count))
         return false;
     for (int other = 0; other < int(records.size()); ++other) {
-        if (other != slot && reachesMouse(other) && records[size_t(other)].Fun == FunLeft)
+        if (other != slot && reachesMouse(other, count) && records[size_t(other)].Fun == FunLeft)
             return false;
     }
     return true;

@@ -33,7 +33,9 @@ bool exportProfileSection(int index, const ProfileRecord &record, const QString 
 
 bool holdsProfileSections(const QString &fileName)
 {
-    const IniFile ini(fileName);
+    const IniFile ini(fileName, IniLines::EndedOnly);
+    if (ini.lastLineCut())
+        return false;
     for (int i = 0; i < ProfileCount; ++i) {
         if (!holdsProfileKeys(ini, exportSection(i), LedSwitchKeys::Skipped))
             return false;

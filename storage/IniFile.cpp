@@ -110,9 +110,11 @@ bool readRegularFile(int fd, QByteArray &data, struct stat &st)
 }
 
 
-IniFile::IniFile(const QString &path) : m_path(path)
+IniFile::IniFile(const QString &path, IniLines lines) : m_path(path)
 {
     m_state = load(m_unparsed, m_stamp);
+    if (lines == IniLines::EndedOnly && m_state == State::Read && !lastLineEnds())
+        m_state = loadEndedLines();
 }
 
 IniFile::~IniFile()
@@ -197,17 +199,59 @@ IniFile::State IniFile::load(IniSections &sections, Stamp &stamp) const
     stamp = stampOf(st);
     if (cachedSections(m_path, stamp, sections))
         return State::Read;
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? State::Absent : State::Unusable;
     QByteArray data;
-    const bool ok = readRegularFile(fd, data, st);
-    ::close(fd);
-    if (!ok)
-        return State::Unusable;
+    const State read = readProbed(data, st);
+    if (read != State::Read)
+        return read;
     sections = splitIniSections(data);
     stamp = stampOf(st);
     keepSections(m_path, stamp, sections);
+    return State::Read;
+}
+
+// The bytes of the file that a probe found regular.
+IniFile::State IniFile::readProbed(QByteArray &data, struct stat &st) const
+{
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? State::Absent : State::Unusable;
+    const bool ok = readRegularFile(fd, data, st);
+    ::close(fd);
+    return ok ? State::Read : State::Unusable;
+}
+
+// Whether the file, unchanged since it was loaded, is empty or its last byte ends a line.
+bool IniFile::lastLineEnds() const
+{
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    char last = '\n';
+    const bool ended = fstat(fd, &st) == 0 && stampOf(st) == m_stamp
+                       && (st.st_size == 0 || ::pread(fd, &last, 1, st.st_size - 1) == 1)
+                       && (last == '\n' || last == '\r');
+    ::close(fd);
+    return ended;
+}
+
+// A file whose last line is cut, read again without that line, parsed apart from the
+// kept files: other readers of the same file take its last line as it stands.
+IniFile::State IniFile::loadEndedLines()
+{
+    struct stat st;
+    QByteArray data;
+    State state = probe(st);
+    if (state == State::Read)
+        state = readProbed(data, st);
+    if (state != State::Read)
+        return state;
+    m_stamp = stampOf(st);
+    const int ended = std::max(data.lastIndexOf('\n'), data.lastIndexOf('\r')) + 1;
+    m_lastLineCut = ended < data.size();
+    data.truncate(ended);
+    m_unparsed = splitIniSections(data);
+    parseAll();
     return State::Read;
 }
 

@@ -15,6 +15,12 @@ struct stat;
 
 constexpr qint64 MaxIniFileSize = 16 * 1024 * 1024;
 
+// How a file is read. Every file the program writes ends with a line break, so the
+// last line of a file it takes whole (a profile, configuration, macro or model file)
+// was cut when it lacks one: EndedOnly leaves that line out, and its key reads as
+// missing.
+enum class IniLines { AsStored, EndedOnly };
+
 // Every INI file of the program is opened through this class. It reads and
 // writes the text of Qt's INI format with the code of IniText.h, so a
 // damaged or foreign value reads as missing while the rest of the file reads
@@ -24,7 +30,7 @@ constexpr qint64 MaxIniFileSize = 16 * 1024 * 1024;
 class IniFile
 {
 public:
-    explicit IniFile(const QString &path);
+    explicit IniFile(const QString &path, IniLines lines = IniLines::AsStored);
     ~IniFile();
     IniFile(const IniFile &) = delete;
     IniFile &operator=(const IniFile &) = delete;
@@ -41,6 +47,9 @@ public:
 
     // Writes the pending keys now; false when the file could not be written.
     bool commit();
+
+    // Read EndedOnly: whether the file's last line lacked its line break.
+    bool lastLineCut() const { return m_lastLineCut; }
 
 private:
     enum class State { Absent, Read, Unusable };
@@ -64,6 +73,9 @@ private:
                             const QSettings::SettingsMap &section);
     State probe(struct stat &st) const;
     State load(IniSections &sections, Stamp &stamp) const;
+    State readProbed(QByteArray &data, struct stat &st) const;
+    bool lastLineEnds() const;
+    State loadEndedLines();
     void parseSectionOf(const QString &key) const;
     void parseAll() const;
     bool writeLocked();
@@ -71,6 +83,7 @@ private:
     QString m_path;
     State m_state = State::Absent;
     Stamp m_stamp;
+    bool m_lastLineCut = false;
     // Sections are parsed when a key of theirs is first asked for or set.
     mutable IniSections m_unparsed;
     mutable QSettings::SettingsMap m_keys;

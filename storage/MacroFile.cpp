@@ -5,9 +5,6 @@
 #include "storage/IniFile.h"
 #include "storage/ProfileFiles.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <algorithm>
 
 namespace {
@@ -53,12 +50,11 @@ bool isButtonBit(quint8 bit)
     return bit != 0 && (bit & (bit - 1)) == 0 && bit <= 16;
 }
 
-bool endsWithLineBreak(const QString &path)
+bool holdsNumber(const IniFile &ini, const QString &key)
 {
-    QFile file(path);
-    char last = 0;
-    return QFileInfo(path).isFile() && file.size() > 0 && file.open(QIODevice::ReadOnly)
-           && file.seek(file.size() - 1) && file.getChar(&last) && last == '\n';
+    bool numeric = false;
+    ini.value(key).toLongLong(&numeric);
+    return numeric;
 }
 }
 
@@ -122,19 +118,17 @@ MacroFileCheck checkMacroFile(const QString &name)
     const QString path = macroFilePath(name);
     if (path.isEmpty())
         return MacroFileCheck::NotWhole;
-    const IniFile ini(path);
-    bool numeric = false;
-    const qint64 count = ini.value(kCount).toLongLong(&numeric);
-    if (!numeric || count < 0)
+    const IniFile ini(path, IniLines::EndedOnly);
+    const qint64 count = ini.number(kCount);
+    if (!holdsNumber(ini, kCount) || count < 0 || ini.lastLineCut())
         return MacroFileCheck::NotWhole;
     if (count > MaxMacroRows)
         return MacroFileCheck::TooLong;
     for (int i = 0; i < count; ++i) {
-        if (!ini.value(rowKey("Map", i)).isValid())
+        if (!holdsNumber(ini, rowKey("Map", i)))
             return MacroFileCheck::NotWhole;
     }
-    const bool readable = readMacroFile(name).rows.size() == count;
-    return readable && endsWithLineBreak(path) ? MacroFileCheck::Whole : MacroFileCheck::NotWhole;
+    return MacroFileCheck::Whole;
 }
 
 bool writeMacroFile(const QString &name, const MacroFile &macro, WriteSign sign)

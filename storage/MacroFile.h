@@ -78,12 +78,12 @@ MacroFile readMacroFile(const QString &name);
 
 enum class MacroFileCheck {
     Whole,
-    NotWhole, // no Count, a row key missing or unreadable, the last line cut
+    NotWhole, // no Count, a row's type missing or not a number, the last line cut
     TooLong,  // more rows than the mouse holds
 };
-// Whether the file holds the macro whole: a Count of 0 to 63 and, for each row
-// below it, a Map key that reads as a row, and a last line that ends. The writer
-// sorts its keys and the Map keys come last, so a file cut short lacks rows.
+// Whether the file holds the macro whole: a Count of 0 to 63, a Map number for each
+// row below it, and a last line that ends. A row of a type the reader skips counts as
+// held: the macro is taken without it.
 MacroFileCheck checkMacroFile(const QString &name);
 // Writes the options, Count and the rows; row keys past Count of an older save are
 // left alone. False, with nothing written, for an invalid name or more than 63

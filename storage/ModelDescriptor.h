@@ -52,6 +52,12 @@ extern std::array<quint8, MatrixSize> buttonMatrix;
 
 QString modelDescriptorPath(); // appDirPath() + "/DefaultProfile.bin"
 
+// Without a whole descriptor (none, or one that loadModelDefaults finds damaged) the
+// counts and matrices are those of the built-in model, whose factory profile is the
+// built-in one: seven buttons, each at its own place in the button table, and six DPI
+// stages. loadButtonMatrix then returns -1.
+constexpr int BuiltInButtonCount = 7;
+constexpr int BuiltInDpiStageCount = 6;
 int modelButtonCount();
 int modelDpiStageCount();
 int loadButtonMatrix(quint8 *matrix);
@@ -63,12 +69,13 @@ bool modelLanguage(int n);
 int modelDisableMacro();
 int modelShowUpdate();
 int modelShowSleep();
-// loadModelDefaults: no file (the built-in values serve), read, or a file that lacks
-// a key the factory profile needs (empty, cut short, not a regular file).
+// loadModelDefaults: no file (the built-in values serve), read, or a damaged file: one
+// that lacks a key the factory profile needs (empty, cut short, not a regular file) or
+// whose last line is cut.
 constexpr int ModelDefaultsMissing = -1, ModelDefaultsRead = 0, ModelDefaultsIncomplete = -2;
 int loadModelDefaults(ModelDescriptor &descriptor);
-// False when the descriptor is there but lacks a key the factory profile needs.
-bool factoryProfileReadable();
+// The descriptor is there but damaged: the program runs as without one.
+bool modelDescriptorDamaged();
 
 QString xorStringWithByte(const QString &text, int key);
 int xorValues(int a, int b);

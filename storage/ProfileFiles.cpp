@@ -112,7 +112,8 @@ void loadProfile(int index, ProfileRecord &record, const QString &fileName)
 
 bool holdsProfile(const QString &fileName)
 {
-    return holdsProfileKeys(IniFile(fileName), profileSection(0, fileName), LedSwitchKeys::Stored);
+    const IniFile ini(fileName, IniLines::EndedOnly);
+    return !ini.lastLineCut() && holdsProfileKeys(ini, profileSection(0, fileName), LedSwitchKeys::Stored);
 }
 
 bool saveProfileFile(const ProfileRecord &record, const QString &name)
@@ -133,13 +134,12 @@ void loadProfileFile(ProfileRecord &record, const QString &name)
 
 void loadSlotProfile(ProfileRecord &record, const QString &name)
 {
-    const bool factory = resetProfileToDefaults(record);
-    if (!factory)
-        record = missingFileRecord();
+    resetProfileToDefaults(record);
     const QString path = existingProfileFile(name);
-    if (!path.isEmpty() && !readHeldProfileKeys(IniFile(path), profileSection(0, path), record, LedSwitchKeys::Stored))
-        qDebug() << "Profile file" << path << "is incomplete; its missing keys take"
-                 << (factory ? "the factory values" : "the values of a missing file");
+    if (!path.isEmpty()
+        && !readHeldProfileKeys(IniFile(path, IniLines::EndedOnly), profileSection(0, path), record,
+                                LedSwitchKeys::Stored))
+        qDebug() << "Profile file" << path << "is incomplete; its missing keys take the factory values";
 }
 
 bool saveProfileDpi(const QString &name, int stage)
@@ -156,10 +156,7 @@ bool saveProfileRate(const QString &name, int rate)
 bool writeDefaultProfileFile()
 {
     ProfileRecord record;
-    if (!resetProfileToDefaults(record)) {
-        qDebug() << "No factory profile: DefaultProfile.prof is not written";
-        return false;
-    }
+    resetProfileToDefaults(record);
     bool saved = saveProfile(0, record, profileFilePath(kDefaultProfileName));
     const QString modelPath = modelProfileFilePath(readCurrentProductName(), kDefaultProfileName);
     if (!modelPath.isEmpty() && cleanDir(modelPath) != cleanDir(profileFilePath(kDefaultProfileName)))

@@ -19,18 +19,19 @@ QString existingProfileFile(const QString &name);
 // and returns false.
 bool saveProfile(int index, const ProfileRecord &record, const QString &fileName);
 void loadProfile(int index, ProfileRecord &record, const QString &fileName);
-// Whether the file's section "PROFILE" holds every key of a profile.
+// Whether the file is whole (its last line ends) and its section "PROFILE" holds every
+// key of a profile.
 bool holdsProfile(const QString &fileName);
 
 bool saveProfileFile(const ProfileRecord &record, const QString &name);
 void loadProfileFile(ProfileRecord &record, const QString &name);
-// A slot's profile: the keys its file lacks (all of them when there is no file) take
-// the factory profile's values; without a factory profile it reads as loadProfileFile.
+// A slot's profile: the keys its file lacks (all of them when there is no file, the
+// key of a last line cut short) take the factory profile's values, and a button slot
+// lacking any key takes the factory one whole.
 // The file is not changed.
 void loadSlotProfile(ProfileRecord &record, const QString &name);
 // Write only the stage or the report-rate code, into the file existingProfileFile
 // finds; false when there is none or it cannot be written.
 bool saveProfileDpi(const QString &name, int stage);
 bool saveProfileRate(const QString &name, int rate);
-// False, and nothing written, also when there is no factory profile.
 bool writeDefaultProfileFile();

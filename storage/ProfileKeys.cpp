@@ -21,8 +21,31 @@ QString indexed(const char *stem, int n, const char *tail)
     return QLatin1String(stem) + QString::number(n) + QLatin1String(tail);
 }
 
+// Visits the keys of button slot n in the writer's order.
+template <class Slot, class Visitor>
+void walkButtonKeys(int n, Slot &slot, Visitor &visit)
+{
+    visit(indexed("BUTTON_INFO_", n, "_ID"), slot.ID);
+    visit(indexed("BUTTON_INFO_", n, "_Fun"), slot.Fun);
+    visit(indexed("BUTTON_INFO_", n, "_LoopNumber"), slot.LoopNumber);
+    visit(indexed("BUTTON_INFO_", n, "_KeyNumber"), slot.KeyNumber);
+    visit(indexed("BUTTON_INFO_", n, "_Res1"), slot.Res1);
+    visit(indexed("BUTTON_INFO_", n, "_Res2"), slot.Res2);
+    visit(indexed("BUTTON_INFO_", n, "_Res3"), slot.Res3);
+    visit(indexed("BUTTON_INFO_", n, "_Res4"), slot.Res4);
+    visit(indexed("BUTTON_INFO_", n, "_macroname"), slot.macroname);
+    const QString stepStem = indexed("BUTTON_INFO_", n, "_KeyInfo_");
+    for (int k = 0; k < KeyStepCount; ++k) {
+        auto &step = slot.KeyInfo[k];
+        const QString stem = stepStem + QString::number(k);
+        visit(stem + QLatin1String("_map"), step.map);
+        visit(stem + QLatin1String("_"), step.key);
+        visit(stem + QLatin1String("_H"), step.H);
+    }
+}
+
 // Visits every key of a record in the writer's order with its key text (below the
-// section) and the field it stores.
+// section) and the field it stores; each button slot through visit.button.
 template <class Record, class Visitor>
 void walkProfileKeys(Record &r, Visitor &visit, LedSwitchKeys ledSwitches)
 {
@@ -42,26 +65,8 @@ void walkProfileKeys(Record &r, Visitor &visit, LedSwitchKeys ledSwitches)
     visit(QStringLiteral("scrollspeed"), r.scrollspeed);
     visit(QStringLiteral("accelenable"), r.accelenable);
     visit(QStringLiteral("acee"), r.acee);
-    for (int n = 0; n < ButtonSlotCount; ++n) {
-        auto &slot = r.buttons[n];
-        visit(indexed("BUTTON_INFO_", n, "_ID"), slot.ID);
-        visit(indexed("BUTTON_INFO_", n, "_Fun"), slot.Fun);
-        visit(indexed("BUTTON_INFO_", n, "_LoopNumber"), slot.LoopNumber);
-        visit(indexed("BUTTON_INFO_", n, "_KeyNumber"), slot.KeyNumber);
-        visit(indexed("BUTTON_INFO_", n, "_Res1"), slot.Res1);
-        visit(indexed("BUTTON_INFO_", n, "_Res2"), slot.Res2);
-        visit(indexed("BUTTON_INFO_", n, "_Res3"), slot.Res3);
-        visit(indexed("BUTTON_INFO_", n, "_Res4"), slot.Res4);
-        visit(indexed("BUTTON_INFO_", n, "_macroname"), slot.macroname);
-        const QString stepStem = indexed("BUTTON_INFO_", n, "_KeyInfo_");
-        for (int k = 0; k < KeyStepCount; ++k) {
-            auto &step = slot.KeyInfo[k];
-            const QString stem = stepStem + QString::number(k);
-            visit(stem + QLatin1String("_map"), step.map);
-            visit(stem + QLatin1String("_"), step.key);
-            visit(stem + QLatin1String("_H"), step.H);
-        }
-    }
+    for (int n = 0; n < ButtonSlotCount; ++n)
+        visit.button(n, r.buttons[n]);
     visit(QStringLiteral("ProfileName"), r.ProfileName);
     visit(QStringLiteral("ProfilePath"), r.ProfilePath);
     visit(QStringLiteral("LedMode"), r.LedMode);
@@ -94,6 +99,7 @@ public:
     void operator()(const QString &key, const QString &v) { put(key, v); }
     void operator()(const QString &key, const QColor &v) { put(key, v); }
     void withMissing(const QString &key, quint8 v, quint8) { put(key, uint(v)); }
+    void button(int n, const ButtonSlot &slot) { walkButtonKeys(n, slot, *this); }
 
 private:
     void put(const QString &key, const QVariant &v) { m_ini.setValue(m_prefix + key, v); }
@@ -104,7 +110,9 @@ private:
 // Numbers keep the low bits of the stored integer, so unsigned 32-bit values come
 // back bit for bit and 300 in a byte field reads as 44. A key the section lacks, or a
 // number key that holds no number, is counted; it reads as 0, empty text or an
-// invalid colour, or leaves its field as it was.
+// invalid colour, or leaves its field as it was. A button slot that lacks a key is
+// left whole: one field of a slot without the others could make a macro button
+// without its macro.
 class KeyReader
 {
 public:
@@ -131,6 +139,18 @@ public:
     void withMissing(const QString &key, quint8 &v, quint8 missing)
     {
         number(key, missing, [&v](qint64 n) { v = quint8(n); });
+    }
+    void button(int n, ButtonSlot &slot)
+    {
+        if (!m_keepLacking) {
+            walkButtonKeys(n, slot, *this);
+            return;
+        }
+        ButtonSlot read = slot;
+        const int lacking = m_lacking;
+        walkButtonKeys(n, read, *this);
+        if (m_lacking == lacking)
+            slot = read;
     }
     bool complete() const { return m_lacking == 0; }
 

@@ -17,7 +17,8 @@ void writeProfileKeys(IniFile &ini, const QString &section, const ProfileRecord 
 void readProfileKeys(const IniFile &ini, const QString &section, ProfileRecord &record,
                      LedSwitchKeys ledSwitches);
 // Reads the keys the section holds and leaves the fields of the keys it lacks (a
-// number key without a number is lacking); true when it lacks none.
+// number key without a number is lacking), and a button slot lacking any key whole;
+// true when it lacks none.
 bool readHeldProfileKeys(const IniFile &ini, const QString &section, ProfileRecord &record,
                          LedSwitchKeys ledSwitches);
 // Whether the section holds every key the writer writes for a record.

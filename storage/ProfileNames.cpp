@@ -13,6 +13,15 @@ bool profileFileExists(const QString &name)
     return !existingProfileFile(name).isEmpty();
 }
 
+template <class Taken>
+QString freeCopyName(const QString &name, Taken taken)
+{
+    QString target = name + QStringLiteral(" copy");
+    for (int m = 2; taken(target); ++m)
+        target = name + QStringLiteral(" copy %1").arg(m);
+    return target;
+}
+
 // The walk's order over the other entries of the list.
 QVector<int> replacementOrder(int count, int index)
 {
@@ -51,10 +60,7 @@ QString newProfileName()
 
 QString copyProfileName(const QString &name)
 {
-    QString target = name + QStringLiteral(" copy");
-    for (int m = 2; profileFileExists(target); ++m)
-        target = name + QStringLiteral(" copy %1").arg(m);
-    return target;
+    return freeCopyName(name, profileFileExists);
 }
 
 NewProfileName checkNewProfileName(const QString &name)
@@ -75,6 +81,19 @@ void repairSlotNames(SettingsBlock &block, RepairedSlots records)
         block.names[size_t(i)] = name;
         if (records == RepairedSlots::Load && profileFileExists(name))
             loadSlotProfile(block.profiles[size_t(i)], name);
+    }
+}
+
+void renameRepeatedSlotNames(SettingsBlock &block)
+{
+    auto &names = block.names;
+    for (int i = 1; i < ProfileCount; ++i) {
+        const auto earlier = names.begin() + i;
+        if (std::find(names.begin(), earlier, names[size_t(i)]) == earlier)
+            continue;
+        names[size_t(i)] = freeCopyName(names[size_t(i)], [&names](const QString &candidate) {
+            return profileFileExists(candidate) || std::find(names.begin(), names.end(), candidate) != names.end();
+        });
     }
 }
 

@@ -29,6 +29,11 @@ NewProfileName checkNewProfileName(const QString &name);
 enum class RepairedSlots { Load, KeepRecords };
 void repairSlotNames(SettingsBlock &block, RepairedSlots records);
 
+// Slots of one name share one file, so a restart would give them the first one's
+// values: a slot whose name an earlier slot holds takes the copy name (as
+// copyProfileName gives it) that neither a file nor a slot holds.
+void renameRepeatedSlotNames(SettingsBlock &block);
+
 // Whether writing the loaded block would replace a stored profile file that no slot of
 // the current block holds: every slot's file is written with its record.
 bool loadReplacesStoredProfile(const SettingsBlock &loaded, const SettingsBlock &current);

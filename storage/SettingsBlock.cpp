@@ -82,14 +82,12 @@ void descriptorDefaults(ProfileRecord &r, const ModelDescriptor &d)
 }
 }
 
-// The factory profile: the model descriptor's values when it is installed, else
+// The factory profile: the model descriptor's values when it is installed whole, else
 // the built-in ones.
-bool resetProfileToDefaults(ProfileRecord &record)
+void resetProfileToDefaults(ProfileRecord &record)
 {
     ModelDescriptor descriptor;
     const int read = loadModelDefaults(descriptor);
-    if (read == ModelDefaultsIncomplete)
-        return false;
     record = ProfileRecord();
     record.mousespeed = 10;
     record.dbclickspeed = 5;
@@ -97,10 +95,10 @@ bool resetProfileToDefaults(ProfileRecord &record)
     record.scrollspeed = 1;
     record.accelenable = 1;
     record.acee = 1;
-    if (read == ModelDefaultsMissing)
-        builtInDefaults(record);
-    else
+    if (read == ModelDefaultsRead)
         descriptorDefaults(record, descriptor);
+    else
+        builtInDefaults(record);
     record.LedMoveOFF = 0;
     record.LedSleepTime = 1;
     for (DpiStage &stage : record.stages) {
@@ -114,13 +112,10 @@ bool resetProfileToDefaults(ProfileRecord &record)
     }
     record.buttons[40].Fun = FunScrollUp;
     record.buttons[41].Fun = FunScrollDown;
-    return true;
 }
 
 void initSettingsBlock(SettingsBlock &block)
 {
-    if (!factoryProfileReadable())
-        return;
     block.currentProfile = 0;
     block.AngleValue = 0;
     block.LiftHigh = 2;

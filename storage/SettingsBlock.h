@@ -110,7 +110,6 @@ int lightingProfileIndex(int slot);
 ProfileRecord &lightingRecord(SettingsBlock &block);
 const ProfileRecord &lightingRecord(const SettingsBlock &block);
 
-// False, and the record or block left as it was, when the model descriptor lacks a
-// key the factory profile needs.
-bool resetProfileToDefaults(ProfileRecord &record);
+// The model descriptor's factory profile; the built-in one without a whole descriptor.
+void resetProfileToDefaults(ProfileRecord &record);
 void initSettingsBlock(SettingsBlock &block);

@@ -136,16 +136,17 @@ private slots:
                 QTest::addRow("%s %s", field, qPrintable(typed)) << field << typed << c.section(": ", 1);
             }
         };
-        // Times 1-255, Delay 1-255 (sent in tens): OK waits for a number in range; a
-        // stored value past the bounds is shown, and taken, held to them. A field edits
-        // as text does: 100 becomes 200 through 00, and leading zeros count for nothing.
-        add("fire times", {"0: 0|refused|00 00 00 00", "100 <home> <del> 2: 200|200|99 81 c8 0a",
+        // Times 1-255, Delay 1-255 (sent in tens): OK waits for a number in range (button 2
+        // keeps its factory right click); a stored value past the bounds is shown, and taken,
+        // held to them. A field edits as text does: 100 becomes 200 through 00, and leading
+        // zeros count for nothing.
+        add("fire times", {"0: 0|refused|82 00 00 00", "100 <home> <del> 2: 200|200|99 81 c8 0a",
                            "050: 050|50|99 81 32 0a", "1: 1|1|99 81 01 0a", "255: 255|255|99 81 ff 0a",
                            "256: 25|25|99 81 19 0a", "999: 99|99|99 81 63 0a",
                            "=300: 255|255|99 81 ff 01"});
-        add("fire delay", {"0: 0|refused|00 00 00 00", "100 <home> <del> 2: 200|200|99 81 03 14", "1: 1|1|99 81 03 00", "255: 255|255|99 81 03 19",
+        add("fire delay", {"0: 0|refused|82 00 00 00", "100 <home> <del> 2: 200|200|99 81 03 14", "1: 1|1|99 81 03 00", "255: 255|255|99 81 03 19",
                            "256: 25|25|99 81 03 02", "999: 99|99|99 81 03 09"});
-        add("loop count", {"0: 0|refused|00 00 00 00", "100 <home> <del> 2: 200|200|91 00 c8 00", "1: 1|1|91 00 01 00", "255: 255|255|91 00 ff 00",
+        add("loop count", {"0: 0|refused|82 00 00 00", "100 <home> <del> 2: 200|200|91 00 c8 00", "1: 1|1|91 00 01 00", "255: 255|255|91 00 ff 00",
                            "256: 25|25|91 00 19 00", "999: 99|99|91 00 63 00",
                            "=1000: 255|255|91 00 ff 00"});
         // The macro page: what is left unfinished is held to the bound; a stored value

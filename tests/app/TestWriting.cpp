@@ -39,10 +39,13 @@ QMap<QString, QByteArray> filesBelow(const QString &dir)
 }
 
 // "N%" keeps that share of the text, "+N" N bytes of its last section, "-N" all but
-// the last N bytes; "no <key>" drops that key's line from the last section.
+// the last N bytes, "after <line>" up to that line; "no <key>" drops that key's line
+// from the last section.
 QByteArray cutShort(const QByteArray &text, const QString &how)
 {
     const int lastSection = text.lastIndexOf("\n[") + 1;
+    if (how.startsWith("after "))
+        return text.left(text.indexOf(how.mid(6).toLatin1() + '\n') + how.size() - 5);
     if (how.endsWith('%'))
         return text.left(int(qint64(text.size()) * how.chopped(1).toInt() / 100));
     if (how.startsWith('+'))
@@ -203,6 +206,49 @@ private slots:
         QVERIFY(FakeMouse::instance().commandSequence().contains(char(0x03)));
     }
 
+    // Slots of one name in a loaded configuration would share one file: the later one
+    // takes the copy name no file or slot holds, and every slot keeps its own values
+    // across a restart.
+    void repeatedSlotNamesKeepTheirValues_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("storedFile");
+        QTest::addColumn<QStringList>("loaded");
+        const QStringList two{"Profile 1", "Profile 2", "Local", "Local", "Profile 5"};
+        QTest::newRow("two slots") << two << "" << QStringList{"Profile 1", "Profile 2", "Local", "Local copy", "Profile 5"};
+        QTest::newRow("a file holds the copy name")
+            << two << "Local copy" << QStringList{"Profile 1", "Profile 2", "Local", "Local copy 2", "Profile 5"};
+        QTest::newRow("a slot holds the copy name")
+            << QStringList{"Local copy", "Profile 2", "Local", "Local", "Local"}
+            << "" << QStringList{"Local copy", "Profile 2", "Local", "Local copy 2", "Local copy 3"};
+    }
+    void repeatedSlotNamesKeepTheirValues()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QString, storedFile);
+        QFETCH(QStringList, loaded);
+        WindowFixture fixture;
+        fixture.openSettled();
+        SettingsBlock file = workingSettings;
+        for (int i = 0; i < ProfileCount; ++i) {
+            file.names[size_t(i)] = names[i];
+            file.profiles[size_t(i)].scrollspeed = quint8(11 + i);
+        }
+        const QString conf = fixture.folder.path() + "/repeated.conf";
+        QVERIFY(writeMouseName(readCurrentProductName(), conf) && exportProfiles(file, conf));
+        if (!storedFile.isEmpty())
+            QVERIFY(saveProfile(0, workingSettings.profiles[0], modelProfileFilePath(readCurrentProductName(), storedFile)));
+        ModalScript script({conf});
+        click(MousecfgWidgetProbe(*fixture.window).button(Load));
+        QCOMPARE(script.busyDialogs, 1);
+        fixture.window.reset();
+        fixture.open();
+        for (int i = 0; i < ProfileCount; ++i) {
+            QCOMPARE(workingSettings.names[size_t(i)], loaded[i]);
+            QCOMPARE(int(workingSettings.profiles[size_t(i)].scrollspeed), 11 + i);
+        }
+    }
+
     // What a write leaves for slot 3 while slot 1 is current reaches the mouse once slot 3
     // is taken, also after a restart: its stages after Reset All or a loaded
     // configuration, a macro only slot 3 uses after it was edited and saved.
@@ -333,21 +379,15 @@ private slots:
         QTest::newRow("configuration imported") << "conf" << int(Import) << "The file is not a profile file." << false;
         QTest::newRow("configuration cut short") << "cut" << int(Load) << "The file is not a complete configuration file."
                                                  << false;
-        // Cut anywhere (into slot 5's section, inside the last line), or lacking only the
-        // last key written: as a file of another kind.
-        for (const char *how : {"2%", "99%", "-2", "no LedMode\\LED_MODE_13_breath"})
+        // Cut anywhere (into slot 5's section, inside the last number "scrollspeed=17",
+        // before the last line break), or lacking only the last key written: as a file of
+        // another kind.
+        for (const char *how : {"2%", "99%", "-2", "-1", "no LedMode\\LED_MODE_13_breath"})
             QTest::addRow("profile cut %s", how) << QString("prof cut ") + how << int(Import)
                                                  << "The file is not a profile file." << false;
-        for (const char *how : {"50%", "+200", "-2", "no LedMode\\LED_MODE_13_breath"})
+        for (const char *how : {"50%", "+200", "-2", "-1", "no LedMode\\LED_MODE_13_breath"})
             QTest::addRow("configuration cut %s", how) << QString("conf cut ") + how << int(Load)
                                                        << "The file is not a complete configuration file." << false;
-        // A factory profile that yields no key would reset to a profile without a left click.
-        const QString factory = QStringLiteral("The factory profile could not be read.");
-        QTest::newRow("factory profile empty") << "factory empty" << int(Reset) << factory << false;
-        QTest::newRow("factory profile cut short") << "factory cut" << int(ResetAll) << factory << false;
-        QTest::newRow("factory profile a folder") << "factory folder" << int(Reset) << factory << false;
-        QTest::newRow("factory profile cut at half") << "factory half" << int(Reset) << factory << false;
-        QTest::newRow("factory profile cut, a new profile") << "factory half" << int(Add) << factory << false;
     }
     void failuresAreShown()
     {
@@ -365,10 +405,16 @@ private slots:
             QTRY_COMPARE(probe.batteryBar()->drawnText(), QStringLiteral("MOUSE OFF"));
         const QString conf = fixture.folder.path() + "/other.conf";
         writeMouseName(fault == "model" ? QStringLiteral("Another Mouse") : readCurrentProductName(), conf);
-        if (fault.startsWith("prof"))
+        SettingsBlock exported = workingSettings;
+        exported.profiles[4].scrollspeed = 17;
+        if (fault.startsWith("prof")) {
             QVERIFY(copyFileReplacing(profileFilePath("Profile 2"), conf) && writeMouseName(readCurrentProductName(), conf));
+            IniFile ini(conf);
+            ini.setValue("PROFILE/scrollspeed", 17);
+            QVERIFY(ini.commit());
+        }
         if (fault.startsWith("conf") || fault == "cut")
-            QVERIFY(exportProfiles(workingSettings, conf));
+            QVERIFY(exportProfiles(exported, conf));
         if (fault == "cut") {
             QFile file(conf);
             QVERIFY(file.open(QIODevice::ReadWrite));
@@ -376,14 +422,7 @@ private slots:
         }
         if (fault.contains(" cut "))
             fixture.folder.writeFile("other.conf", cutShort(readFileBytes(conf), fault.section(' ', 2)));
-        if (fault.startsWith("factory")) {
-            QFile file(modelDescriptorPath());
-            const qint64 size = fault == "factory cut" ? 10 : fault == "factory half" ? file.size() / 2 : 0;
-            QVERIFY(fault == "factory folder" ? file.remove() && QDir().mkpath(file.fileName())
-                                              : file.open(QIODevice::ReadWrite) && file.resize(size));
-        }
         const SettingsBlock before = workingSettings;
-        const QByteArray slotFile = readFileBytes(profileFilePath("Profile 1"));
         writeConfigDiff(1);
         mouse.clearLog();
         if (fault == "write")
@@ -392,8 +431,7 @@ private slots:
         if (fault == "file")
             QVERIFY(QFile::remove(profileFilePath("Profile 1")) && QDir().mkpath(profileFilePath("Profile 1")));
         // The factory profile file the first paint writes is in before the files are read.
-        QTRY_VERIFY(fault.startsWith("factory")
-                    || QFile::exists(modelProfileFilePath(readCurrentProductName(), "DefaultProfile")));
+        QTRY_VERIFY(QFile::exists(modelProfileFilePath(readCurrentProductName(), "DefaultProfile")));
         const QMap<QString, QByteArray> files = filesBelow(fixture.folder.configDir());
         ModalScript script({conf});
         click(probe.button(button));
@@ -406,34 +444,45 @@ private slots:
         QCOMPARE(window.isMinimized() || window.isHidden(), button == Ok);
         if (button != Apply && button != Ok)
             QVERIFY(workingSettings.names == before.names && detectSettingsChanges(workingSettings, before) == 0);
-        if (fault.startsWith("factory"))
-            QCOMPARE(readFileBytes(profileFilePath("Profile 1")), slotFile);
     }
 
-    // A slot file cut short at start-up keeps what it holds and takes the factory values
-    // for the rest; it stays as it is until written, and the mouse gets no zeros.
+    // A slot file cut short at start-up (inside its last number "scrollspeed=17" too)
+    // keeps what it holds and takes the factory values for the rest; it stays as it is
+    // until written, and the mouse gets no zeros and no cut number.
+    void cutSlotFileTakesFactoryValues_data()
+    {
+        QTest::addColumn<QString>("cut");
+        QTest::newRow("at half") << "50%";
+        QTest::newRow("inside the last number") << "-2";
+        QTest::newRow("between a macro button's function and its name") << "after BUTTON_INFO_5_Fun=200";
+    }
     void cutSlotFileTakesFactoryValues()
     {
+        QFETCH(QString, cut);
         WindowFixture fixture;
         fixture.seedProfiles();
         ProfileRecord mine;
-        QVERIFY(resetProfileToDefaults(mine));
+        resetProfileToDefaults(mine);
         const ProfileRecord factory = mine;
         mine.buttons[1].Fun = FunMiddle;
         mine.pollrate = 8;
-        mine.scrollspeed = 0;
+        mine.scrollspeed = 17;
+        mine.buttons[5] = ButtonSlot{0, FunMacro, 1, 0, {}, 0, 0, 0, 0, "M"};
         QVERIFY(saveProfileFile(mine, "Profile 1"));
         const QString path = profileFilePath("Profile 1");
-        const QByteArray cut = cutShort(readFileBytes(path), "50%");
-        fixture.folder.writeFile("Configs/Profile/Profile 1.prof", cut);
+        const QByteArray text = cutShort(readFileBytes(path), cut);
+        fixture.folder.writeFile("Configs/Profile/Profile 1.prof", text);
         writeConfigDiff(1);
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("Profile 1\\.prof\" is incomplete"));
         MousecfgWidget &window = fixture.open();
         const ProfileRecord &loaded = workingSettings.profiles[0];
         QCOMPARE(loaded.buttons[1].Fun, FunMiddle);
-        QCOMPARE(loaded.pollrate, factory.pollrate);
+        QCOMPARE(loaded.pollrate, cut == "-2" ? quint8(8) : factory.pollrate);
         QCOMPARE(loaded.scrollspeed, factory.scrollspeed);
-        QCOMPARE(readFileBytes(path), cut);
+        // A button is taken whole or from the factory profile whole.
+        QCOMPARE(loaded.buttons[5].Fun, cut == "-2" ? FunMacro : factory.buttons[5].Fun);
+        QCOMPARE(loaded.buttons[5].macroname, cut == "-2" ? QString("M") : QString());
+        QCOMPARE(readFileBytes(path), text);
         ModalScript script;
         click(MousecfgWidgetProbe(window).button(Apply));
         const FakeMouseState state = FakeMouse::instance().state();
@@ -445,6 +494,48 @@ private slots:
             QVERIFY(state.dpiStageUsed(s) == 1 && state.dpiFirstValue(s) != 0);
         QCOMPARE(state.buttonEntry(buttonMatrix[1]).toHex(), QByteArray("83000000"));
         QVERIFY(holdsProfile(path));
+    }
+
+    // A damaged model file counts as none: with the slot files whole or missing, the
+    // mouse gets a usable profile (a rate, its stages, a left click) and the user hears
+    // once that the install is damaged.
+    void damagedDescriptorGivesAUsableProfile_data()
+    {
+        QTest::addColumn<QString>("cut");
+        QTest::addColumn<bool>("slotFiles");
+        for (bool slotFiles : {true, false}) {
+            for (const char *cut : {"25%", "MouseDpi", "-2"})
+                QTest::addRow("cut %s, slot files %s", cut, slotFiles ? "whole" : "missing") << cut << slotFiles;
+        }
+    }
+    void damagedDescriptorGivesAUsableProfile()
+    {
+        QFETCH(QString, cut);
+        QFETCH(bool, slotFiles);
+        WindowFixture fixture;
+        if (slotFiles)
+            fixture.seedProfiles();
+        const QByteArray whole = TestAppFolder::sampleDescriptor({{"pollrate", "12"}});
+        fixture.folder.writeFile("DefaultProfile.bin", cut == "MouseDpi" ? whole.left(whole.indexOf("MouseDpi"))
+                                                                          : cutShort(whole, cut));
+        writeConfigDiff(1);
+        ModalScript script;
+        MousecfgWidget &window = fixture.open();
+        window.show();
+        const QStringList told{QStringLiteral("The install is damaged: the built-in settings are used.")};
+        QTRY_COMPARE(script.messages, told);
+        for (int apply = 0; apply < 2; ++apply)
+            click(MousecfgWidgetProbe(window).button(Apply));
+        QCOMPARE(script.messages, told);
+        const FakeMouseState state = FakeMouse::instance().state();
+        QCOMPARE(state.sessionEnds, 1);
+        for (int p = 0; p < ProfileCount; ++p)
+            QVERIFY(state.pollRate(p) != 0);
+        QCOMPARE(int(state.dpiStageCount()), BuiltInDpiStageCount);
+        for (int s = 0; s < BuiltInDpiStageCount; ++s)
+            QVERIFY(state.dpiStageUsed(s) == 1 && state.dpiFirstValue(s) != 0);
+        QCOMPARE(state.buttonEntry(0).toHex(), QByteArray("81000000"));
+        QCOMPARE(FakeMouse::instance().protocolErrors().total(), 0);
     }
 
     // Escape and close leave the busy dialog up; status news and a quit wait for the thread.

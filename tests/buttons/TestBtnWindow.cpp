@@ -10,11 +10,12 @@ namespace {
 // A model descriptor of `count` buttons whose matrix entries are given (255: no button).
 QByteArray descriptor(int count, const QVector<int> &matrix, int disableMacro = 0)
 {
-    QByteArray text = "[PROFILE]\nMouseDpi=0\nButtonCount=" + QByteArray::number(count)
-                      + "\nDisableMacro=" + QByteArray::number(disableMacro) + "\n";
+    QMap<QByteArray, QByteArray> keys{{"MouseDpi", "0"},
+                                      {"ButtonCount", QByteArray::number(count)},
+                                      {"DisableMacro", QByteArray::number(disableMacro)}};
     for (int i = 0; i < matrix.size(); ++i)
-        text += "BUTTON_INFO_" + QByteArray::number(i) + "_Matrix2=" + QByteArray::number(matrix[i]) + "\n";
-    return text;
+        keys["BUTTON_INFO_" + QByteArray::number(i) + "_Matrix2"] = QByteArray::number(matrix[i]);
+    return TestAppFolder::sampleDescriptor(keys);
 }
 
 QVector<int> entries(int n, QVector<int> holes = {})
@@ -61,7 +62,9 @@ private slots:
         QTest::newRow("count 0") << descriptor(0, entries(16)) << none;
         QTest::newRow("count 255, as any above 16") << descriptor(255, entries(16)) << sixteen;
         QTest::newRow("count -1") << descriptor(-1, entries(16)) << none;
-        QTest::newRow("no descriptor") << QByteArray("-") << none;
+        // No descriptor, or a damaged one: the built-in model's seven buttons.
+        QTest::newRow("no descriptor") << QByteArray("-") << sample;
+        QTest::newRow("ten buttons, cut inside the last line") << descriptor(10, entries(10)).chopped(1) << sample;
     }
     void layoutFollowsTheModel()
     {

@@ -58,3 +58,22 @@ void TestAppFolder::writeFile(const QString &relativePath, const QByteArray &con
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(content);
 }
+
+QByteArray TestAppFolder::sampleDescriptor(const QMap<QByteArray, QByteArray> &keys)
+{
+    QFile file(sourceDataDir() + "/DefaultProfile.bin");
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QByteArray text;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QByteArray key = line.left(line.indexOf('='));
+        if (line.isEmpty() || (line.contains('=') && keys.contains(key)))
+            continue;
+        text += line + '\n';
+    }
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+        if (!it.value().isNull())
+            text += it.key() + '=' + it.value() + '\n';
+    }
+    return text;
+}

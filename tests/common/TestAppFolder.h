@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -20,6 +22,9 @@ public:
     void writeFile(const QString &relativePath, const QByteArray &content);
 
     static QString sourceDataDir();
+    // The shipped model descriptor with the given keys of its section set (a null
+    // value leaves the key out): whole, so its counts and matrices count.
+    static QByteArray sampleDescriptor(const QMap<QByteArray, QByteArray> &keys = {});
 
 private:
     QTemporaryDir m_dir;

@@ -90,14 +90,13 @@ public:
     void writeDescriptor(int buttons, int stages, QVector<int> matrix = {})
     {
         const int mask = 0x35;
-        QSettings ini(folder.path() + "/DefaultProfile.bin", QSettings::IniFormat);
-        ini.setValue("PROFILE/ProductName", ProductName);
-        ini.setValue("PROFILE/MouseDpi", mask);
-        ini.setValue("PROFILE/ButtonCount", buttons ^ mask);
-        ini.setValue("PROFILE/DPICount", stages ^ buttons);
+        QMap<QByteArray, QByteArray> keys{{"ProductName", ProductName},
+                                          {"MouseDpi", QByteArray::number(mask)},
+                                          {"ButtonCount", QByteArray::number(buttons ^ mask)},
+                                          {"DPICount", QByteArray::number(stages ^ buttons)}};
         for (int i = 0; i < 16; ++i)
-            ini.setValue(QString("PROFILE/BUTTON_INFO_%1_Matrix").arg(i), i < matrix.size() ? matrix[i] : i);
-        ini.sync();
+            keys["BUTTON_INFO_" + QByteArray::number(i) + "_Matrix"] = QByteArray::number(i < matrix.size() ? matrix[i] : i);
+        folder.writeFile("DefaultProfile.bin", TestAppFolder::sampleDescriptor(keys));
         for (int i = 0; i < 16; ++i)
             buttonMatrix[size_t(i)] = quint8(i < matrix.size() ? matrix[i] : i);
     }

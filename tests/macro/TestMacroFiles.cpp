@@ -353,8 +353,10 @@ private slots:
         QVERIFY(!fx.watchdog.fired());
     }
 
-    // A file cut short, or one whose Count and rows disagree, is no macro: the import
-    // refuses it and changes nothing. Cut only after its last row it is whole.
+    // A file cut short (its last line too), or one whose Count and rows disagree, is no
+    // macro: the import refuses it and changes nothing. Cut only after its last row it is
+    // whole; so it is with CRLF, a BOM or its keys in another order, and a row of a type
+    // the reader skips is left out.
     void cutFilesAreRefused_data()
     {
         QTest::addColumn<QString>("edit"); // "pattern>replacement"
@@ -362,10 +364,14 @@ private slots:
         QTest::newRow("whole") << "" << true;
         QTest::newRow("all but the change mark") << "(?s)WriteSign.*>" << true;
         QTest::newRow("inside the last row's value") << "(?s)..WriteSign.*>" << false;
+        QTest::newRow("before the last line break") << "\n$>" << false;
         QTest::newRow("rows 8 and 9 missing") << "(?s)Map_8=.*>" << false;
         QTest::newRow("no row types") << "(?s)Map_0=.*>" << false;
         QTest::newRow("Count above the rows") << "Count=12>Count=13" << false;
-        QTest::newRow("a row of no kind") << "Map_3=6\n>Map_3=99\n" << false;
+        QTest::newRow("CRLF") << "\n>\r\n" << true;
+        QTest::newRow("a BOM") << QStringLiteral("^>\u00EF\u00BB\u00BF") << true;
+        QTest::newRow("Count last") << "(?s)(Count=12\n)(.*)>\\2\\1" << true;
+        QTest::newRow("a row of no kind") << "Map_3=6\n>Map_3=99\n" << true;
     }
     void cutFilesAreRefused()
     {
@@ -388,6 +394,8 @@ private slots:
         setFileDialogForTests({});
         QCOMPARE(listedMacroNames(), imported ? QStringList({"m", "Fire"}) : QStringList{"m"});
         QCOMPARE(QDir(fx.folder.configDir() + "/MacroDB").entryList(QDir::Files).size(), imported ? 2 : 1);
+        if (edit.contains("Map_3=99"))
+            fire.rows.removeAt(3);
         QCOMPARE(rowsText(page->actionRows()), imported ? rowsText(fire.rows) : QString());
     }
 

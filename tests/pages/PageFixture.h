@@ -23,8 +23,10 @@ public:
                                         "FONT_0=DejaVu Sans\nFONT_SIZE_0=12\n")
                              .arg(product).toUtf8());
         folder.writeFile("DefaultProfile.bin",
-                         QStringLiteral("[PROFILE]\nMouseDpi=0\nButtonCount=0\nDPICount=%1\nShowSleep=%2\n")
-                             .arg(stages).arg(showSleep).toUtf8());
+                         TestAppFolder::sampleDescriptor({{"MouseDpi", "0"},
+                                                          {"ButtonCount", "0"},
+                                                          {"DPICount", QByteArray::number(stages)},
+                                                          {"ShowSleep", QByteArray::number(showSleep)}}));
         setUiScale(1.0);
         setCurrentLanguageIndex(0);
     }

@@ -14,13 +14,17 @@ private slots:
     {
         TestAppFolder folder;
         QCOMPARE(modelDescriptorPath(), folder.path() + "/DefaultProfile.bin");
-        QCOMPARE(modelButtonCount(), 0);
-        QCOMPARE(modelDpiStageCount(), 0);
+        // The built-in model: seven buttons at their own places, six DPI stages.
+        QCOMPARE(modelButtonCount(), BuiltInButtonCount);
+        QCOMPARE(modelDpiStageCount(), BuiltInDpiStageCount);
         std::array<quint8, MatrixSize> matrix;
         matrix.fill(9);
         QCOMPARE(loadButtonMatrix(matrix.data()), -1);
-        QCOMPARE(loadButtonMatrix2(matrix.data()), -1);
-        QCOMPARE(matrix[0], quint8(9));
+        for (int i = 0; i < BuiltInButtonCount; ++i)
+            QCOMPARE(int(matrix[size_t(i)]), i);
+        QCOMPARE(loadButtonMatrix2(matrix.data()), BuiltInButtonCount);
+        for (int i = 0; i < MatrixSize; ++i)
+            QCOMPARE(int(matrix[size_t(i)]), i < BuiltInButtonCount ? i : 255);
         QCOMPARE(modelProductName(), QString());
         QCOMPARE(modelVersion(), QString());
         QCOMPARE(modelDisableMacro(), 0);
@@ -71,10 +75,17 @@ private slots:
     void countsAreUnmaskedRaw()
     {
         TestAppFolder folder;
-        folder.writeFile("DefaultProfile.bin", "[PROFILE]\nButtonCount=10\nMouseDpi=3\nDPICount=14\n");
-        QCOMPARE(modelButtonCount(), 9);
-        QCOMPARE(modelDpiStageCount(), 7);
-        folder.writeFile("DefaultProfile.bin", "[PROFILE]\nButtonCount=12\n");
+        const QByteArray text =
+            TestAppFolder::sampleDescriptor({{"ButtonCount", "10"}, {"MouseDpi", "3"}, {"DPICount", "14"}});
+        // Whole also with a BOM and CRLF line ends.
+        for (const QByteArray &form : {text, "\xEF\xBB\xBF" + QByteArray(text).replace("\n", "\r\n")}) {
+            folder.writeFile("DefaultProfile.bin", form);
+            QVERIFY(!modelDescriptorDamaged());
+            QCOMPARE(modelButtonCount(), 9);
+            QCOMPARE(modelDpiStageCount(), 7);
+        }
+        folder.writeFile("DefaultProfile.bin",
+                         TestAppFolder::sampleDescriptor({{"ButtonCount", "12"}, {"MouseDpi", {}}, {"DPICount", {}}}));
         QCOMPARE(modelButtonCount(), 12);
         QCOMPARE(modelDpiStageCount(), 12);
     }
@@ -83,9 +94,14 @@ private slots:
     {
         TestAppFolder folder;
         folder.writeFile("DefaultProfile.bin",
-                         "[PROFILE]\nButtonCount=5\nMouseDpi=0\nBUTTON_INFO_0_Matrix=-1\n"
-                         "BUTTON_INFO_1_Matrix=257\nBUTTON_INFO_4_Matrix2=255\nBUTTON_INFO_5_Matrix2=-1\n"
-                         "BUTTON_INFO_2_Matrix2=x\n");
+                         TestAppFolder::sampleDescriptor({{"ButtonCount", "5"},
+                                                          {"MouseDpi", "0"},
+                                                          {"BUTTON_INFO_0_Matrix", "-1"},
+                                                          {"BUTTON_INFO_1_Matrix", "257"},
+                                                          {"BUTTON_INFO_15_Matrix", {}},
+                                                          {"BUTTON_INFO_4_Matrix2", "255"},
+                                                          {"BUTTON_INFO_5_Matrix2", "-1"},
+                                                          {"BUTTON_INFO_2_Matrix2", "x"}}));
         std::array<quint8, MatrixSize> matrix;
         matrix.fill(7);
         QCOMPARE(loadButtonMatrix(matrix.data()), 0);

@@ -1,10 +1,13 @@
 #include "storage/AppFolder.h"
+#include "storage/ConfigExport.h"
 #include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
 #include "storage/ProfileFiles.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
 #include "tests/common/ProfileSamples.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -14,6 +17,29 @@ namespace {
 QStringList keysOf(const QString &path)
 {
     return QSettings(path, QSettings::IniFormat).allKeys();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The file as another writer could leave it: "crlf", "bom", "reordered" (the first
+// "pollrate" line moved to the top of its profile section).
+QByteArray reshaped(QByteArray text, const QString &how)
+{
+    if (how == "crlf")
+        return text.replace("\n", "\r\n");
+    if (how == "bom")
+        return "\xEF\xBB\xBF" + text;
+    if (how == "reordered") {
+        const int at = text.indexOf("\npollrate=") + 1;
+        const QByteArray line = text.mid(at, text.indexOf('\n', at) + 1 - at);
+        text.remove(at, line.size());
+        text.insert(text.indexOf('\n', text.indexOf("[PROFILE")) + 1, line);
+    }
+    return text;
 }
 }
 
@@ -190,6 +216,59 @@ private slots:
         // Paths outside both trees have no fallback.
         loadProfile(0, read, folder.path() + "/Made.prof");
         QCOMPARE(firstDifference(read, missingFileRecord()), QString());
+    }
+
+    // Profile and configuration files are whole whatever their line ends, BOM or key
+    // order, as long as their last line ends (cut ones are refused through the window),
+    // also when an earlier read keeps them in memory ("settled": written long before).
+    void wholeFilesEndWithALineBreak_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("settled");
+        for (const char *how : {"crlf", "bom", "reordered"})
+            QTest::newRow(how) << how << false;
+        QTest::newRow("crlf, settled") << "crlf" << true;
+        QTest::newRow("cut, settled") << "cut" << true;
+    }
+    void wholeFilesEndWithALineBreak()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, settled);
+        TestAppFolder folder;
+        SettingsBlock block = sampleBlock(2);
+        for (ProfileRecord &record : block.profiles)
+            record.scrollspeed = 17;
+        const QString prof = profileFilePath("p"), conf = folder.path() + "/c.conf";
+        QVERIFY(saveProfile(0, block.profiles[1], prof) && exportProfiles(block, conf));
+        QVERIFY(fileBytes(prof).endsWith("scrollspeed=17\n") && fileBytes(conf).endsWith("scrollspeed=17\n"));
+        for (const QString &path : {prof, conf}) {
+            const QByteArray text = fileBytes(path);
+            folder.writeFile(QDir(folder.path()).relativeFilePath(path), how == "cut" ? text.chopped(2) : reshaped(text, how));
+            QFile file(path);
+            QVERIFY(!settled || (file.open(QIODevice::ReadWrite)
+                                 && file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                                     QFileDevice::FileModificationTime)));
+            if (settled)
+                QCOMPARE(IniFile(path).number(path == prof ? "PROFILE/scrollspeed" : "PROFILE_4/scrollspeed"),
+                         how == "cut" ? 1 : 17);
+        }
+        const bool whole = how != "cut";
+        QCOMPARE(holdsProfile(prof), whole);
+        QCOMPARE(holdsProfileSections(conf), whole);
+        ProfileRecord expected = block.profiles[1], factory;
+        resetProfileToDefaults(factory);
+        if (!whole)
+            expected.scrollspeed = factory.scrollspeed;
+        ProfileRecord read;
+        loadSlotProfile(read, "p");
+        QCOMPARE(firstDifference(read, expected), QString());
+        if (!whole)
+            return;
+        loadProfile(0, read, prof);
+        QCOMPARE(firstDifference(read, block.profiles[1]), QString());
+        SettingsBlock imported = block;
+        importProfiles(imported, conf);
+        QCOMPARE(firstDifference(imported.profiles[4], block.profiles[4]), QString());
     }
 
     void defaultProfileGoesIntoBothTrees()

@@ -159,40 +159,45 @@ private slots:
         QCOMPARE(r.ledModes[0].color, QColor(0, 0, 0));
     }
 
-    // A descriptor cut short, or lacking a key the factory profile takes, gives no
-    // factory profile on any path: reset, a new block, DefaultProfile.prof, a slot
-    // without a file.
-    void descriptorLackingAFactoryKeyGivesNoFactoryProfile_data()
+    // A descriptor cut short (inside its last number too), or lacking a key the factory
+    // profile takes, counts as none on every path: its counts (cut before MouseDpi they
+    // would unmask to 93 and 92) are the built-in model's, and reset, a new block,
+    // DefaultProfile.prof, a slot without a file all take the built-in factory profile.
+    void damagedDescriptorGivesTheBuiltInFactoryProfile_data()
     {
         QTest::addColumn<QByteArray>("text");
-        QFile shipped(TestAppFolder::sourceDataDir() + "/DefaultProfile.bin");
-        QVERIFY(shipped.open(QIODevice::ReadOnly));
-        const QByteArray whole = shipped.readAll();
+        const QByteArray whole = TestAppFolder::sampleDescriptor({{"pollrate", "12"}});
         QTest::newRow("cut after its first key") << whole.left(whole.indexOf('\n', 10) + 1);
+        QTest::newRow("cut at a quarter") << whole.left(whole.size() / 4);
         QTest::newRow("cut before MouseDpi") << whole.left(whole.indexOf("MouseDpi"));
-        QTest::newRow("cut inside its last line") << whole.left(whole.size() - 2);
+        QTest::newRow("cut inside its last number") << whole.chopped(2);
         QTest::newRow("no last button's function") << descriptor({{"BUTTON_INFO_15_Fun", QByteArray()}});
         QTest::newRow("an effect's colour damaged") << descriptor({{"LedMode\\LED_MODE_4_RGB", "@Variant(\\0\\0"}});
         QTest::newRow("a raw value not a number") << descriptor({{"DPI_INFO_2_xy", "x"}});
     }
-    void descriptorLackingAFactoryKeyGivesNoFactoryProfile()
+    void damagedDescriptorGivesTheBuiltInFactoryProfile()
     {
         QFETCH(QByteArray, text);
         TestAppFolder folder;
+        ProfileRecord builtIn;
+        resetProfileToDefaults(builtIn);
         folder.writeFile("DefaultProfile.bin", text);
-        QVERIFY(!factoryProfileReadable());
+        QVERIFY(modelDescriptorDamaged());
+        QCOMPARE(modelButtonCount(), BuiltInButtonCount);
+        QCOMPARE(modelDpiStageCount(), BuiltInDpiStageCount);
         ProfileRecord r = sampleRecord(5);
-        QVERIFY(!resetProfileToDefaults(r));
-        QCOMPARE(firstDifference(r, sampleRecord(5)), QString());
+        resetProfileToDefaults(r);
+        QCOMPARE(firstDifference(r, builtIn), QString());
         SettingsBlock block = sampleBlock(6);
         initSettingsBlock(block);
-        QCOMPARE(block.names, sampleBlock(6).names);
-        QCOMPARE(firstDifference(block.profiles[0], sampleBlock(6).profiles[0]), QString());
-        QVERIFY(!writeDefaultProfileFile());
-        QVERIFY(!QFile::exists(profileFilePath("DefaultProfile")));
+        QCOMPARE(firstDifference(block.profiles[0], builtIn), QString());
+        QVERIFY(writeDefaultProfileFile());
+        ProfileRecord written;
+        loadProfileFile(written, "DefaultProfile");
+        QCOMPARE(firstDifference(written, builtIn), QString());
         folder.writeFile("Configs/Config.ini", "[Config]\nProfile1=Absent\n");
         loadAllSettings(block);
-        QCOMPARE(firstDifference(block.profiles[0], missingFileRecord()), QString());
+        QCOMPARE(firstDifference(block.profiles[0], builtIn), QString());
     }
 
     // A descriptor effect outside 0..13 would index past the effects later.

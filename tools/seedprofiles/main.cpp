@@ -4,6 +4,7 @@
 // Files that already exist are kept.
 
 #include "storage/AppFolder.h"
+#include "storage/ModelDescriptor.h"
 #include "storage/ProfileFiles.h"
 #include "storage/StartupLoad.h"
 
@@ -22,11 +23,12 @@ int main(int argc, char **argv)
     QDir().mkpath(configDirPath() + QStringLiteral("/Profile"));
     SettingsBlock block;
     loadAllSettings(block);
-    ProfileRecord factory;
-    if (!resetProfileToDefaults(factory)) {
+    if (modelDescriptorDamaged()) {
         std::fprintf(stderr, "seedprofiles: DefaultProfile.bin lacks keys of the factory profile\n");
         return 1;
     }
+    ProfileRecord factory;
+    resetProfileToDefaults(factory);
     for (const QString &name : block.names) {
         const QString path = profileFilePath(name);
         if (!path.isEmpty() && !fileExists(path))

@@ -92,8 +92,8 @@
         <translation>The file is not a complete configuration file.</translation>
     </message>
     <message>
-        <source>The factory profile could not be read.</source>
-        <translation>The factory profile could not be read.</translation>
+        <source>The install is damaged: the built-in settings are used.</source>
+        <translation>The install is damaged: the built-in settings are used.</translation>
     </message>
     <message>
         <source>The file could not be saved.</source>

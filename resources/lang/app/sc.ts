@@ -92,8 +92,8 @@
         <translation>此文件不是完整的设置文件。</translation>
     </message>
     <message>
-        <source>The factory profile could not be read.</source>
-        <translation>无法读取出厂配置文件。</translation>
+        <source>The install is damaged: the built-in settings are used.</source>
+        <translation>安装已损坏：将使用内置设置。</translation>
     </message>
     <message>
         <source>The file could not be saved.</source>

@@ -92,8 +92,8 @@
         <translation>此檔案不是完整的組態檔。</translation>
     </message>
     <message>
-        <source>The factory profile could not be read.</source>
-        <translation>無法讀取原廠設定檔。</translation>
+        <source>The install is damaged: the built-in settings are used.</source>
+        <translation>安裝已損壞：將使用內建設定。</translation>
     </message>
     <message>
         <source>The file could not be saved.</source>
