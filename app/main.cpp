@@ -1,4 +1,5 @@
 #include "app/MousecfgWidget.h"
+#include "platform/HeapTrim.h"
 #include "platform/SingleInstance.h"
 #include "storage/ModelDescriptor.h"
 
@@ -6,6 +7,7 @@
 
 int main(int argc, char **argv)
 {
+    keepHeapTrimmed();
     // The window's own UI scale is the only scaling.
     QApplication::setAttribute(Qt::AA_DisableHighDpiScaling);
     QApplication app(argc, argv);
