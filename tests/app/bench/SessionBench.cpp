@@ -33,7 +33,8 @@ Memory memoryNow()
         std::fclose(statm);
     }
     const struct mallinfo2 heap = mallinfo2();
-    return {double(resident) * double(sysconf(_SC_PAGESIZE)) / (1 << 20), double(heap.uordblks + heap.hblkhd) / (1 << 20)};
+    return {double(resident) * double(sysconf(_SC_PAGESIZE)) / (1 << 20),
+            double(heap.uordblks + heap.hblkhd) / (1 << 20)};
 }
 
 void print(const char *when, const Memory &m)
@@ -116,7 +117,8 @@ int main(int argc, char **argv)
             }
         }
         std::printf("%d failed writes, messages: \"%s\"; resident ratio to the start %.2f\n", failures,
-                    qPrintable(script.messages.join(QStringLiteral("\", \""))), last.residentMiB / start.residentMiB);
+                    qPrintable(script.messages.join(QStringLiteral("\", \""))),
+                    last.residentMiB / start.residentMiB);
     }
     return failures ? 1 : 0;
 }
