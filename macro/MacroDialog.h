@@ -132,7 +132,7 @@ public:
 
 signals:
     void EnableButtonsSignal(bool enabled);
-    // A rename changed the macro names of button slots in the working block.
+    // A rename or a delete changed button slots of the working block.
     void RefreshButtonSlots();
 
 public slots:
@@ -206,6 +206,10 @@ private:
     void exportOne();
     void exportBatch(const QString &folder);
     bool confirmReplace(const QStringList &files);
+    void resetButtonsOf(const QString &name);
+    // After the stored profiles (saved: every file written) and `changedSlots` button
+    // slots of the working block followed a macro.
+    void buttonsFollowed(bool saved, int changedSlots);
     void appendListRow(const QString &name);
     void removeListRow(const QString &name);
 

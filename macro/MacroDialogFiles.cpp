@@ -4,6 +4,7 @@
 #include "macro/MacroRows.h"
 #include "macro/QuorGunsetDialog.h"
 #include "storage/AppFolder.h"
+#include "storage/ConfigIni.h"
 #include "storage/MacroFolder.h"
 #include "widgets/BoundedIntValidator.h"
 #include "widgets/FileDialogs.h"
@@ -271,9 +272,27 @@ void MacroDialog::renameMacro()
     m_pNameEdit->setModified(false);
     // The mouse and the stored profiles follow the rename too.
     renameMacroInButtons(lastWrittenSettings, old, name);
-    if (!renameMacroInProfileFiles(workingSettings, old, name))
+    const bool saved = renameMacroInProfileFiles(workingSettings, old, name);
+    buttonsFollowed(saved, renameMacroInButtons(workingSettings, old, name));
+}
+
+// The buttons that ran the macro take their factory function on the page and in the
+// stored profiles; the mouse gets it when their slot is next written, also after a
+// restart, as their slots are marked waiting.
+void MacroDialog::resetButtonsOf(const QString &name)
+{
+    const int waiting = profilesUsingMacro(workingSettings, name);
+    bool saved = resetButtonsUsingMacroInProfileFiles(workingSettings, name);
+    if (waiting != 0)
+        saved = writeWaitingProfiles(readWaitingProfiles() | waiting) && saved;
+    buttonsFollowed(saved, resetButtonsUsingMacro(workingSettings, name));
+}
+
+void MacroDialog::buttonsFollowed(bool saved, int changedSlots)
+{
+    if (!saved)
         showMessage(2, "Warning", "The settings could not be saved.");
-    if (renameMacroInButtons(workingSettings, old, name) > 0)
+    if (changedSlots > 0)
         emit RefreshButtonSlots();
 }
 
@@ -284,7 +303,8 @@ bool MacroDialog::deleteMacro(const QString &name)
 }
 
 // The slot is freed first, so no listed name is left without its file; the file goes
-// only then, and when it cannot, the name takes its slot again.
+// only then, and when it cannot, the name takes its slot again. A macro no longer
+// listed leaves no button that runs it.
 void MacroDialog::deleteCurrentMacro()
 {
     const QString name = currentMacroName();
@@ -309,6 +329,7 @@ void MacroDialog::deleteCurrentMacro()
     loadMacroFile();
     if (m_pMacroList->count() == 0)
         setupActionTable();
+    resetButtonsOf(name);
 }
 
 void MacroDialog::gunSet()

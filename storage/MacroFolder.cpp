@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
+
 namespace {
 const QString kSuffix = QStringLiteral(".MSMACRO");
 
@@ -17,19 +19,42 @@ bool endsWithSuffix(const QString &path)
     return path.endsWith(kSuffix, Qt::CaseInsensitive);
 }
 
+// Visits (slot, profile index, button index) for each slot that names the macro.
 template <typename Block, typename Visit>
 int forEachButtonUsing(Block &block, const QString &name, Visit visit)
 {
     int n = 0;
-    for (auto &profile : block.profiles) {
-        for (auto &slot : profile.buttons) {
-            if (usesMacroFile(slot.Fun) && slot.macroname == name) {
-                visit(slot);
+    for (int p = 0; p < ProfileCount; ++p) {
+        auto &buttons = block.profiles[size_t(p)].buttons;
+        for (size_t i = 0; i < buttons.size(); ++i) {
+            if (usesMacroFile(buttons[i].Fun) && buttons[i].macroname == name) {
+                visit(buttons[i], p, i);
                 ++n;
             }
         }
     }
     return n;
+}
+
+// Runs the change on the stored profile of each slot name of the block and of the
+// profile list, each file once, and writes back the files it changed.
+bool changeProfileFiles(const SettingsBlock &block, const std::function<int(SettingsBlock &)> &change)
+{
+    bool saved = true;
+    QStringList done;
+    // The listed profiles that no slot holds name the macro as well.
+    QStringList names = loadProfileList();
+    names.append(QStringList(block.names.begin(), block.names.end()));
+    for (const QString &name : qAsConst(names)) {
+        if (done.contains(name) || existingProfileFile(name).isEmpty())
+            continue;
+        done << name;
+        SettingsBlock stored;
+        loadSlotProfile(stored.profiles[0], name);
+        if (change(stored) > 0)
+            saved = saveProfileFile(stored.profiles[0], name) && saved;
+    }
+    return saved;
 }
 }
 
@@ -67,29 +92,34 @@ bool copyMacroFile(const QString &from, const QString &to, TargetFolder folder)
 
 int countButtonsUsingMacro(const SettingsBlock &block, const QString &name)
 {
-    return forEachButtonUsing(block, name, [](const ButtonSlot &) {});
+    return forEachButtonUsing(block, name, [](const ButtonSlot &, int, size_t) {});
 }
 
 int renameMacroInButtons(SettingsBlock &block, const QString &from, const QString &to)
 {
-    return forEachButtonUsing(block, from, [&to](ButtonSlot &slot) { slot.macroname = to; });
+    return forEachButtonUsing(block, from, [&to](ButtonSlot &slot, int, size_t) { slot.macroname = to; });
+}
+
+int resetButtonsUsingMacro(SettingsBlock &block, const QString &name)
+{
+    ProfileRecord factory;
+    resetProfileToDefaults(factory);
+    return forEachButtonUsing(block, name, [&factory](ButtonSlot &slot, int, size_t i) { slot = factory.buttons[i]; });
+}
+
+int profilesUsingMacro(const SettingsBlock &block, const QString &name)
+{
+    int mask = 0;
+    forEachButtonUsing(block, name, [&mask](const ButtonSlot &, int p, size_t) { mask |= 1 << p; });
+    return mask;
 }
 
 bool renameMacroInProfileFiles(const SettingsBlock &block, const QString &from, const QString &to)
 {
-    bool saved = true;
-    QStringList done;
-    // The listed profiles that no slot holds name the macro as well.
-    QStringList names = loadProfileList();
-    names.append(QStringList(block.names.begin(), block.names.end()));
-    for (const QString &name : qAsConst(names)) {
-        if (done.contains(name) || existingProfileFile(name).isEmpty())
-            continue;
-        done << name;
-        SettingsBlock stored;
-        loadSlotProfile(stored.profiles[0], name);
-        if (renameMacroInButtons(stored, from, to) > 0)
-            saved = saveProfileFile(stored.profiles[0], name) && saved;
-    }
-    return saved;
+    return changeProfileFiles(block, [&](SettingsBlock &stored) { return renameMacroInButtons(stored, from, to); });
+}
+
+bool resetButtonsUsingMacroInProfileFiles(const SettingsBlock &block, const QString &name)
+{
+    return changeProfileFiles(block, [&](SettingsBlock &stored) { return resetButtonsUsingMacro(stored, name); });
 }

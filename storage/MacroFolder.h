@@ -26,10 +26,16 @@ bool copyMacroFile(const QString &from, const QString &to, TargetFolder folder =
 // Button slots of the block's five profiles whose macro or recoil function names
 // the macro.
 int countButtonsUsingMacro(const SettingsBlock &block, const QString &name);
+// Bit i set for each profile i of the block with such a slot.
+int profilesUsingMacro(const SettingsBlock &block, const QString &name);
 // Gives those slots the new name; how many were changed.
 int renameMacroInButtons(SettingsBlock &block, const QString &from, const QString &to);
+// Gives each of those slots that button's slot of the factory profile, for a macro
+// that is gone; how many were changed.
+int resetButtonsUsingMacro(SettingsBlock &block, const QString &name);
 // The same in the stored profile files of the block's five slots and of the profile
 // list, so a restart without Apply, or a profile picked later, finds the macro under
 // its new name. False when a file that needed
 // the change could not be written.
 bool renameMacroInProfileFiles(const SettingsBlock &block, const QString &from, const QString &to);
+bool resetButtonsUsingMacroInProfileFiles(const SettingsBlock &block, const QString &name);

@@ -2,6 +2,7 @@
 #include "tests/app/WindowFixture.h"
 #include "tests/common/TestMain.h"
 
+#include "device/ButtonTable.h"
 #include "device/SettingsCommands.h"
 #include "pages/QuorSingleDPI.h"
 #include "storage/ChangeDetection.h"
@@ -319,6 +320,63 @@ private slots:
         mouse.clearLog();
         click(probe().button(Apply));
         QVERIFY(!mouse.commandSequence().contains(char(0x46)));
+    }
+
+    // A macro that buttons of slots 1 and 3 run, deleted with Yes: each button shows its
+    // factory function and sends it with the next Apply of its slot, also after a
+    // restart; the mouse is left with no button that runs a macro.
+    void deletedMacroLeavesNoButton_data()
+    {
+        QTest::addColumn<bool>("restart");
+        QTest::newRow("same window") << false;
+        QTest::newRow("restart") << true;
+    }
+    void deletedMacroLeavesNoButton()
+    {
+        QFETCH(bool, restart);
+        WindowFixture fixture;
+        fixture.seedProfiles();
+        ProfileRecord factory;
+        resetProfileToDefaults(factory);
+        QVERIFY(writeMacroFile("M", MacroFile{}, WriteSign::Leave) && addToMacroList("M") >= 0);
+        const std::array<std::pair<int, int>, 2> uses{{{0, 3}, {2, 4}}}; // slot, button
+        for (const auto &[slot, n] : uses) {
+            ProfileRecord held = factory;
+            held.buttons[size_t(n)] = ButtonSlot{0, FunMacro, 1, 0, {}, 0, 0, 0, 0, "M"};
+            QVERIFY(saveProfileFile(held, QStringLiteral("Profile %1").arg(slot + 1)));
+        }
+        writeConfigDiff(1);
+        fixture.open();
+        const auto probe = [&] { return MousecfgWidgetProbe(*fixture.window); };
+        QStringList applyMessages;
+        const auto apply = [&] {
+            ModalScript script;
+            click(probe().button(Apply));
+            applyMessages << script.messages;
+            return FakeMouse::instance().state();
+        };
+        const char macroCode = char(findButtonFunction(FunMacro)->code);
+        QCOMPARE(apply().buttonEntry(buttonMatrix[3]).at(0), macroCode);
+        fixture.window->switchPage(MousecfgWidget::MacroTab);
+        ModalScript script;
+        click(probe().macroPage()->button(MacroDialog::DeleteMacroButton));
+        QCOMPARE(script.messages, QStringList{"A button uses this macro. Delete it all the same?"});
+        if (restart) {
+            fixture.window.reset();
+            fixture.open();
+        }
+        for (const auto &[slot, n] : uses) {
+            probe().slotMenuEntry(slot)->trigger();
+            const ButtonFunction *row = findButtonFunction(factory.buttons[size_t(n)].Fun);
+            QuorBtnWindow *page = probe().buttonPage();
+            QCOMPARE(page->slotButton(n)->caption(), page->functionAction(row->fun)->text());
+            const FakeMouseState state = apply();
+            const char entry[] = {char(row->code), char(row->b1), char(row->b2), char(row->b3)};
+            QCOMPARE(state.buttonEntry(buttonMatrix[size_t(n)]), QByteArray(entry, 4));
+            for (int e = 0; e < ButtonTableEntries; ++e)
+                QVERIFY(state.buttonEntry(e).at(0) != macroCode);
+        }
+        QCOMPARE(applyMessages, QStringList());
     }
 
     // The effect chosen on the lighting page goes out in the LED mode byte and the

@@ -339,17 +339,24 @@ private slots:
             QCOMPARE(r.filter, QString(r.kind == FileDialogKind::Directory ? "" : "Macro File(*.MSMACRO)"));
         }
         QCOMPARE(asked.isEmpty(), message == Full || !(verb.startsWith("import") || verb.startsWith("export")));
-        const QString buttonName = setup.contains("button") ? (command == "rename c" ? "c" : "a") : QString();
+        // A deleted macro's buttons take their factory slot.
+        const bool gone = setup.contains("button") && verb == "delete" && yes;
+        const QString buttonName = setup.contains("button") && !gone ? (command == "rename c" ? "c" : "a") : QString();
+        ProfileRecord factory;
+        resetProfileToDefaults(factory);
         QCOMPARE(workingSettings.profiles[1].buttons[3].macroname, buttonName);
         QCOMPARE(workingSettings.profiles[4].buttons[0].macroname, buttonName);
+        const int gunFun = setup.contains("button") ? FunGunFile : 0;
+        QCOMPARE(workingSettings.profiles[4].buttons[0].Fun, gone ? factory.buttons[0].Fun : gunFun);
         if (setup.contains("button")) {
             for (const char *profile : {"P2", "P9"}) {
                 ProfileRecord stored;
                 loadProfileFile(stored, profile);
                 QCOMPARE(stored.buttons[3].macroname, buttonName);
+                QCOMPARE(stored.buttons[3].Fun, gone ? factory.buttons[3].Fun : FunMacro);
             }
         }
-        QCOMPARE(slotsRenamed.count(), buttonName == "c" ? 1 : 0);
+        QCOMPARE(slotsRenamed.count(), buttonName == "c" || gone ? 1 : 0);
         QVERIFY(!fx.watchdog.fired());
     }
 
