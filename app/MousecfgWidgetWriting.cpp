@@ -1,5 +1,6 @@
 #include "app/MousecfgWidget.h"
 
+#include "device/BatteryThreadControl.h"
 #include "device/QuorProcessThread.h"
 #include "storage/AppFolder.h"
 #include "storage/ConfigExport.h"
@@ -92,6 +93,10 @@ void MousecfgWidget::writeToMouse(bool sendAll)
     QuorProcessThread thread;
     thread.setSendAll(sendAll);
     connect(&thread, &QuorProcessThread::DoProcessDlg, &dialog, &QuorProcessDialog::slotProcessDlg);
+    // Stopped before any event loop runs: news the mouse sent before the click waits
+    // for the write, which may overwrite it, instead of being shown after it.
+    const bool polling = m_batteryControl->isBatteryThreadRunning();
+    m_batteryControl->stopBatteryThread();
     m_bWriting = true;
     const int shown = ModalGate::run([&] {
         thread.start(QThread::InheritPriority);
@@ -103,6 +108,8 @@ void MousecfgWidget::writeToMouse(bool sendAll)
         return result;
     });
     m_bWriting = false;
+    if (polling && !m_batteryControl->isBatteryThreadRunning())
+        m_batteryControl->startBatteryThread();
     if (shown == QDialog::Accepted) {
         if (thread.result() == QuorProcessThread::ResultMouseOff)
             showMessage(TwoButtons, "Mouse is sleeping or not connected.");

@@ -1,7 +1,9 @@
 #include "device/BatteryThreadControl.h"
 
 #include "device/QuorGetBatteryThread.h"
+#include "device/StatusReports.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 BatteryThreadControl::BatteryThreadControl(QObject *parent) : QObject(parent) {}
@@ -39,7 +41,7 @@ void BatteryThreadControl::startOnOwnThread()
     m_batteryThread = new QuorGetBatteryThread;
     connect(m_batteryThread, &QuorGetBatteryThread::RefreshBatteryStatus, this,
             &BatteryThreadControl::RefreshBatteryStatus);
-    connect(m_batteryThread, &QuorGetBatteryThread::RefreshStatus, this, &BatteryThreadControl::RefreshStatus);
+    connect(m_batteryThread, &QuorGetBatteryThread::RefreshStatus, this, &BatteryThreadControl::passStatusNews);
     connect(m_batteryThread, &QuorGetBatteryThread::RefreshWriteStatus, this,
             &BatteryThreadControl::RefreshWriteStatus);
     m_batteryThread->start();
@@ -52,6 +54,19 @@ void BatteryThreadControl::stopBatteryThread()
         return;
     }
     stopOnOwnThread();
+    // What the ended thread read and the window has not seen yet is kept, in order: a
+    // write that comes next may overwrite it, else the next thread passes it on.
+    m_bKeepNews = true;
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    m_bKeepNews = false;
+}
+
+void BatteryThreadControl::passStatusNews(uchar profile, uchar stage, uchar rate, uchar mode)
+{
+    if (m_bKeepNews)
+        keepStatusNews(StatusNews{profile, stage, rate, mode});
+    else
+        emit RefreshStatus(profile, stage, rate, mode);
 }
 
 void BatteryThreadControl::stopOnOwnThread()

@@ -19,7 +19,8 @@ public:
 public slots:
     // Stops a running thread first, then starts a new one; returns 1.
     int startBatteryThread();
-    // Sets the stop flag, wakes the thread's pause and waits until it has ended.
+    // Sets the stop flag, wakes the thread's pause and waits until it has ended. Its
+    // status news not yet passed on is kept (keepStatusNews) for the next thread.
     void stopBatteryThread();
 
 signals:
@@ -34,6 +35,8 @@ protected:
 
 private:
     bool onOwnThread() const;
+    void passStatusNews(uchar profile, uchar stage, uchar rate, uchar mode);
 
     QuorGetBatteryThread *m_batteryThread = nullptr;
+    bool m_bKeepNews = false;
 };

@@ -8,6 +8,7 @@
 #include <QMutexLocker>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <utility>
 
@@ -18,6 +19,7 @@ constexpr int MaxKeptNews = 64;
 
 QMutex keptMutex;
 QVector<StatusNews> kept;
+std::atomic<int> uploadProfile{-1};
 } // namespace
 
 int writeStatusRequest(hid_device *handle)
@@ -44,10 +46,15 @@ quint8 replyKind(const quint8 *reply, int n)
 
 void keepStatusNews(const quint8 *reply)
 {
+    keepStatusNews(StatusNews{reply[4], reply[5], reply[6], reply[7]});
+}
+
+void keepStatusNews(const StatusNews &news)
+{
     QMutexLocker lock(&keptMutex);
     if (kept.size() >= MaxKeptNews)
         kept.removeFirst();
-    kept.append({reply[4], reply[5], reply[6], reply[7]});
+    kept.append(news);
 }
 
 QVector<StatusNews> takeKeptStatusNews()
@@ -62,4 +69,22 @@ bool keptNewsLeavesProfile(int profile)
     return std::any_of(kept.begin(), kept.end(), [profile](const StatusNews &news) {
         return news.profile < ProfileCount && news.profile != profile;
     });
+}
+
+void dropKeptNewsOf(int profile)
+{
+    QMutexLocker lock(&keptMutex);
+    const auto ofProfile = [profile](const StatusNews &news) { return news.profile == profile; };
+    kept.erase(std::remove_if(kept.begin(), kept.end(), ofProfile), kept.end());
+}
+
+void setUploadProfile(int profile)
+{
+    uploadProfile = profile;
+}
+
+bool uploadProfileLeft()
+{
+    const int profile = uploadProfile;
+    return profile >= 0 && keptNewsLeavesProfile(profile);
 }

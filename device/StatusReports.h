@@ -29,6 +29,14 @@ quint8 replyKind(const quint8 *reply, int n);
 // Status news read by another reader than the status thread (the echo check) is
 // kept here; the status thread passes it on before its own, in order, each once.
 void keepStatusNews(const quint8 *reply);
+void keepStatusNews(const StatusNews &news);
 QVector<StatusNews> takeKeptStatusNews();
 // True when kept news names a profile of the mouse other than `profile`.
 bool keptNewsLeavesProfile(int profile);
+// Drops the kept news of `profile`: a settings packet sent since overwrote it.
+void dropKeptNewsOf(int profile);
+
+// The profile an upload is writing, -1 while none runs. While one runs, sendReport
+// writes nothing more once kept news names another profile of the mouse.
+void setUploadProfile(int profile);
+bool uploadProfileLeft();

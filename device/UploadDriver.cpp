@@ -17,11 +17,29 @@ namespace {
 
 QPointer<BatteryThreadControl> control;
 
+// The settings packet carries the window's profile, stage and rate: news of that
+// profile read until it was sent is no longer the mouse's state.
+quint8 sendSettingsPacket(int profile)
+{
+    const quint8 r = sendGeneralSettings(deviceSettings);
+    if (r == SendOk)
+        dropKeptNewsOf(profile);
+    return r;
+}
+
+// Marks the profile an upload writes for as long as it lives.
+struct UploadProfileScope
+{
+    explicit UploadProfileScope(int profile) { setUploadProfile(profile); }
+    ~UploadProfileScope() { setUploadProfile(-1); }
+};
+
 quint8 sendParts(int mask)
 {
+    const int profile = safeProfileIndex(deviceSettings.currentProfile);
     const std::function<quint8()> steps[] = {
         [] { return uploadSession(0); },
-        [mask] { return (mask & ChangeGeneral) ? sendGeneralSettings(deviceSettings) : quint8(0); },
+        [mask, profile] { return (mask & ChangeGeneral) ? sendSettingsPacket(profile) : quint8(0); },
         [mask] { return (mask & ChangeButtons) ? sendButtonTable() : quint8(0); },
         [mask] { return (mask & ChangeDpi) ? sendDpiStages(deviceSettings.currentProfile) : quint8(0); },
         [mask] { return (mask & ChangeLighting) ? sendLightingTable() : quint8(0); },
@@ -29,20 +47,20 @@ quint8 sendParts(int mask)
         [] { return uploadMacros(); },
         [] { return uploadSession(1); },
     };
-    const int profile = safeProfileIndex(deviceSettings.currentProfile);
-    const size_t count = std::size(steps);
-    for (size_t i = 0; i < count; ++i) {
-        if (quint8 r = steps[i]())
-            return r;
-        // The rest would reach a profile the user did not write to: the session is
-        // closed and nothing more is sent.
-        if (keptNewsLeavesProfile(profile)) {
-            if (i + 1 < count)
-                uploadSession(1);
+    quint8 result = 0;
+    size_t i = 0;
+    {
+        UploadProfileScope scope(profile);
+        for (; i < std::size(steps) && result == 0; ++i)
+            result = steps[i]();
+        if (result == 0 && keptNewsLeavesProfile(profile))
             return SendProfileChanged;
-        }
     }
-    return 0;
+    // Another profile stopped the upload before a report: the session is closed when
+    // it was opened, and nothing more is sent.
+    if (result == SendProfileChanged && i > 1)
+        uploadSession(1);
+    return result;
 }
 
 } // namespace

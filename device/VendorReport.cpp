@@ -77,6 +77,9 @@ int readVendorReport(hid_device *handle, quint8 *report, int length, int timeout
 quint8 sendReport(const quint8 *buffer, int length)
 {
     QMutexLocker lock(&deviceMutex());
+    // The rest of the upload would reach the profile the mouse has moved to.
+    if (uploadProfileLeft())
+        return SendProfileChanged;
     hid_device *handle = vendorHandle();
     if (!handle)
         return SendNoDevice;

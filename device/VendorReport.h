@@ -30,7 +30,8 @@ enum EchoComparison : int {
 
 // Fills in the checksum, writes the report on vendorHandle() and verifies the
 // echo of echoed commands within fixed budgets; status news read meanwhile is kept
-// (keepStatusNews). Takes deviceMutex() itself.
+// (keepStatusNews). Takes deviceMutex() itself. During an upload nothing is written
+// once kept news names another profile (SendProfileChanged).
 quint8 sendReport(const quint8 *buffer, int length);
 // Compares two 34-byte buffers: 0 match, 1 header mismatch, 2 data mismatch.
 int compareEcho(const quint8 *sent, const quint8 *reply, bool compareData);

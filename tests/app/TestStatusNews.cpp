@@ -28,6 +28,39 @@ QByteArray commandRuns(const QByteArray &sequence)
     }
     return runs;
 }
+
+// The commands written after the first report of `command` (with byte 4 = arg when arg
+// >= 0); status requests left out.
+QByteArray commandsAfter(const QVector<FakeWrittenReport> &reports, quint8 command, int arg)
+{
+    QByteArray after;
+    bool seen = false;
+    for (const FakeWrittenReport &report : reports) {
+        const auto byte = [&report](int i) { return quint8(report.bytes[i]); };
+        if (!report.accepted || byte(3) == 0x48)
+            continue;
+        if (seen)
+            after.append(char(byte(3)));
+        else
+            seen = byte(3) == command && (arg < 0 || byte(4) == arg);
+    }
+    return after;
+}
+
+// Profile, active stage and the rate of that profile as the mouse holds them.
+QVector<int> heldOnMouse(const FakeMouseState &state)
+{
+    const int profile = state.currentProfile();
+    return {profile, state.activeDpiStage(), state.pollRate(profile)};
+}
+
+void chooseRate(QuorReportRate &panel, const QString &text)
+{
+    for (QAction *action : panel.rateMenu()->actions()) {
+        if (action->text() == text)
+            action->trigger();
+    }
+}
 }
 
 class TestStatusNews : public QObject
@@ -78,25 +111,47 @@ private slots:
         QCOMPARE(int(probe.dpiPage()->profileData().dpi), expected[1]);
     }
 
-    // A press on the mouse during a write is shown, stored and announced once after it.
-    // Another profile fails the write: nothing after that step but the end bracket, and
-    // the next Apply writes the new profile as its slot file holds it, the interrupted
-    // slot waiting. A stage or a rate fails nothing.
+    // A press on the mouse around a write. News the settings packet overwrote (waiting
+    // from before the click, read before or while the packet went) is dropped; later news
+    // is shown, stored and announced once after the write. Another profile stops the write
+    // at the next report, only the end bracket follows and the write fails; the next Apply
+    // writes the new profile as its slot file holds it, the interrupted slot waiting.
+    // Window, files and mouse agree afterwards; the rate chosen on the page is never
+    // replaced by an older one.
     void changeOnTheMouseDuringAWrite_data()
     {
-        QTest::addColumn<int>("step"); // in the upload's order 46 01 03 02 04 40 05 46
-        QTest::addColumn<QVector<int>>("news"); // profile, stage, rate; -1 as the record holds
+        QTest::addColumn<int>("step"); // in the upload's order 46 01 03 02 04 40 05 46; -1 before the click
+        QTest::addColumn<int>("arg"); // report byte 4 of the report pressed at; -1 any
+        QTest::addColumn<QVector<int>>("news"); // profile, stage, rate; -1 as this Apply writes them
+        QTest::addColumn<QVector<int>>("shown"); // afterwards, likewise
         QTest::addColumn<QString>("note");
         const char *steps[] = {"begin", "settings", "buttons", "stages", "lighting", "commit", "macros", "end"};
+        const QVector<int> third{2, 0, 2};
         for (int i = 0; i < 8; ++i)
-            QTest::addRow("profile 3 during %s", steps[i]) << i << QVector<int>{2, 0, 2} << "Profile 3";
-        QTest::newRow("stage 3 during stages") << 3 << QVector<int>{0, 2, -1} << "DPI 3:%1";
-        QTest::newRow("500 Hz during settings") << 1 << QVector<int>{0, -1, 2} << "500 HZ";
+            QTest::addRow("profile 3 during %s", steps[i]) << i << (i == 0 ? 0 : i == 7 ? 1 : -1) << third << third
+                                                           << "Profile 3";
+        QTest::newRow("profile 3 inside the button table") << 2 << 26 << third << third << "Profile 3";
+        const QVector<int> applied{-1, -1, -1};
+        QTest::newRow("stage 3 before the click") << -1 << -1 << QVector<int>{0, 2, 1} << applied << "";
+        QTest::newRow("500 Hz before the click") << -1 << -1 << QVector<int>{0, -1, 2} << applied << "";
+        QTest::newRow("stage 3 at the begin") << 0 << 0 << QVector<int>{0, 2, 1} << applied << "";
+        QTest::newRow("500 Hz at the begin") << 0 << 0 << QVector<int>{0, -1, 2} << applied << "";
+        QTest::newRow("500 Hz during settings") << 1 << -1 << QVector<int>{0, -1, 2} << applied << "";
+        QTest::newRow("stage 3 at the settings end") << 1 << 0x7F << QVector<int>{0, 2, 1} << applied << "";
+        QTest::newRow("500 Hz during buttons") << 2 << -1 << QVector<int>{0, -1, 2} << QVector<int>{0, -1, 2}
+                                               << "500 HZ";
+        QTest::newRow("stage 3 during stages") << 3 << -1 << QVector<int>{0, 2, -1} << QVector<int>{0, 2, -1}
+                                               << "DPI 3:%1";
+        QTest::newRow("stage 3 at the end") << 7 << 1 << QVector<int>{0, 2, -1} << QVector<int>{0, 2, -1}
+                                            << "DPI 3:%1";
+        QTest::newRow("500 Hz at the end") << 7 << 1 << QVector<int>{0, -1, 2} << QVector<int>{0, -1, 2} << "500 HZ";
     }
     void changeOnTheMouseDuringAWrite()
     {
         QFETCH(int, step);
+        QFETCH(int, arg);
         QFETCH(QVector<int>, news);
+        QFETCH(QVector<int>, shown);
         QFETCH(QString, note);
         TestNotificationBus bus;
         QVERIFY(bus.isReady());
@@ -117,40 +172,54 @@ private slots:
             third.stages[size_t(i)].x = third.stages[size_t(i)].y = quint32(30 + 10 * i);
         QVERIFY(saveProfileFile(third, "Profile 3"));
         lastWrittenSettings.profiles[2] = third;
-        news[1] = news[1] < 0 ? first.dpi : news[1];
-        news[2] = news[2] < 0 ? first.pollrate : news[2];
+        chooseRate(*probe.ratePanel(), "125 HZ");
+        const QVector<int> applied{0, first.dpi, 8};
+        for (int i = 0; i < 3; ++i) {
+            news[i] = news[i] < 0 ? applied[i] : news[i];
+            shown[i] = shown[i] < 0 ? applied[i] : shown[i];
+        }
         const QByteArray order = QByteArray::fromHex("4601030204400546");
-        mouse.pushStatusAt(quint8(order[step]), step == 0 ? 0 : step == 7 ? 1 : -1, quint8(news[0]),
-                           quint8(news[1]), quint8(news[2]));
+        if (step >= 0)
+            mouse.pushStatusAt(quint8(order[step]), arg, quint8(news[0]), quint8(news[1]), quint8(news[2]));
         const bool moved = news[0] != 0;
         writeConfigDiff(1);
         mouse.clearLog();
         ModalScript script;
+        if (step < 0) {
+            mouse.sendStatusReply(FakeLink::Receiver, quint8(news[0]), quint8(news[1]), quint8(news[2]), 0);
+            // The status thread reads it; the window sees it no sooner than the click.
+            QTest::qSleep(1000);
+        }
         click(probe.button(13));
         const QStringList failed{"Send data failed, please try again."};
         QCOMPARE(script.messages, moved ? failed : QStringList());
-        QCOMPARE(commandRuns(mouse.commandSequence()), commandRuns(moved ? order.left(step + 1) + '\x46' : order));
+        const QByteArray endOnly(step < 7 ? "\x46" : "");
+        if (moved)
+            QCOMPARE(commandsAfter(mouse.writtenReports(), quint8(order[step]), arg), endOnly);
+        else
+            QCOMPARE(commandRuns(mouse.commandSequence()), commandRuns(order));
         QCOMPARE(mouse.state().sessionEnds, 1);
-        QTRY_COMPARE_WITH_TIMEOUT(bus.summaries().size(), 1, 5000);
-        QTest::qWait(100);
+        QTRY_COMPARE_WITH_TIMEOUT(bus.summaries().size(), note.isEmpty() ? 0 : 1, 5000);
+        QTest::qWait(note.isEmpty() ? 1000 : 100);
         DesktopNotifier::setBusForTests(QString());
-        const ProfileRecord &shown = currentRecord(workingSettings);
+        const ProfileRecord &record = currentRecord(workingSettings);
         if (note.contains('%'))
-            note = note.arg(sensorDpiFromRaw(int(shown.stages[2].y), readMouseSensor()));
-        QCOMPARE(bus.summaries(), QStringList{note});
-        QCOMPARE((QVector<int>{workingSettings.currentProfile, shown.dpi, shown.pollrate}), news);
+            note = note.arg(sensorDpiFromRaw(int(record.stages[size_t(record.dpi)].y), readMouseSensor()));
+        QCOMPARE(bus.summaries(), note.isEmpty() ? QStringList() : QStringList{note});
+        QCOMPARE((QVector<int>{workingSettings.currentProfile, record.dpi, record.pollrate}), shown);
+        QCOMPARE(heldOnMouse(mouse.state()), shown);
         QCOMPARE((QVector<int>{probe.dpiPage()->profileData().dpi, probe.ratePanel()->profileData().pollrate}),
-                 news.mid(1));
-        QCOMPARE(storedProfileId(), news[0]);
+                 shown.mid(1));
+        QCOMPARE(storedProfileId(), shown[0]);
         QCOMPARE(readWaitingProfiles(), moved ? 1 : 0);
         ProfileRecord file;
-        loadProfile(0, file, profileFilePath(workingSettings.names[size_t(news[0])]));
-        QCOMPARE((QVector<int>{file.dpi, file.pollrate}), news.mid(1));
+        loadProfile(0, file, profileFilePath(workingSettings.names[size_t(shown[0])]));
+        QCOMPARE((QVector<int>{file.dpi, file.pollrate}), shown.mid(1));
 
         click(probe.button(13));
         QCOMPARE(script.messages, moved ? failed : QStringList());
         const FakeMouseState state = mouse.state();
-        QCOMPARE((QVector<int>{state.currentProfile(), state.activeDpiStage(), state.pollRate(news[0])}), news);
+        QCOMPARE(heldOnMouse(state), shown);
         for (int i = 0; i < DpiStageCount; ++i)
             QCOMPARE(state.dpiFirstValue(i), quint16(file.stages[size_t(i)].x));
         QCOMPARE(readWaitingProfiles(), moved ? 1 : 0);

@@ -326,7 +326,19 @@ void FakeMouse::sendStatusReply(FakeLink link, quint8 profile, quint8 stage, qui
                                 quint8 mode)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    takeOwnChange(profile, stage, rate);
     deliver(int(link), statusReply(0x49, {profile, stage, rate, mode, 0, 0, 0, 0}), 0);
+}
+
+// A profile, stage and rate switched on the mouse itself; a profile it lacks changes nothing.
+void FakeMouse::takeOwnChange(quint8 profile, quint8 stage, quint8 rate)
+{
+    if (profile >= 5)
+        return;
+    m_state.activeProfile = profile;
+    m_state.general[6] = profile;
+    m_state.general[17] = stage;
+    m_state.general[size_t(11 + profile)] = rate;
 }
 
 void FakeMouse::pushStatusAt(quint8 command, int arg, quint8 profile, quint8 stage, quint8 rate)
@@ -590,6 +602,12 @@ void FakeMouse::handleVendorReport(int link, const quint8 *r)
     const quint8 command = r[3];
     const int address = r[4] | r[5] << 8;
     const int length = std::min<int>(r[6], MaxData);
+    // The press comes as the report arrives: the report itself may overwrite it.
+    if (m_pushed.command == command && (m_pushed.arg < 0 || m_pushed.arg == r[4])) {
+        takeOwnChange(m_pushed.bytes[0], m_pushed.bytes[1], m_pushed.bytes[2]);
+        deliver(link, statusReply(0x49, m_pushed.bytes), 0);
+        m_pushed = PushedStatus();
+    }
     if (command >= 0x01 && command <= 0x05) {
         handleTransfer(r);
     } else if (command == 0x40) {
@@ -608,11 +626,6 @@ void FakeMouse::handleVendorReport(int link, const quint8 *r)
             ++m_state.sessionBegins;
         else if (r[4] == 1)
             ++m_state.sessionEnds;
-    }
-    if (m_pushed.command == command && (m_pushed.arg < 0 || m_pushed.arg == r[4])) {
-        m_state.activeProfile = m_pushed.bytes[0];
-        deliver(link, statusReply(0x49, m_pushed.bytes), 0);
-        m_pushed = PushedStatus();
     }
     if (isEchoed(command)) {
         queueReply(link, QByteArray(reinterpret_cast<const char *>(r), ReportSize));

@@ -152,10 +152,13 @@ public:
     void setWriteStatus(quint8 status);             // 'H' byte 7
     void setStatusByte(quint8 status);              // 'H' byte 10
     void setMouseOff(bool off);                     // 'H' bytes 4-6 zero
+    // A change made on the mouse itself: it takes profile, stage and rate (a profile
+    // above 4 changes nothing) and sends its 'I' report.
     void sendStatusReply(FakeLink link, quint8 profile, quint8 stage, quint8 rate, quint8 mode);
-    // A press of the mouse's own buttons while a write runs: at the next vendor write
-    // of `command` (with report byte 4 = arg when arg >= 0) the mouse takes profile,
-    // stage and rate, and its 'I' report comes before that write's echo.
+    // A press of the mouse's own buttons while a write runs: as the next vendor write
+    // of `command` (with report byte 4 = arg when arg >= 0) arrives, the mouse takes
+    // profile, stage and rate before it handles that write, and its 'I' report comes
+    // before that write's echo.
     void pushStatusAt(quint8 command, int arg, quint8 profile, quint8 stage, quint8 rate);
     // Ordinary mouse input (report ID 1, 8 bytes) on the link's shared path.
     void sendMouseInput(FakeLink link);
@@ -242,6 +245,7 @@ private:
     void queueReply(int link, QByteArray reply);
     void deliver(int link, const QByteArray &report, int hiddenReads);
     QByteArray statusReply(quint8 kind, const std::array<quint8, 8> &bytes) const;
+    void takeOwnChange(quint8 profile, quint8 stage, quint8 rate);
 
     mutable std::mutex m_mutex;
     std::condition_variable m_arrived;
