@@ -69,6 +69,8 @@ public:
     void showMouseView(bool front);
     void refreshPages();
     void storeUiIntoProfile();
+    // A copy of the working block holding what every page shows, unapplied edits too.
+    SettingsBlock settingsAsShown() const;
     void updateLinkIcons();
     void retranslateUi();
     void relayoutWindow();

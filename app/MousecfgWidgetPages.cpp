@@ -118,6 +118,13 @@ void MousecfgWidget::storeUiIntoProfile()
     storeUiIntoRecord(currentRecord(workingSettings), *m_dpiWindow, *m_reportRate);
 }
 
+SettingsBlock MousecfgWidget::settingsAsShown() const
+{
+    SettingsBlock shown = workingSettings;
+    storeUiIntoRecord(currentRecord(shown), *m_dpiWindow, *m_reportRate);
+    return shown;
+}
+
 void MousecfgWidget::slotLiftChange(quint8 lift)
 {
     workingSettings.LiftHigh = lift;

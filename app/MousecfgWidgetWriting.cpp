@@ -209,8 +209,8 @@ void MousecfgWidget::saveConfiguration()
     const QString fileName = askFileName(true, QT_TR_NOOP("Save Config File"), QT_TR_NOOP("Config File(*.conf)"));
     if (fileName.isEmpty())
         return;
-    const SettingsBlock copy = workingSettings;
-    if (!writeMouseName(readCurrentProductName(), fileName) || !exportProfiles(copy, fileName))
+    // What the pages show, unapplied edits too; the working block stays as it is.
+    if (!exportConfiguration(readCurrentProductName(), settingsAsShown(), fileName))
         showMessage(OneButton, "The file could not be saved.");
 }
 

@@ -1,5 +1,6 @@
 #include "storage/ConfigExport.h"
 
+#include "storage/ConfigIni.h"
 #include "storage/IniFile.h"
 #include "storage/ProfileKeys.h"
 
@@ -8,20 +9,28 @@ QString exportSection(int index)
 {
     return QStringLiteral("PROFILE_") + QString::number(index);
 }
+
+void writeBlock(IniFile &ini, const SettingsBlock &block)
+{
+    writeBlockHeader(ini, block);
+    for (int i = 0; i < ProfileCount; ++i)
+        writeProfileKeys(ini, exportSection(i), block.profiles[i], LedSwitchKeys::Skipped);
+}
 }
 
-// Keys of the file that the export does not write stay in it.
 bool exportProfiles(const SettingsBlock &block, const QString &fileName)
 {
-    bool saved = true;
-    {
-        IniFile ini(fileName);
-        writeBlockHeader(ini, block);
-        saved = ini.commit();
-    }
-    for (int i = 0; saved && i < ProfileCount; ++i)
-        saved = exportProfileSection(i, block.profiles[i], fileName);
-    return saved;
+    IniFile ini(fileName);
+    writeBlock(ini, block);
+    return ini.commit();
+}
+
+bool exportConfiguration(const QString &mouseName, const SettingsBlock &block, const QString &fileName)
+{
+    IniFile ini(fileName);
+    ini.setValue(mouseNameKey(), mouseName);
+    writeBlock(ini, block);
+    return ini.commit();
 }
 
 bool exportProfileSection(int index, const ProfileRecord &record, const QString &fileName)

@@ -146,14 +146,19 @@ int readMouseLedMode()
     return readConfigInt(QStringLiteral("MouseLEDMode/") + product);
 }
 
+QString mouseNameKey()
+{
+    return QStringLiteral("MouseName/Name");
+}
+
 bool writeMouseName(const QString &name, const QString &iniPath)
 {
-    return writeValue(iniPath, QStringLiteral("MouseName/Name"), name);
+    return writeValue(iniPath, mouseNameKey(), name);
 }
 
 QString readMouseName(const QString &iniPath)
 {
-    return IniFile(iniPath).text(QStringLiteral("MouseName/Name"));
+    return IniFile(iniPath).text(mouseNameKey());
 }
 
 bool writeBattery(int percent)

@@ -39,6 +39,8 @@ bool writeCurrentProductName(const QString &name);
 QString readCurrentProductName();
 int readMouseSensor();
 int readMouseLedMode();
+// "MouseName/Name": the model a profile or configuration file was written for.
+QString mouseNameKey();
 bool writeMouseName(const QString &name, const QString &iniPath);
 QString readMouseName(const QString &iniPath);
 bool writeBattery(int percent);

@@ -1,22 +1,19 @@
 #include "storage/FileCopy.h"
 
-#include "storage/IniFile.h"
+#include "storage/RegularFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <sys/stat.h>
+
 bool copyFileReplacing(const QString &source, const QString &target, TargetFolder folder)
 {
-    const QFileInfo from(source);
-    if (!from.isFile() || from.size() > MaxIniFileSize || QFileInfo(target).isDir())
-        return false;
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray content = in.read(MaxIniFileSize + 1);
-    if (content.size() > MaxIniFileSize || in.error() != QFileDevice::NoError)
+    struct stat st;
+    QByteArray content;
+    if (readRegularFile(source, FileLinks::Refused, content, st) != FileKind::Regular
+        || fileKind(target, FileLinks::Refused, st) == FileKind::Other)
         return false;
     if (folder == TargetFolder::Make && !QDir().mkpath(QFileInfo(target).absolutePath()))
         return false;

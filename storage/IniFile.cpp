@@ -9,7 +9,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <cerrno>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -86,27 +85,6 @@ qint64 nowNs()
     clock_gettime(CLOCK_REALTIME, &now);
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
-
-// The whole of a regular file, read without blocking; false for anything else.
-bool readRegularFile(int fd, QByteArray &data, struct stat &st)
-{
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > MaxIniFileSize)
-        return false;
-    data.resize(int(st.st_size));
-    qint64 got = 0;
-    while (got < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + got, size_t(data.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        got += n;
-    }
-    data.truncate(int(got));
-    return true;
-}
 }
 
 
@@ -175,15 +153,16 @@ void IniFile::keepSections(const QString &path, const Stamp &stamp, const IniSec
     }
 }
 
+IniFile::State IniFile::stateOf(FileKind kind)
+{
+    return kind == FileKind::Missing ? State::Absent : kind == FileKind::Regular ? State::Read : State::Unusable;
+}
+
 // What the path names now: nothing, a regular file (with its stamp) or anything else.
 IniFile::State IniFile::probe(struct stat &st) const
 {
-    const QByteArray native = QFile::encodeName(m_path);
-    if (native.isEmpty())
-        return State::Unusable;
-    if (stat(native.constData(), &st) != 0)
-        return errno == ENOENT ? State::Absent : State::Unusable;
-    return S_ISREG(st.st_mode) && st.st_size <= MaxIniFileSize ? State::Read : State::Unusable;
+    const State state = stateOf(fileKind(m_path, FileLinks::Followed, st));
+    return state == State::Read && st.st_size > MaxIniFileSize ? State::Unusable : state;
 }
 
 // Something other than a regular file is not opened at all (a FIFO would block,
@@ -212,12 +191,7 @@ IniFile::State IniFile::load(IniSections &sections, Stamp &stamp) const
 // The bytes of the file that a probe found regular.
 IniFile::State IniFile::readProbed(QByteArray &data, struct stat &st) const
 {
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? State::Absent : State::Unusable;
-    const bool ok = readRegularFile(fd, data, st);
-    ::close(fd);
-    return ok ? State::Read : State::Unusable;
+    return stateOf(readRegularFile(m_path, FileLinks::Followed, data, st));
 }
 
 // Whether the file, unchanged since it was loaded, is empty or its last byte ends a line.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/IniText.h"
+#include "storage/RegularFile.h"
 
 #include <QColor>
 #include <QSettings>
@@ -10,10 +11,7 @@
 #include <utility>
 #include <vector>
 
-// Settings files are a few megabytes at most; a larger file is not ours.
 struct stat;
-
-constexpr qint64 MaxIniFileSize = 16 * 1024 * 1024;
 
 // How a file is read. Every file the program writes ends with a line break, so the
 // last line of a file it takes whole (a profile, configuration, macro or model file)
@@ -64,6 +62,7 @@ private:
         }
     };
 
+    static State stateOf(FileKind kind);
     static Stamp stampOf(const struct stat &st);
     static bool cachedSections(const QString &path, const Stamp &stamp, IniSections &sections);
     static void keepSections(const QString &path, const Stamp &stamp, const IniSections &sections);

@@ -1,5 +1,6 @@
 #include "tests/app/ModalScript.h"
 #include "tests/app/WindowFixture.h"
+#include "tests/common/SpecialFiles.h"
 #include "tests/common/TestMain.h"
 
 #include "storage/AppFolder.h"
@@ -96,6 +97,43 @@ private slots:
         QCOMPARE(probe.profileList(), QStringList({"Profile 6", "a.b"}));
         QCOMPARE(script.messages, QStringList{"Are you sure you want delete this profile?"});
         QCOMPARE(script.busyDialogs, 1);
+    }
+
+    // Export and import copy regular files only: onto a link to a device or a FIFO, or
+    // from a link to a profile of this mouse, the command fails as usual and nothing
+    // outside the profile folder is touched.
+    void copiesTouchOnlyRegularFiles_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("export onto a link to a device") << int(Export) << "link to a device"
+                                                        << "The file could not be saved.";
+        QTest::newRow("export onto a FIFO") << int(Export) << "FIFO" << "The file could not be saved.";
+        QTest::newRow("import from a link to a profile") << int(Import) << "link to a file"
+                                                         << "The profile file could not be written.";
+    }
+    void copiesTouchOnlyRegularFiles()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        WindowFixture fixture;
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        const QString chosen = fixture.folder.path() + "/chosen.prof";
+        if (!makeSpecialFile(kind, chosen))
+            QSKIP("the system does not let this user make one");
+        if (button == Import)
+            QVERIFY(QFile::remove(chosen + ".pointed") && QFile::copy(profileFilePath("Profile 2"), chosen + ".pointed")
+                    && writeMouseName("QM700", chosen + ".pointed"));
+        const QString outside = describePath(chosen);
+        const QStringList list = probe.profileList();
+        ModalScript script({chosen});
+        click(probe.button(button));
+        QCOMPARE(script.messages, QStringList{message});
+        QCOMPARE(describePath(chosen), outside);
+        QCOMPARE(probe.profileList(), list);
+        QVERIFY(!QFile::exists(modelFile("chosen")));
     }
 
     // A refused command changes neither the list, the slots nor the files.

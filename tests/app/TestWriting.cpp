@@ -131,6 +131,37 @@ private slots:
         QCOMPARE(readMouseName(fixture.folder.path() + "/" + saved), QStringLiteral("QM700"));
     }
 
+    // SAVE writes what the pages show, a rate and a stage not applied too; the working
+    // block, the slot's file and the mouse keep what was applied.
+    void saveWritesWhatThePagesShow()
+    {
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.openSettled();
+        MousecfgWidgetProbe probe(window);
+        window.show();
+        window.switchPage(MousecfgWidget::DpiTab);
+        QVERIFY(pickMenuEntry(probe.ratePanel()->rateButton(), "125 HZ"));
+        QTest::keyClick(probe.dpiPage()->row(0)->slider()->middleBar(), Qt::Key_Right);
+        const int current = workingSettings.currentProfile;
+        const quint32 shownX = probe.dpiPage()->profileData().stages[0].x;
+        QVERIFY(shownX != workingSettings.profiles[current].stages[0].x);
+        const SettingsBlock before = workingSettings;
+        const QByteArray slotFile = readFileBytes(profileFilePath(workingSettings.names[current]));
+        const int sessions = FakeMouse::instance().state().sessionBegins;
+        const QString conf = fixture.folder.path() + "/setup.conf";
+        ModalScript script({conf});
+        click(probe.button(Save));
+
+        QCOMPARE(script.messages, QStringList());
+        SettingsBlock saved;
+        importProfiles(saved, conf);
+        QCOMPARE(int(saved.profiles[current].pollrate), 8);
+        QCOMPARE(saved.profiles[current].stages[0].x, shownX);
+        QVERIFY(detectSettingsChanges(workingSettings, before) == 0);
+        QCOMPARE(readFileBytes(profileFilePath(workingSettings.names[current])), slotFile);
+        QCOMPARE(FakeMouse::instance().state().sessionBegins, sessions);
+    }
+
     // LOAD1 writes every slot's file: a stored profile that no slot holds is replaced
     // only on the user's yes; a no loads nothing.
     void loadAsksBeforeReplacingAStoredProfile_data()

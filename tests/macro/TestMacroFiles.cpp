@@ -8,6 +8,7 @@
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileList.h"
 #include "tests/common/PointerInput.h"
+#include "tests/common/SpecialFiles.h"
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 #include "tests/macro/MacroFixture.h"
@@ -404,6 +405,39 @@ private slots:
         if (edit.contains("Map_3=99"))
             fire.rows.removeAt(3);
         QCOMPARE(rowsText(page->actionRows()), imported ? rowsText(fire.rows) : QString());
+    }
+
+    // Import and export copy regular files only: from a link to a macro, or onto a
+    // link to a device, the command fails as usual and nothing else is touched.
+    void copiesTouchOnlyRegularFiles_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("import from a link to a macro") << int(MacroDialog::ImportButton) << "link to a file";
+        QTest::newRow("export onto a link to a device") << int(MacroDialog::ExportButton) << "link to a device";
+    }
+    void copiesTouchOnlyRegularFiles()
+    {
+        QFETCH(int, button);
+        QFETCH(QString, kind);
+        MacroFixture fx;
+        QVERIFY(QDir().mkpath(fx.folder.path() + "/outside"));
+        const QString chosen = fx.folder.path() + "/outside/Fire.MSMACRO";
+        if (!makeSpecialFile(kind, chosen))
+            QSKIP("the system does not let this user make one");
+        if (button == MacroDialog::ImportButton) {
+            MacroFixture::writeMacro("Fire", "132/0/4 6/0/5");
+            QVERIFY(QFile::remove(chosen + ".pointed") && QFile::rename(macroFilePath("Fire"), chosen + ".pointed"));
+        }
+        const QString outside = describePath(chosen);
+        const QString macros = folderState(fx.folder.configDir() + "/MacroDB");
+        auto page = shownPage();
+        setFileDialogForTests([&](const FileDialogRequest &) { return QStringList{chosen}; });
+        QVERIFY(answerMessage([&] { click(page->button(MacroDialog::PageButton(button))); }, NotCopied));
+        setFileDialogForTests({});
+        QCOMPARE(describePath(chosen), outside);
+        QCOMPARE(folderState(fx.folder.configDir() + "/MacroDB"), macros);
+        QCOMPARE(listedMacroNames(), QStringList{"m"});
     }
 
     // However the list's current row changes, the table and the name show its macro,

@@ -8,7 +8,38 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// While it lives, no file of this process grows past the limit: a write beyond it
+// fails as on a full disk, whoever runs the test.
+struct FileSizeLimit
+{
+    explicit FileSizeLimit(qint64 bytes) : oldHandler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{rlim_t(bytes), old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+    void (*oldHandler)(int);
+    rlimit old{};
+};
+}
 
 class TestConfigExport : public QObject
 {
@@ -40,6 +71,43 @@ private slots:
         QVERIFY(!keys.contains("PROFILE_0/LedMoveOFF"));
         QVERIFY(!keys.contains("PROFILE_0/LedSleepTime"));
         QCOMPARE(readMouseName(file), QStringLiteral("QM700"));
+    }
+
+    // An export over an older one that cannot be written whole, stopped anywhere from
+    // the older file's size to one byte short of the new one, leaves the older file as
+    // it was: never its name or some of its slots with the rest new.
+    void interruptedExportKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("step");
+        for (int step = 0; step <= 7; ++step)
+            QTest::addRow("stopped at %d of 7", step) << step;
+    }
+    void interruptedExportKeepsTheOldFile()
+    {
+        QFETCH(int, step);
+        TestAppFolder folder;
+        const QString file = folder.path() + "/saved.conf";
+        const QString whole = folder.path() + "/whole.conf";
+        folder.writeFile("saved.conf", "[Other]\nkeep=1\n");
+        QVERIFY(exportConfiguration("Older", SettingsBlock(), file));
+        const SettingsBlock block = sampleBlock(2);
+        QVERIFY(QFile::copy(file, whole) && exportConfiguration("QM700", block, whole));
+        const QByteArray old = fileBytes(file);
+        const qint64 newSize = QFileInfo(whole).size();
+        QVERIFY(newSize > old.size());
+        const qint64 room = step == 7 ? newSize - 1 : old.size() + (newSize - old.size()) * step / 7;
+        const QStringList entries = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+        bool saved = true;
+        {
+            FileSizeLimit limit(room);
+            saved = exportConfiguration("QM700", block, file);
+        }
+        QVERIFY(!saved);
+        QCOMPARE(fileBytes(file), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), entries);
+        QVERIFY(exportConfiguration("QM700", block, file));
+        QCOMPARE(fileBytes(file), fileBytes(whole));
+        QCOMPARE(IniFile(file).number("Other/keep"), 1);
     }
 
     void missingSectionImportsAsZeros()
