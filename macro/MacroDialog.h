@@ -218,6 +218,7 @@ private:
     void installHook();
     void removeHook();
     long hookKey(KeyHookRecord &record);
+    void handHookedKey(const KeyHookRecord &record);
 
     QStandardItem *cell(int row, int column) const;
     MacroAction rowAt(int row) const;

@@ -35,20 +35,33 @@ void MacroDialog::removeHook()
 
 // A key that the capture takes goes nowhere else: a Tab or Space typed into the
 // macro neither moves the focus nor presses a button, also when the table is full.
-// A box or dialog open over the page gets every key, and the key that answers it does
-// not reach the macro once the box has closed.
+// A box, dialog or popup menu open over the page gets every key, and the key that
+// answers it does not reach the macro once the box has closed. A taken key let go at
+// the box is let go in the macro too: it ends released, and its next press counts.
 long MacroDialog::hookKey(KeyHookRecord &record)
 {
-    if (!(m_bKeyEdit || m_bRecording) || ModalGate::isOpenOver(this) || !m_takenKeys.reaches(record))
+    if (!(m_bKeyEdit || m_bRecording))
+        return callNextKeyboardHook(record);
+    if (ModalGate::isOpenOver(this)) {
+        if ((record.flags & KeyHookUp) && m_takenKeys.reaches(record))
+            handHookedKey(record);
+        return callNextKeyboardHook(record);
+    }
+    if (!m_takenKeys.reaches(record))
         return callNextKeyboardHook(record);
     if (TakenKeys::isNewPress(record))
         m_takenKeys.take(record);
+    handHookedKey(record);
+    return 1;
+}
+
+void MacroDialog::handHookedKey(const KeyHookRecord &record)
+{
     const int code = remapScanCode(record.scanCode, record.flags);
     if (m_bKeyEdit)
         setRowKeyFromHook(code, int(record.flags));
     else
         OnHookKey(code, int(record.flags));
-    return 1;
 }
 
 void MacroDialog::startRecording()

@@ -56,7 +56,10 @@ bool isOpen()
 
 bool isOpenOver(const QWidget *widget)
 {
-    const QWidget *top = QApplication::activeModalWidget();
+    // A popup menu takes the keys from the modal it stands over.
+    const QWidget *top = QApplication::activePopupWidget();
+    if (!top)
+        top = QApplication::activeModalWidget();
     return top && top != widget->window();
 }
 

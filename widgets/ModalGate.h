@@ -15,8 +15,8 @@ namespace ModalGate {
 int run(const std::function<int()> &loop);
 int exec(QDialog &dialog);
 bool isOpen();
-// Whether a dialog or box of the program other than the widget's own window is open
-// over it, gated or not: keys typed then are the dialog's.
+// Whether a dialog, box or popup menu of the program other than the widget's own window
+// is open over it, gated or not: keys typed then are the dialog's.
 bool isOpenOver(const QWidget *widget);
 // True when the work was queued because a modal is open; false leaves it to the
 // caller, to do now. Queued work whose context has gone meanwhile is dropped.

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QShortcut>
 
 namespace {
@@ -147,7 +148,9 @@ private slots:
     }
 
     // Fire key: mode boxes clicked (b0..b3), keys (+/-), Times typed (t<text>) and
-    // Return there (ret); then OK, which a keyboard mode without a usable key refuses.
+    // Return there (ret), the key of a code typed at a popup menu over the dialog, which
+    // Escape then closes (m<code>); then OK, which a keyboard mode without a usable key
+    // refuses.
     void fireKeyStoresSourceTimesAndDelay_data()
     {
         QTest::addColumn<int>("stored"); // -1: the button holds no fire key
@@ -166,6 +169,8 @@ private slots:
         QTest::newRow("return ends the times edit") << -1 << "b3 +63 -63 t7 ret -28" << true
                                                     << QVector<int>{0x3E, 7, 100};
         QTest::newRow("keys ignored outside keyboard mode") << -1 << "+63 -63" << true << QVector<int>{129, 3, 100};
+        QTest::newRow("keys at a popup menu are the menu's") << -1 << "b3 +63 -63 m30" << true
+                                                           << QVector<int>{0x3E, 3, 100};
     }
     void fireKeyStoresSourceTimesAndDelay()
     {
@@ -193,6 +198,12 @@ private slots:
                     QTest::keyClicks(dialog->timesEdit(), step.mid(1));
                 } else if (step == "ret") {
                     sendNativeKey(dialog, QEvent::KeyPress, 28, Qt::Key_Return);
+                } else if (step[0] == 'm') {
+                    QMenu menu(dialog);
+                    menu.addAction("entry");
+                    QVERIFY(runModal([&] { menu.exec(dialog->mapToGlobal(QPoint())); }, [&](QWidget *popup) {
+                        sendKeys(popup, QString("+%1 -%1 +1").arg(step.mid(1)));
+                    }));
                 } else {
                     sendKeys(dialog, step);
                 }

@@ -1,12 +1,18 @@
+#include "device/ButtonTable.h"
+#include "device/MacroUpload.h"
 #include "macro/MacroDialog.h"
 #include "macro/QuorTreeItem.h"
 #include "macro/QuorTreeWidget.h"
+#include "storage/FunctionCodes.h"
 #include "tests/common/TestMain.h"
+#include "tests/device/DeviceFixture.h"
 #include "tests/macro/MacroFixture.h"
 #include "widgets/ModalGate.h"
 
 #include <QCheckBox>
 #include <QListWidget>
+#include <QMenu>
+#include <QScopeGuard>
 #include <QSignalSpy>
 
 namespace {
@@ -314,6 +320,70 @@ private slots:
         if (recording)
             click(page->button(MacroDialog::StopButton));
         QCOMPARE(rowsText(page->actionRows().mid(0, rows.count(' ') + 1)), rows);
+    }
+
+    // A key held when a box or a popup menu comes over the recording and let go there
+    // is let go in the macro: the box still gets its keys (Return answers it, Down and
+    // Return pick the menu entry), nothing stays down in the macro that reaches the
+    // mouse, and the next press of that key is recorded.
+    void keyLetGoAtABoxIsReleased_data()
+    {
+        QTest::addColumn<bool>("menu");
+        QTest::addColumn<QString>("atBox"); // keys played at the box before its answer
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("slot"); // the mouse's macro slot
+        const QString pq = "841300 060f00 041300 060300 841400 060200 041400 000000";
+        QTest::newRow("box, then q") << false << "@50 25-" << "@30 16+ @20 16-" << pq;
+        QTest::newRow("box, then p again")
+            << false << "@50 25-" << "@30 25+ @20 25-" << "841300 060f00 041300 060300 841300 060200 041300 000000";
+        QTest::newRow("let go after the box") << false << "@50" << "25- @30 16+ @20 16-" << pq;
+        QTest::newRow("popup menu") << true << "@50 25-" << "@30 16+ @20 16-" << pq;
+    }
+    void keyLetGoAtABoxIsReleased()
+    {
+        QFETCH(bool, menu);
+        QFETCH(QString, atBox);
+        QFETCH(QString, after);
+        QFETCH(QString, slot);
+        DeviceFixture fx;
+        fx.writeMacro("m", {});
+        IniFile ini(configIniPath());
+        ini.setValue("MACRO_LIST/0", "m");
+        ini.setValue("FONT_LIST/FONT_0", "DejaVu Sans");
+        QVERIFY(ini.commit());
+        ModalWatchdog watchdog(10000);
+        MacroFixture::s_now = 5000;
+        setClockFunctionForTests(&MacroFixture::clock);
+        const auto realClock = qScopeGuard([] { setClockFunctionForTests(nullptr); });
+        auto page = shownPage();
+        click(page->recordDelayBox());
+        click(page->button(MacroDialog::StartButton));
+        play(page.get(), "25+ @100");
+        bool answered = false;
+        QuorMessageBox box(2, QString(), "Warning", "Dongle Disconnect!", page.get(), false, Qt::FramelessWindowHint);
+        QMenu popup(page.get());
+        connect(popup.addAction("entry"), &QAction::triggered, [&] { answered = true; });
+        QVERIFY(runModal([&] { menu ? void(popup.exec(page->mapToGlobal(QPoint()))) : void(ModalGate::exec(box)); },
+                         [&](QWidget *over) {
+                             play(over, atBox);
+                             if (menu)
+                                 sendNativeKey(over, QEvent::KeyPress, 108, Qt::Key_Down);
+                             sendNativeKey(over, QEvent::KeyPress, 28, Qt::Key_Return);
+                             answered = answered || box.result() == QDialog::Accepted;
+                         }));
+        QVERIFY(answered);
+        sendNativeKey(page.get(), QEvent::KeyRelease, 28, Qt::Key_Return);
+        play(page.get(), after);
+        click(page->button(MacroDialog::StopButton));
+        QVERIFY(!watchdog.fired()); // no warning of a key left down
+
+        ButtonSlot &button = deviceSettings.profiles[0].buttons[1];
+        button.Fun = FunMacro;
+        button.macroname = "m";
+        QCOMPARE(sendButtonTable(), quint8(0));
+        QCOMPARE(uploadMacros(), quint8(0));
+        const QByteArray expected = QByteArray::fromHex(slot.toLatin1());
+        QCOMPARE(fx.mouse().state().macroSlot(0).left(expected.size()), expected);
     }
 
     // A page destroyed while it records leaves no hook behind to call into it.
