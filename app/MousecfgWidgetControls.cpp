@@ -189,6 +189,7 @@ void MousecfgWidget::buildProfileControls()
 {
     m_profileButton = makeButton({"/skin/profilesel.png", "/skin/profilesel.png", "/skin/profilesel.png"}, Dispatch);
     m_profileButton->setMenu(m_profileMenu);
+    m_profileButton->setDropDownArrow(true);
     for (auto &slot : m_slotButtons)
         slot = makeButton({"/skin/profile_edit_name_1.png", "/skin/profile_edit_name_2.png",
                            "/skin/profile_edit_name_2.png"},

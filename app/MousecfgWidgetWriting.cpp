@@ -125,10 +125,13 @@ bool MousecfgWidget::deferWhileBusy(std::function<void()> work)
     return ModalGate::defer(this, std::move(work));
 }
 
-// A quit asked for while a dialog is open (a write, too) comes once it has closed.
+// A quit asked for while a dialog is open (a write, too) comes once it has closed;
+// meanwhile the window and the dialog come to the front, so the user sees what holds it.
 void MousecfgWidget::requestQuit()
 {
-    if (!deferWhileBusy([] { QCoreApplication::quit(); }))
+    if (deferWhileBusy([] { QCoreApplication::quit(); }))
+        raiseWithDialog();
+    else
         QCoreApplication::quit();
 }
 

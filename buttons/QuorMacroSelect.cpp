@@ -80,6 +80,7 @@ void QuorMacroSelect::buildUi(const QString &title, int count, int mode)
 
     m_selector = new QuorPushButton({skinPath(QStringLiteral("/skin/profilesel.png"))}, this);
     m_selector->setAutoDefault(false);
+    m_selector->setDropDownArrow(true);
     m_selector->setGeometry(scaledRect(s, 82, 66, 150, 24));
     m_selector->setCaption(m_name);
 

@@ -167,6 +167,8 @@ void MacroDialog::buildButtons()
         m_buttons[size_t(i)] = b;
     }
     button(MouseActionButton)->setSelectable(true);
+    for (PageButton editor : {MouseEditorButton, DirectionEditorButton})
+        button(editor)->setDropDownArrow(true);
     for (PageButton loop : {LoopTimesButton, LoopWhileDownButton, LoopUntilDownButton})
         button(loop)->setSelectable(true);
     button(StopButton)->hide();

@@ -93,6 +93,7 @@ QuorColorWindow::QuorColorWindow(QWidget *parent, double scale)
 
     const QString picture = skinPath(QStringLiteral("/skin/rate.png"));
     m_effectButton = new QuorPushButton({picture, picture, picture}, this);
+    m_effectButton->setDropDownArrow(true);
     m_effectMenu = new QMenu(this);
     m_effectMenu->setFixedWidth(scaledPixels(175, scale));
     m_effectMenu->setStyleSheet(menuStyleSheet());

@@ -71,6 +71,7 @@ void QuorReportRate::setupUi()
     }
     const QString picture = skinPath(QStringLiteral("/skin/rate.png"));
     m_rateButton = new QuorPushButton({picture, picture, picture}, this);
+    m_rateButton->setDropDownArrow(true);
     m_rateButton->setMenu(m_rateMenu);
     m_rateButton->setCaption(rateText(m_record.pollrate));
 

@@ -21,20 +21,23 @@ QStringList askPaths(const FileDialogRequest &r, const QString &defaultSuffix)
 {
     if (testAnswer())
         return testAnswer()(r);
+    // A page's style sheet would reach the dialog's own labels and headers: every
+    // dialog stands over the window, as one opened by the window does.
+    QWidget *parent = r.parent ? r.parent->window() : nullptr;
     switch (r.kind) {
     case FileDialogKind::OpenFile:
-        return nonEmpty(QFileDialog::getOpenFileName(r.parent, r.caption, r.path, r.filter));
+        return nonEmpty(QFileDialog::getOpenFileName(parent, r.caption, r.path, r.filter));
     case FileDialogKind::OpenFiles:
-        return QFileDialog::getOpenFileNames(r.parent, r.caption, r.path, r.filter);
+        return QFileDialog::getOpenFileNames(parent, r.caption, r.path, r.filter);
     case FileDialogKind::SaveFile: {
         // The dialog asks before it replaces the file of the name with its suffix.
-        QFileDialog dialog(r.parent, r.caption, r.path, r.filter);
+        QFileDialog dialog(parent, r.caption, r.path, r.filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(defaultSuffix);
         return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().mid(0, 1) : QStringList();
     }
     case FileDialogKind::Directory:
-        return nonEmpty(QFileDialog::getExistingDirectory(r.parent, r.caption, r.path, QFileDialog::ShowDirsOnly));
+        return nonEmpty(QFileDialog::getExistingDirectory(parent, r.caption, r.path, QFileDialog::ShowDirsOnly));
     }
     return {};
 }

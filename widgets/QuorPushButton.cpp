@@ -64,6 +64,12 @@ void QuorPushButton::setCaption(const QString &text)
     setToolTip(m_caption);
 }
 
+void QuorPushButton::setDropDownArrow(bool on)
+{
+    m_dropDownArrow = on;
+    update();
+}
+
 void QuorPushButton::setNumberBadge(quint8 badge)
 {
     m_badge = badge;
@@ -220,10 +226,22 @@ void QuorPushButton::paintGlow(QPainter &painter) const
     painter.restore();
 }
 
+// The button less the arrow's square, which the picture's stretch widens with the button.
+QRect QuorPushButton::captionArea() const
+{
+    QRect area = rect();
+    if (!m_dropDownArrow || m_pictures.isEmpty() || m_pictures.first().isNull())
+        return area;
+    const QSize picture = m_pictures.first().size();
+    const int room = (area.width() * picture.height() + picture.width() - 1) / picture.width();
+    area.setRight(area.right() - qMin(room, area.width()));
+    return area;
+}
+
 void QuorPushButton::paintCaption(QPainter &painter) const
 {
-    const QRect r = rect();
     if (m_verticalText) {
+        const QRect r = rect();
         painter.translate(r.width() / 2, r.height() / 2);
         painter.rotate(90);
         painter.drawText(QRect(-(r.width() / 2), -(r.height() / 2), 2 * r.width(), r.height()),
@@ -231,9 +249,10 @@ void QuorPushButton::paintCaption(QPainter &painter) const
         painter.resetTransform();
         return;
     }
+    const QRect r = captionArea();
     const QFontMetrics metrics(painter.font());
     if (g_captionFitFirst) {
-        if (metrics.elidedText(m_caption, Qt::ElideRight, width()) == m_caption) {
+        if (metrics.elidedText(m_caption, Qt::ElideRight, r.width()) == m_caption) {
             painter.drawText(r, Qt::AlignCenter, m_caption);
             return;
         }

@@ -27,6 +27,9 @@ public:
     void setGlowMode(bool on) { m_glow = on; }
     void setGlowEllipse(bool on) { m_glowEllipse = on; }
     void setVerticalText(bool on) { m_verticalText = on; }
+    // The pictures draw a drop-down arrow in the square of their height at their right
+    // end: the caption keeps out of it.
+    void setDropDownArrow(bool on);
     void setNumberBadge(quint8 badge);
     void setSelectable(bool on);
     void setSelected(bool on);
@@ -63,12 +66,14 @@ private:
     const QPixmap *pictureForState() const;
     void paintGlow(QPainter &painter) const;
     void paintCaption(QPainter &painter) const;
+    QRect captionArea() const;
 
     QString m_caption;
     std::array<QColor, 4> m_textColors;
     bool m_glow = false;
     bool m_glowEllipse = false;
     bool m_verticalText = false;
+    bool m_dropDownArrow = false;
     quint8 m_badge = 0;
     bool m_selectable = false;
     bool m_selected = false;

@@ -19,21 +19,24 @@ QString grooveSliderStyleSheet(const QColor &start, const QColor &end, double sc
     // The handle, about 12 design pixels, reaches out of the groove by the same margin
     // above and below, so it stays centred on the groove wherever the groove lands; it
     // is as wide as it is tall and its radius at most half its side (a larger one draws
-    // it square). Only the far end of the grey part is round: at the maximum it is
-    // narrower than the groove is high, and rounded at both ends it would turn square
-    // and show its corners beside the handle.
+    // it square). The groove itself is see-through: the coloured part before the handle
+    // rounds its left end and the grey part after it its right end, so no colour shows
+    // through the grey part's round edge. Rounded at both ends, a part narrower than the
+    // groove is high (beside the handle at an end of the range) would turn square.
     const int margin = (scaledPixels(12, scale) - h) / 2;
     const int side = h + 2 * margin;
     return QStringLiteral(
         "QSlider{background: qrgb(0,0,0,0%);}QSlider::groove:horizontal{height:%1px;"
-        "background:qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 rgb(%2,%3,%4), stop:1 rgb(%5,%6,%7));;"
-        "border-radius:%8px;}QSlider::add-page:horizontal{height:%9px;background:rgb(150,150,150);"
-        "border-top-right-radius:%10px;border-bottom-right-radius:%10px;}"
-        "QSlider::handle:horizontal{width:%11px;background:rgba(%12,%13,%14,255);"
-        "margin:-%15px 0px -%15px 0px;border-radius:%16px;}")
+        "background:rgba(0,0,0,0);}QSlider::sub-page:horizontal{height:%1px;"
+        "background:qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 rgb(%2,%3,%4), stop:1 rgb(%5,%6,%7));"
+        "border-top-left-radius:%8px;border-bottom-left-radius:%8px;}"
+        "QSlider::add-page:horizontal{height:%1px;background:rgb(150,150,150);"
+        "border-top-right-radius:%8px;border-bottom-right-radius:%8px;}"
+        "QSlider::handle:horizontal{width:%9px;background:rgba(%10,%11,%12,255);"
+        "margin:-%13px 0px -%13px 0px;border-radius:%14px;}")
         .arg(h).arg(start.red()).arg(start.green()).arg(start.blue())
         .arg(end.red()).arg(end.green()).arg(end.blue())
-        .arg(h / 2).arg(h).arg(h / 2).arg(side)
+        .arg(h / 2).arg(side)
         .arg(end.red()).arg(end.green()).arg(end.blue())
         .arg(margin).arg(side / 2);
 }

@@ -286,6 +286,58 @@ private slots:
         QCOMPARE(window.isVisible(), hidden);
     }
 
+    // The tray's Quit while a box is open brings the window and the box to the front,
+    // wherever the window was; the program ends once the box has closed.
+    void trayQuitShowsWhatHoldsIt_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::newRow("behind another window") << 0;
+        QTest::newRow("minimised") << 1;
+        QTest::newRow("hidden") << 2;
+    }
+    void trayQuitShowsWhatHoldsIt()
+    {
+        QFETCH(int, before);
+        WindowFixture fixture;
+        MousecfgWidget &window = fixture.openSettled();
+        MousecfgWidgetProbe probe(window);
+        QTRY_VERIFY(!probe.warningArmed());
+        window.show();
+        QWidget other;
+        other.show();
+        QApplication::setQuitOnLastWindowClosed(false);
+        ModalScript script;
+        script.refused << QStringLiteral("Are you sure you want reset all profiles?")
+                       << QStringLiteral("Are you sure you want reset this profile?");
+        bool inSight = false, boxOpenAtQuit = true;
+        script.onModal = [&](QWidget *box) {
+            if (before == 1)
+                window.showMinimized();
+            else if (before == 2)
+                window.hide();
+            other.activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), &other);
+            probe.quitAction()->trigger();
+            QTRY_COMPARE(QApplication::activeWindow(), box);
+            inSight = window.isVisible() && !window.isMinimized() && box->isVisible();
+        };
+        const auto watch = connect(qApp, &QCoreApplication::aboutToQuit, this,
+                                   [&] { boxOpenAtQuit = QApplication::activeModalWidget() != nullptr; });
+        QTimer::singleShot(0, this, [&] { click(probe.button(6)); });
+        // Ends a quit that never comes.
+        QTimer guard;
+        guard.setSingleShot(true);
+        connect(&guard, &QTimer::timeout, qApp, &QCoreApplication::quit);
+        guard.start(15000);
+        QCoreApplication::exec();
+        disconnect(watch);
+        QApplication::setQuitOnLastWindowClosed(true);
+        QVERIFY(guard.isActive());
+        QVERIFY(inSight);
+        QCOMPARE(script.messages.size(), 1);
+        QVERIFY(!boxOpenAtQuit);
+    }
+
     void closeButtonWithoutTrayMinimises()
     {
         if (QSystemTrayIcon::isSystemTrayAvailable())

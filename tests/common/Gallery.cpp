@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTranslator>
+#include <QVector>
 #include <QWidget>
 
 #include <cstdio>
@@ -55,20 +56,36 @@ int galleryMain(int argc, char **argv, const QString &appDir, std::initializer_l
     }
     setAppDirPathForTests(appDir);
     const QString out = QString::fromLocal8Bit(argv[1]);
+    const auto folderOf = [&out](double scale, const QString &language) {
+        const int decimals = scale * 10 == int(scale * 10) ? 1 : 2;
+        return QStringLiteral("%1/scale-%2%3").arg(out).arg(scale, 0, 'f', decimals).arg(language);
+    };
     bool ok = true;
     for (double scale : scales) {
         setUiScale(scale);
         setCurrentLanguageIndex(0);
-        const int decimals = scale * 10 == int(scale * 10) ? 1 : 2;
-        ok = renderInto(QStringLiteral("%1/scale-%2").arg(out).arg(scale, 0, 'f', decimals), render) && ok;
+        ok = renderInto(folderOf(scale, QString()), render) && ok;
     }
-    // The traditional Chinese catalog with that language's font.
-    QTranslator translator;
-    if (translator.load(QStringLiteral(":/lang/tc.qm"))) {
+    // The Chinese catalogs with their languages' fonts.
+    const bool everyLanguage = qEnvironmentVariableIntValue("MOUSECFG_GALLERY_ALL_LANGUAGES") != 0;
+    const QVector<double> chineseScales = everyLanguage ? QVector<double>(scales) : QVector<double>{1.0};
+    const struct
+    {
+        int index;
+        const char *name;
+    } languages[] = {{1, "tc"}, {2, "sc"}};
+    for (const auto &language : languages) {
+        if (language.index > 1 && !everyLanguage)
+            break;
+        QTranslator translator;
+        if (!translator.load(QStringLiteral(":/lang/%1.qm").arg(QLatin1String(language.name))))
+            continue;
         QCoreApplication::installTranslator(&translator);
-        setUiScale(1.0);
-        setCurrentLanguageIndex(1);
-        ok = renderInto(out + "/scale-1.0-tc", renderTc) && ok;
+        setCurrentLanguageIndex(language.index);
+        for (double scale : chineseScales) {
+            setUiScale(scale);
+            ok = renderInto(folderOf(scale, QLatin1Char('-') + QLatin1String(language.name)), renderTc) && ok;
+        }
         QCoreApplication::removeTranslator(&translator);
     }
     return ok ? 0 : 1;

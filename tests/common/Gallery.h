@@ -26,7 +26,9 @@ private:
 
 // The main of a gallery program ("<program> <output folder>"): the pictures of render
 // at each UI scale in English into <out>/scale-<scale>, then those of renderTc at scale
-// 1.0 in traditional Chinese into <out>/scale-1.0-tc. Returns 0 when every picture was
-// written, 2 without an output folder.
+// 1.0 in traditional Chinese into <out>/scale-1.0-tc. With MOUSECFG_GALLERY_ALL_LANGUAGES=1
+// renderTc also runs at every scale in traditional and simplified Chinese
+// (<out>/scale-<scale>-tc, -sc). Returns 0 when every picture was written, 2 without an
+// output folder.
 int galleryMain(int argc, char **argv, const QString &appDir, std::initializer_list<double> scales,
                 const std::function<void(Gallery &)> &render, const std::function<void(Gallery &)> &renderTc);

@@ -19,7 +19,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
+#include <QHeaderView>
 #include <QSignalSpy>
+#include <QTreeView>
 
 namespace {
 const QString Invalid = QString::fromLatin1(InvalidMacroNameText);
@@ -67,6 +69,19 @@ QStringList otherFiles(const QString &root)
 bool isFill(const QString &name)
 {
     return name.startsWith('f') && name.mid(1).toInt() > 0;
+}
+
+// What a file dialog shows of itself, away from the folder's files: its labels and the
+// file list's column headers.
+QList<QImage> fileDialogLook(QWidget *dialog)
+{
+    QList<QImage> parts;
+    for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+        if (auto *label = dialog->findChild<QWidget *>(QLatin1String(name)))
+            parts << label->grab().toImage();
+    if (auto *tree = dialog->findChild<QTreeView *>(QStringLiteral("treeView")))
+        parts << tree->header()->grab().toImage();
+    return parts;
 }
 }
 
@@ -501,6 +516,46 @@ private slots:
     }
 
     // A macro recorded on the page reaches the mouse's slot as the upload packs it.
+    // The page's dark style sheet stays off the real file dialogs: each looks like the
+    // one the window opens.
+    void fileDialogsLookLikeTheWindows_data()
+    {
+        QTest::addColumn<bool>("batch");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("import") << false << int(MacroDialog::ImportButton) << int(FileDialogKind::OpenFile);
+        QTest::newRow("import, batch") << true << int(MacroDialog::ImportButton) << int(FileDialogKind::OpenFiles);
+        QTest::newRow("export") << false << int(MacroDialog::ExportButton) << int(FileDialogKind::SaveFile);
+        QTest::newRow("export, batch") << true << int(MacroDialog::ExportButton) << int(FileDialogKind::Directory);
+    }
+    void fileDialogsLookLikeTheWindows()
+    {
+        QFETCH(bool, batch);
+        QFETCH(int, button);
+        QFETCH(int, kind);
+        MacroFixture fx;
+        QWidget window;
+        window.resize(scaledPixels(999), scaledPixels(640));
+        auto *page = new MacroDialog(&window);
+        page->resize(scaledPixels(665), scaledPixels(467));
+        window.show();
+        if (batch)
+            page->batchBox()->click();
+        const auto lookOf = [](const std::function<void()> &open) {
+            QList<QImage> look;
+            const bool ran = runModal(open, [&](QWidget *dialog) {
+                look = fileDialogLook(dialog);
+                QTimer::singleShot(0, dialog, &QWidget::close);
+            });
+            return ran ? look : QList<QImage>();
+        };
+        const QList<QImage> fromPage = lookOf([&] { click(page->button(MacroDialog::PageButton(button))); });
+        const QList<QImage> fromWindow =
+            lookOf([&] { runFileDialog({FileDialogKind(kind), &window, QString(), QString(), QString()}); });
+        QCOMPARE(fromPage.size(), 4);
+        QCOMPARE(fromPage, fromWindow);
+    }
+
     void recordedMacroPacksIntoTheMouseSlot()
     {
         DeviceFixture fx;

@@ -9,6 +9,7 @@
 #include "pages/QuorReportRate.h"
 #include "storage/ConfigIni.h"
 #include "tests/common/Gallery.h"
+#include "widgets/QuorPushButton.h"
 #include "widgets/UiScale.h"
 
 #include <QMenu>
@@ -70,11 +71,16 @@ void lighting(Gallery &gallery, ProfileRecord &record)
     {
         int effect;
         const char *name;
-    } effects[] = {{1, "lighting_full_lighted"}, {2, "lighting_breathing"}, {4, "lighting_rainbow"}, {0, "lighting_off"}};
+    } effects[] = {{1, "lighting_full_lighted"}, {2, "lighting_breathing"}, {3, "lighting_7_color_breathing"}, {4, "lighting_rainbow"}, {0, "lighting_off"}};
     for (const auto &e : effects) {
         page.setEffect(e.effect);
         gallery.save(e.name, page);
     }
+    // The other program's caption rule: a caption that fits is drawn whole.
+    QuorPushButton::setCaptionFitFirst(true);
+    page.setEffect(3);
+    gallery.save("lighting_7_color_breathing_fit_first", page);
+    QuorPushButton::setCaptionFitFirst(false);
     page.effectMenu()->resize(page.effectMenu()->sizeHint());
     gallery.save("lighting_effect_menu", *page.effectMenu());
 

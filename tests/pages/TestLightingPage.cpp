@@ -5,14 +5,17 @@
 #include "tests/common/ProfileSamples.h"
 #include "tests/common/TestMain.h"
 #include "tests/pages/PageFixture.h"
+#include "tests/widgets/SkinFixture.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorPushButton.h"
 #include "widgets/QuorSlider.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QMenu>
 #include <QSpinBox>
 #include <QToolButton>
+#include <QTranslator>
 
 namespace {
 ProfileRecord lightingSample()
@@ -24,6 +27,20 @@ ProfileRecord lightingSample()
     for (int m = 0; m < LedModeCount; ++m)
         r.ledModes[size_t(m)] = LedModeRecord{QColor(10 * m, 20, 30), m, m, m, 1, 2};
     return r;
+}
+
+// The arrow: the pixels of the button's right half, away from its frame, that stand
+// out from the plate in the middle of their row.
+QRect arrowBox(const QImage &plain)
+{
+    QRect box;
+    for (int y = plain.height() / 4; y < plain.height() * 3 / 4; ++y) {
+        const int plate = qGray(plain.pixel(plain.width() / 2, y));
+        for (int x = plain.width() / 2; x < plain.width() - plain.height() / 4; ++x)
+            if (qAbs(qGray(plain.pixel(x, y)) - plate) > 16)
+                box |= QRect(x, y, 1, 1);
+    }
+    return box;
 }
 
 const QStringList MenuTexts{"FULL LIGHTED", "BREATHING", "7 COLOR BREATHING", "RAINBOW", "WAVE",
@@ -114,6 +131,57 @@ private slots:
         expected.ledModes[9].breath = 4;
         QCOMPARE(firstDifference(r, expected), QString());
         QCOMPARE(page.colorSwatch()->color(), r.ledModes[4].color);
+    }
+
+    // Every effect's caption, the longest too, keeps clear of the drop-down arrow by a
+    // few design pixels, in each language, at each scale and with either program's
+    // caption rule.
+    void captionKeepsClearOfTheArrow_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("fitFirst");
+        const char *const catalogs[] = {"en", "tc", "sc"};
+        for (double scale : {1.0, 1.25, 1.5, 2.0})
+            for (int language = 0; language < 3; ++language)
+                for (bool fitFirst : {false, true})
+                    QTest::addRow("%.2f %s%s", scale, catalogs[language], fitFirst ? " fit first" : "")
+                        << scale << language << fitFirst;
+    }
+    void captionKeepsClearOfTheArrow()
+    {
+        QFETCH(double, scale);
+        QFETCH(int, language);
+        QFETCH(bool, fitFirst);
+        PageFixture fx;
+        // The build's skin: its drop-down picture draws the arrow.
+        QVERIFY(QFile::link(QStringLiteral(MOUSECFG_APP_DIR "/skin"), fx.folder.path() + "/skin"));
+        fx.folder.writeFile("Configs/Config.ini", "[Config]\nGColorID=2\n\n[FONT_LIST]\nFONT_0=DejaVu Sans\n"
+                                                  "FONT_SIZE_0=12\nFONT_1=Noto Sans CJK TC\nFONT_SIZE_1=12\n"
+                                                  "FONT_2=Noto Sans CJK SC\nFONT_SIZE_2=12\n");
+        QTranslator catalog;
+        QVERIFY(catalog.load(QStringLiteral(":/lang/%1.qm").arg(QStringList{"en", "tc", "sc"}.at(language))));
+        QCoreApplication::installTranslator(&catalog);
+        setCurrentLanguageIndex(language);
+        setUiScale(scale);
+        QuorPushButton::setCaptionFitFirst(fitFirst);
+        QuorColorWindow page(nullptr, scale);
+        ProfileRecord r = lightingSample();
+        page.setProfileData(&r);
+        page.setScale(scale);
+        QuorPushButton *button = page.effectButton();
+        for (int effect = 0; effect < LedModeCount; ++effect) {
+            page.setEffect(effect);
+            const QString caption = button->caption();
+            const QImage shown = renderOver(*button);
+            button->setCaption(QString());
+            const QImage plain = renderOver(*button);
+            const QRect arrow = arrowBox(plain), text = diffBox(shown, plain);
+            QVERIFY(arrow.isValid() && text.isValid());
+            QVERIFY2(text.right() + scaledPixels(4, scale) < arrow.left(), qPrintable(caption));
+        }
+        QuorPushButton::setCaptionFitFirst(false);
+        setCurrentLanguageIndex(0);
     }
 
     void sleepTimeAndMoveOff_data()

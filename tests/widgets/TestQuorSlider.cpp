@@ -116,6 +116,35 @@ private slots:
                 verifyHandleAtEnd(*s, atMaximum);
     }
 
+    // No theme colour shows through the rounded far end of the grey part, nor anywhere
+    // else along it.
+    void greyPartKeepsItsColour_data() { addScaleAndThemeRows(); }
+    void greyPartKeepsItsColour()
+    {
+        QFETCH(double, scale);
+        QFETCH(int, theme);
+        SkinFixture skin(12, theme);
+        setUiScale(scale);
+        QuorSlider slider;
+        slider.setOrientation(Qt::Horizontal);
+        slider.setRange(1, 5);
+        slider.setStyleSheet(grooveSliderStyleSheet(themeColor(), themeColor(), scale));
+        slider.resize(scaledPixels(228, scale), scaledPixels(25, scale));
+        QuorTwoBarSlider bars(nullptr, 100, 0);
+        bars.updateGeometryAndStyle();
+        for (QSlider *s : {static_cast<QSlider *>(&slider), bars.middleBar()}) {
+            s->setValue(s->minimum());
+            const QImage image = renderOver(*s);
+            QVERIFY(inkBox(image).right() > s->width() * 3 / 4);
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = s->width() / 2; x < s->width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    QVERIFY2(qAbs(c.red() - c.green()) <= 1 && qAbs(c.green() - c.blue()) <= 1,
+                             qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                }
+        }
+    }
+
     void singleValueRangeLeavesTheBubble()
     {
         SkinFixture skin;

@@ -98,7 +98,8 @@ private slots:
         QCOMPARE(bars.lowerBar()->geometry(), QRect(0, 26, 413, 11));
         const QString middle = bars.middleBar()->styleSheet();
         QVERIFY(middle.contains("groove:horizontal{height:7px;"));
-        QVERIFY(middle.contains(";;border-radius:3px;}"));
+        QVERIFY(middle.contains("sub-page:horizontal{height:7px;"));
+        QVERIFY(middle.contains("border-top-left-radius:3px;border-bottom-left-radius:3px;}"));
         QVERIFY(middle.contains("handle:horizontal{width:15px;"));
         QVERIFY(middle.contains("margin:-4px 0px -4px 0px;border-radius:7px;}"));
         const QColor t = themeColor();
