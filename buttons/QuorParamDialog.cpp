@@ -48,8 +48,7 @@ void QuorParamDialog::accept()
 
 void QuorParamDialog::buildButtons(const QString &okText, const QString &cancelText)
 {
-    const QString style = dialogButtonStyleSheet(themeColor())
-                          + QStringLiteral("QToolButton:disabled{color: rgb(110, 110, 110);}");
+    const QString style = dialogButtonStyleSheet(themeColor());
     const QFont font = dialogButtonFont(m_scale);
     m_ok = makeDialogButton(this, true, okText, style, font, m_scale);
     m_cancel = makeDialogButton(this, false, cancelText, style, font, m_scale);

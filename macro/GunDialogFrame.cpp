@@ -1,8 +1,11 @@
 #include "macro/GunDialogFrame.h"
 
 #include "storage/Theme.h"
+#include "widgets/BoundedIntValidator.h"
 #include "widgets/DialogButtons.h"
+#include "widgets/KeyboardFocus.h"
 #include "widgets/QuorLabel.h"
+#include "widgets/QuorSpinBox.h"
 #include "widgets/SkinFont.h"
 #include "widgets/SkinPaths.h"
 #include "widgets/UiScale.h"
@@ -10,13 +13,18 @@
 
 #include <QBitmap>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
-#include <QSpinBox>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 constexpr int DesignWidth = 619;
 constexpr int DesignHeight = 400;
+// Grey boxes; a field's own frame, so that it shows no focus outline of the style's.
+const QString FieldStyle = QStringLiteral("color: rgb(225,225,225);background:rgb(82,82,82)");
+const QString FieldFrame = QStringLiteral(";border:1px solid rgb(50,50,50)");
 }
 
 GunDialogFrame::GunDialogFrame(QWidget *parent, double scale, Qt::WindowFlags flags)
@@ -32,9 +40,15 @@ GunDialogFrame::GunDialogFrame(QWidget *parent, double scale, Qt::WindowFlags fl
         if (!mask.isNull())
             setMask(mask);
     }
+    showFocusFrames(this);
 }
 
-GunDialogFrame::~GunDialogFrame() = default;
+GunDialogFrame::~GunDialogFrame()
+{
+    // A box reports the focus it loses as the closing dialog hides.
+    for (QWidget *field : m_fields)
+        disconnect(field, nullptr, this, nullptr);
+}
 
 QRect GunDialogFrame::scaledRect(int x, int y, int width, int height) const
 {
@@ -66,14 +80,45 @@ QuorLabel *GunDialogFrame::addCaption(const QString &text, const QRect &r, int a
 
 QSpinBox *GunDialogFrame::addSpinBox(const QRect &r, int minimum, int maximum, int value)
 {
-    auto *box = new QSpinBox(this);
+    auto *box = new QuorSpinBox(this);
     box->setRange(minimum, maximum);
     box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     box->setValue(value);
-    box->setStyleSheet(QStringLiteral("color: rgb(225,225,225);background:rgb(82,82,82)"));
-    box->setFont(languageFont());
-    box->setGeometry(scaledRect(r.x(), r.y(), r.width(), r.height()));
+    box->setStyleSheet(FieldStyle);
+    addField(box, r);
+    connect(box, &QuorSpinBox::editTextChanged, this, &GunDialogFrame::updateYesButton);
     return box;
+}
+
+QLineEdit *GunDialogFrame::addBoundedField(const QRect &r, int bottom, int top, int step, int value)
+{
+    auto *field = new QLineEdit(this);
+    setBoundedField(field, bottom, top, step);
+    showBoundedValue(field, value);
+    field->setStyleSheet(FieldStyle + FieldFrame);
+    addField(field, r);
+    connect(field, &QLineEdit::textChanged, this, &GunDialogFrame::updateYesButton);
+    return field;
+}
+
+void GunDialogFrame::addField(QWidget *field, const QRect &r)
+{
+    field->setFont(languageFont());
+    field->setGeometry(scaledRect(r.x(), r.y(), r.width(), r.height()));
+    passConfirmKeyWhileUnfinished(field);
+    m_fields.push_back(field);
+}
+
+bool GunDialogFrame::fieldsFinished() const
+{
+    return std::all_of(m_fields.begin(), m_fields.end(),
+                       [](const QWidget *field) { return field->isHidden() || fieldIsFinished(field); });
+}
+
+void GunDialogFrame::updateYesButton()
+{
+    if (m_yes)
+        m_yes->setEnabled(fieldsFinished());
 }
 
 int GunDialogFrame::takenValue(QSpinBox *box)

@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <QPixmap>
 
+#include <vector>
+
+class QLineEdit;
 class QSpinBox;
 class QToolButton;
 class QuorLabel;
@@ -11,7 +14,8 @@ class QuorLabel;
 // pixels over "/skin/dlg_gun.png" with a 2-pixel frame in the theme colour, white
 // captions, grey spin boxes and the Yes ("msgBoxYesBtn") and No ("msgBoxNoBtn")
 // buttons at the lower right. Yes runs accept(), No reject(); the buttons take no
-// focus, so Return confirms as Yes does.
+// focus, so Return confirms as Yes does. Yes waits while a shown box holds no number
+// it can take, and Return there does nothing; the focus shows as the focus cue.
 class GunDialogFrame : public QDialog
 {
     Q_OBJECT
@@ -28,8 +32,13 @@ protected:
     QRect scaledRect(int x, int y, int width, int height) const;
     void buildButtons(const QString &yesText, const QString &noText);
     QuorLabel *addCaption(const QString &text, const QRect &designRect, int alignment);
-    // Text typed past its bounds is held to the nearest one.
+    // Text typed past its bounds is held to the nearest one once the box is left.
     QSpinBox *addSpinBox(const QRect &designRect, int minimum, int maximum, int value);
+    // A field of a bounded number (BoundedIntValidator), showing value held to its bounds.
+    QLineEdit *addBoundedField(const QRect &designRect, int bottom, int top, int step, int value);
+    // Whether every shown box holds a number it can take.
+    bool fieldsFinished() const;
+    void updateYesButton();
     // The box's value once the text being typed is taken, so that it shows what is taken
     // (Yes takes no focus from it).
     static int takenValue(QSpinBox *box);
@@ -40,8 +49,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void addField(QWidget *field, const QRect &designRect);
+
     double m_scale;
     QPixmap m_background;
     QToolButton *m_yes = nullptr;
     QToolButton *m_no = nullptr;
+    std::vector<QWidget *> m_fields;
 };

@@ -80,6 +80,8 @@ void QuorGunEditDialog::accept()
 
 void QuorGunEditDialog::OnYesClick()
 {
+    if (!fieldsFinished())
+        return;
     m_distance = takenValue(m_pDistance);
     QDialog::accept();
 }

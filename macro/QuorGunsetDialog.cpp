@@ -21,7 +21,6 @@ namespace {
 constexpr int ColumnStep = 66;
 constexpr int ShotDelayMs = 100;
 constexpr int MaxShotMove = 100;
-constexpr int MaxShotDelayMs = 999;
 }
 
 QuorGunsetDialog::QuorGunsetDialog(QWidget *parent, double scale, Qt::WindowFlags flags)
@@ -54,7 +53,9 @@ void QuorGunsetDialog::buildUi()
     m_pName->setMaxLength(100);
     m_pName->setAlignment(Qt::AlignCenter);
     // Its own background: the macro page's dark one would reach it and hide the black text.
-    m_pName->setStyleSheet(QStringLiteral("QLineEdit{background-color:white;}QToolTip{background-color:black}"));
+    // Its own frame too, so that the focus shows as the focus cue alone.
+    m_pName->setStyleSheet(QStringLiteral("QLineEdit{background-color:white;border:1px solid rgb(160,160,160)}"
+                                          "QToolTip{background-color:black}"));
 
     const QString picture = skinPath(QStringLiteral("/skin/bulletsel.png"));
     m_pCountButton = new QuorPushButton({picture, picture, picture}, this);
@@ -73,7 +74,8 @@ void QuorGunsetDialog::buildUi()
 
     for (int i = 0; i < MaxShots; ++i) {
         const int x = 176 + ColumnStep * i;
-        m_delay[size_t(i)] = addSpinBox({x, 111, 50, 20}, 1, MaxShotDelayMs, ShotDelayMs);
+        m_delay[size_t(i)] = addBoundedField({x, 111, 50, 20}, MinEditDelayMs, MaxRecoilDelayMs, MinEditDelayMs,
+                                             ShotDelayMs);
         m_y[size_t(i)] = addSpinBox({x, 187, 50, 20}, -MaxShotMove, MaxShotMove, 0);
         m_x[size_t(i)] = addSpinBox({x, 212, 50, 20}, -MaxShotMove, MaxShotMove, 0);
     }
@@ -85,10 +87,11 @@ void QuorGunsetDialog::buildUi()
 void QuorGunsetDialog::showBulletRows()
 {
     for (int i = 0; i < MaxShots; ++i) {
-        for (QSpinBox *box : {m_delay[size_t(i)], m_y[size_t(i)], m_x[size_t(i)]})
+        for (QWidget *box : std::initializer_list<QWidget *>{m_delay[size_t(i)], m_y[size_t(i)], m_x[size_t(i)]})
             box->setVisible(i < m_shotCount);
     }
     m_pCountButton->setCaption(QString::number(m_shotCount));
+    updateYesButton();
 }
 
 void QuorGunsetDialog::onBulletCountAction()
@@ -128,6 +131,8 @@ void QuorGunsetDialog::warn(const char *text)
 
 void QuorGunsetDialog::OnYesClick()
 {
+    if (!fieldsFinished())
+        return;
     const QString name = m_pName->text();
     if (name.isEmpty()) {
         warn("Please input file name.");
@@ -141,15 +146,14 @@ void QuorGunsetDialog::OnYesClick()
     for (int i = 0; i < m_shotCount; ++i) {
         addMouseButtonRow(0, false);
         addMouseButtonRow(0, true);
-        const int d = takenValue(m_delay[size_t(i)]);
+        const int d = m_delay[size_t(i)]->text().toInt();
         const int y = takenValue(m_y[size_t(i)]);
         const int x = takenValue(m_x[size_t(i)]);
         if (y != 0)
             addMouseMoveRow(y > 0 ? MoveDown : MoveUp, std::abs(y));
         if (x != 0)
             addMouseMoveRow(x > 0 ? MoveRight : MoveLeft, std::abs(x));
-        if (d != 0)
-            addDelayRow(d);
+        addDelayRow(d);
     }
     m_fileName = name;
     QDialog::accept();

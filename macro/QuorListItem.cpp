@@ -8,10 +8,6 @@
 
 #include <QDebug>
 
-namespace {
-constexpr int MaxEditedDelayMs = 65530;
-}
-
 QuorListItem::QuorListItem(QWidget *parent)
     : QWidget(parent)
 {
@@ -32,7 +28,7 @@ void QuorListItem::buildUi()
     }
     m_pCaption->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_pEditor->hide();
-    setBoundedField(m_pEditor, MinEditDelayMs, MaxEditedDelayMs, MinEditDelayMs);
+    setBoundedField(m_pEditor, MinEditDelayMs, MaxRecoilDelayMs, MinEditDelayMs);
     m_pEditor->setStyleSheet(QStringLiteral("color:black"));
     connect(m_pEditor, SIGNAL(returnPressed()), this, SLOT(editPressSlot()));
     connect(m_pEditor, SIGNAL(quorLostFocus()), this, SLOT(lostFocusSlot()));

@@ -6,7 +6,9 @@
 #include "pages/SVColorArea.h"
 #include "storage/Theme.h"
 #include "widgets/DialogButtons.h"
+#include "widgets/KeyboardFocus.h"
 #include "widgets/QuorLabel.h"
+#include "widgets/QuorSpinBox.h"
 #include "widgets/SkinFont.h"
 #include "widgets/SkinPaths.h"
 #include "widgets/UiScale.h"
@@ -17,6 +19,8 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 const std::array<QColor, 7> Presets{QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(0, 0, 255),
@@ -87,7 +91,7 @@ QuorColorArea::QuorColorArea(QWidget *parent, double scale)
     const int maxima[6] = {360, 255, 255, 255, 255, 255};
     const char *prefixes[6] = {"", "", "", "R ", "G ", "B "};
     for (int i = 0; i < 6; ++i) {
-        auto *box = new QSpinBox(this);
+        auto *box = new QuorSpinBox(this);
         box->setRange(0, maxima[i]);
         if (i < RedBox) {
             box->setGeometry(QRect());
@@ -96,6 +100,9 @@ QuorColorArea::QuorColorArea(QWidget *parent, double scale)
             box->setPrefix(QLatin1String(prefixes[i]));
             // Light text needs the dark ground the pages give their boxes.
             box->setStyleSheet(QStringLiteral("color: rgb(225,225,225); background-color: rgb(33,35,35)"));
+            // OK and Return take only a number the box shows.
+            passConfirmKeyWhileUnfinished(box);
+            connect(box, &QuorSpinBox::editTextChanged, this, &QuorColorArea::updateOkButton);
         }
         m_boxes[size_t(i)] = box;
     }
@@ -128,9 +135,33 @@ QuorColorArea::QuorColorArea(QWidget *parent, double scale)
     m_okButton = makeDialogButton(this, true, QString(), style, font, scale);
     m_cancelButton = makeDialogButton(this, false, QString(), style, font, scale);
     retranslate();
+    showFocusFrames(this);
 }
 
-QuorColorArea::~QuorColorArea() = default;
+QuorColorArea::~QuorColorArea()
+{
+    // A box reports the focus it loses as the closing dialog hides.
+    for (QSpinBox *box : m_boxes)
+        disconnect(box, nullptr, this, nullptr);
+}
+
+bool QuorColorArea::boxesFinished() const
+{
+    return std::all_of(m_boxes.begin() + RedBox, m_boxes.end(),
+                       [](const QSpinBox *box) { return box->hasAcceptableInput(); });
+}
+
+void QuorColorArea::updateOkButton()
+{
+    if (m_okButton)
+        m_okButton->setEnabled(boxesFinished());
+}
+
+void QuorColorArea::accept()
+{
+    if (boxesFinished())
+        QDialog::accept();
+}
 
 void QuorColorArea::keyPressEvent(QKeyEvent *event)
 {
@@ -188,6 +219,8 @@ void QuorColorArea::setBoxes(const QColor &color)
     const int values[6] = {m_h, m_s, m_v, color.red(), color.green(), color.blue()};
     for (int i = 0; i < 6; ++i)
         m_boxes[size_t(i)]->setValue(values[i]);
+    // A box set to the value it had shows it again without reporting it.
+    updateOkButton();
 }
 
 // The hue bar, the square and the preview show the colour; the state follows it.
@@ -323,6 +356,7 @@ void QuorColorArea::color_clicked()
         m_boxes[GreenBox]->setValue(preset.green());
         m_propagate = true;
         m_boxes[BlueBox]->setValue(preset.blue());
+        updateOkButton();
         emit QuorChangeColor(preset);
         emit ApplyColor();
         return;

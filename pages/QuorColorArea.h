@@ -47,6 +47,8 @@ signals:
     void ApplyColor();
 
 public slots:
+    // Refused while a box holds no number it can take (emptied, say).
+    void accept() override;
     void color_clicked();
     void hValueChangedSlot(int h);
     void sValueChangedSlot(int s);
@@ -70,6 +72,8 @@ private:
     void rgbBoxChanged();
     void showRgb(const QColor &color);
     void setBoxes(const QColor &color);
+    bool boxesFinished() const;
+    void updateOkButton();
 
     HColorArea *m_hueBar;
     SVColorArea *m_square;
@@ -79,8 +83,8 @@ private:
     QLineEdit *m_hexEdit;
     QuorLabel *m_title;
     std::array<DefaultColorArea *, 7> m_presets{};
-    QToolButton *m_okButton;
-    QToolButton *m_cancelButton;
+    QToolButton *m_okButton = nullptr;
+    QToolButton *m_cancelButton = nullptr;
     double m_scale;
     int m_h = 0;
     int m_s = 0;

@@ -5,6 +5,7 @@
 #include "storage/Theme.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorSlider.h"
+#include "widgets/QuorSpinBox.h"
 #include "widgets/SkinFont.h"
 #include "widgets/UiScale.h"
 #include "widgets/WidgetLook.h"
@@ -40,7 +41,7 @@ void QuorPointSpeed::setupUi()
     m_pointerSlider->setTickPosition(QSlider::NoTicks);
     connect(m_pointerSlider, &QSlider::valueChanged, this, &QuorPointSpeed::onPointerSpeedChanged);
 
-    m_scrollBox = new QSpinBox(this);
+    m_scrollBox = new QuorSpinBox(this);
     m_scrollBox->setRange(1, 20);
     m_scrollBox->setStyleSheet(QStringLiteral("color: rgb(225,225,225)"));
     connect(m_scrollBox, QOverload<int>::of(&QSpinBox::valueChanged), this, &QuorPointSpeed::sValueChangedSlot);

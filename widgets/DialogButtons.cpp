@@ -2,6 +2,7 @@
 
 #include "widgets/UiScale.h"
 
+#include <QAbstractSpinBox>
 #include <QColor>
 #include <QDialog>
 #include <QFont>
@@ -27,8 +28,8 @@ protected:
     {
         if (event->type() != QEvent::KeyPress || !isReturn(static_cast<QKeyEvent *>(event)))
             return false;
-        const auto *field = qobject_cast<QLineEdit *>(watched);
-        if (!field || field->hasAcceptableInput())
+        const auto *field = qobject_cast<QWidget *>(watched);
+        if (!field || fieldIsFinished(field))
             return false;
         // Taken from the field and left unaccepted: the key goes on to its parents.
         event->ignore();
@@ -41,7 +42,8 @@ QString dialogButtonStyleSheet(const QColor &frame)
 {
     return QStringLiteral("QToolButton{background: rgb(0, 0, 0); color: rgb(255, 255, 255);                       "
                           "border-radius: 3px;  border: 1px rgb(%1, %2, %3);                       "
-                          "border-style: outset;}")
+                          "border-style: outset;}"
+                          "QToolButton:disabled{color: rgb(110, 110, 110);}")
         .arg(frame.red()).arg(frame.green()).arg(frame.blue());
 }
 
@@ -82,7 +84,16 @@ bool acceptOnConfirmKey(QDialog *dialog, QKeyEvent *event)
     return true;
 }
 
-void passConfirmKeyWhileUnfinished(QLineEdit *field)
+bool fieldIsFinished(const QWidget *field)
+{
+    if (const auto *edit = qobject_cast<const QLineEdit *>(field))
+        return edit->hasAcceptableInput();
+    if (const auto *box = qobject_cast<const QAbstractSpinBox *>(field))
+        return box->hasAcceptableInput();
+    return true;
+}
+
+void passConfirmKeyWhileUnfinished(QWidget *field)
 {
     field->installEventFilter(new UnfinishedFieldFilter(field));
 }

@@ -7,11 +7,11 @@ class QDialog;
 class QFont;
 class QHBoxLayout;
 class QKeyEvent;
-class QLineEdit;
 class QToolButton;
+class QWidget;
 
-// The skinned dialogs' button look: black with white text and a frame in the colour;
-// the text bold at 14 design pixels times scale.
+// The skinned dialogs' button look: black with white text (grey while disabled) and a
+// frame in the colour; the text bold at 14 design pixels times scale.
 QString dialogButtonStyleSheet(const QColor &frame);
 QFont dialogButtonFont(double scale);
 
@@ -25,10 +25,13 @@ QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &t
 // but not the repeats of a key held since before the dialog opened. False, with the
 // event left alone, for any other key.
 bool acceptOnConfirmKey(QDialog *dialog, QKeyEvent *event);
-// Return or Enter typed into the dialog's field while its text is not acceptable goes
-// straight on to the dialog, which confirms only what its OK would: the field does not
-// first fix its text up into a value the user never saw.
-void passConfirmKeyWhileUnfinished(QLineEdit *field);
+// Whether the text of a field (line edit or spin box) is acceptable; true for any other
+// widget.
+bool fieldIsFinished(const QWidget *field);
+// Return or Enter typed into the dialog's field (line edit or spin box) while its text
+// is not acceptable goes straight on to the dialog, which confirms only what its OK
+// would: the field does not first fix its text up into a value the user never saw.
+void passConfirmKeyWhileUnfinished(QWidget *field);
 
 // The button row under a skinned dialog: the first button centred, or both buttons
 // spread evenly when there is a second one.

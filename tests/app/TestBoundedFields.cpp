@@ -1,31 +1,87 @@
 #include "buttons/QuorFireKeyWindow.h"
 #include "buttons/QuorMacroSelect.h"
 #include "macro/MacroRows.h"
+#include "macro/QuorGunsetDialog.h"
 #include "macro/QuorListItem.h"
 #include "macro/QuorTreeItem.h"
+#include "pages/DefaultColorArea.h"
+#include "pages/QuorColorArea.h"
+#include "pages/QuorColorWindow.h"
 #include "tests/buttons/ButtonPageFixture.h"
 #include "tests/buttons/UploadPageFixture.h"
 #include "tests/common/TestMain.h"
 #include "tests/macro/MacroFixture.h"
+#include "tests/pages/PageFixture.h"
 
 #include <QLineEdit>
+#include <QSpinBox>
 
 namespace {
-// As a user does: everything selected and deleted, then the text typed, where "<home>"
-// and "<del>" stand for those keys. "=N" stands for a stored N, left as it is.
-void retype(QLineEdit *field, const QString &text)
+// As a user does, key by key: everything selected and deleted, then the text typed,
+// where "<home>" and "<del>" stand for those keys. "=N" stands for a stored N, left as it is.
+void retype(QWidget *field, const QString &text)
 {
     field->setFocus(Qt::OtherFocusReason);
     if (text.startsWith('='))
         return;
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
+    QMetaObject::invokeMethod(field, "selectAll");
+    tapNativeKey(field, 14, Qt::Key_Backspace);
     for (const QString &part : text.split(' ', Qt::SkipEmptyParts)) {
         if (part == "<home>" || part == "<del>")
-            QTest::keyClick(field, part == "<home>" ? Qt::Key_Home : Qt::Key_Delete);
+            tapNativeKey(field, part == "<home>" ? 102 : 111, part == "<home>" ? Qt::Key_Home : Qt::Key_Delete);
         else
-            QTest::keyClicks(field, part);
+            typeNativeNumber(field, part);
     }
+}
+
+// Return in the field (of a line edit or spin box); a dialog that stays open is left by
+// its refusing button, noting whether OK would still have closed it.
+void returnOrRefuse(QWidget *dialog, QWidget *field, QStringList &out)
+{
+    tapNativeKey(field, 28, Qt::Key_Return);
+    out << field->property("text").toString();
+    if (!dialog->isVisible())
+        return;
+    out << (dialog->findChild<QToolButton *>("msgBoxYesBtn")->isEnabled() ? "refused, OK open" : "refused");
+    clickButton(dialog, "msgBoxNoBtn");
+}
+
+// The colour dialog's green box, opened from the lighting page's swatch: the green of
+// the effect and of the swatch then.
+QStringList throughColorDialog(const QString &text)
+{
+    PageFixture fx;
+    QuorColorWindow page(nullptr, 1.0);
+    ProfileRecord r;
+    r.LedMode = 1;
+    r.ledModes[1].color = QColor(10, 20, 30);
+    page.setProfileData(&r);
+    QStringList out;
+    runModal([&] { QTest::mouseClick(page.colorSwatch(), Qt::LeftButton); }, [&](QWidget *window) {
+        retype(qobject_cast<QuorColorArea *>(window)->box(4), text);
+        returnOrRefuse(window, qobject_cast<QuorColorArea *>(window)->box(4), out);
+    });
+    return out << QString("%1/%2").arg(r.ledModes[1].color.green()).arg(page.colorSwatch()->color().green());
+}
+
+// The delay or Y box of the recoil set dialog's one shot, opened by GUN SET on the macro
+// page: the rows of the file it makes.
+QStringList throughGunSet(const QString &field, const QString &text)
+{
+    MacroFixture fx;
+    setCurrentLanguageIndex(1);
+    auto page = shownPage();
+    QStringList out;
+    runModal([&] { click(page->button(MacroDialog::GunSetButton)); }, [&](QWidget *window) {
+        auto *dialog = qobject_cast<QuorGunsetDialog *>(window);
+        pickMenuEntry(dialog->countButton(), "1");
+        QTest::keyClicks(dialog->nameField(), "Burst");
+        QWidget *box = field == "gun delay" ? static_cast<QWidget *>(dialog->delayBox(0)) : dialog->yBox(0);
+        retype(box, text);
+        returnOrRefuse(dialog, box, out);
+    });
+    setCurrentLanguageIndex(0);
+    return out.size() == 1 ? out << rowsText(readMacroFile("Burst").rows) : out;
 }
 
 // Fire key (Left) or macro button 1 through its dialog, then an upload.
@@ -162,6 +218,13 @@ private slots:
         add("row delay", {"0: 10|2/0/5 6/0/1", "100 <home> <del> 2: 200|2/0/5 6/0/20", "10: 10|2/0/5 6/0/1", "655350: 655350|2/0/5 6/255/255",
                           "655351: 65530|2/0/5 6/25/153", "999: 990|2/0/5 6/0/99", "=0: 0|2/0/5 6/0/0"});
         add("list delay", {"0: 10|10", "100 <home> <del> 2: 200|200", "10: 10|10", "65530: 65530|65530", "65531: 6550|6550", "999: 990|990"});
+        // The dialogs take, by Return as by OK, only a number the box shows.
+        add("colour green", {": G |refused|20/20", "0: G 0|0/0", "255: G 255|255/255", "256: G 25|25/25"});
+        add("gun delay", {": |refused", "0: 0|refused", "10: 10|129/0/1 1/0/1 6/0/1", "999: 999|refused",
+                          "65530: 65530|129/0/1 1/0/1 6/25/153", "65531: 6553|refused",
+                          "100 <home> <del> 2: 200|129/0/1 1/0/1 6/0/20"});
+        add("gun y", {": |refused", "-: -|refused", "-100: -100|129/0/1 1/0/1 2/156/0 6/0/10",
+                      "-101: -10|129/0/1 1/0/1 2/246/0 6/0/10", "101: 10|129/0/1 1/0/1 2/10/0 6/0/10"});
     }
     void fieldsKeepToTheirBounds()
     {
@@ -169,6 +232,8 @@ private slots:
         QFETCH(QString, typed);
         const QStringList out = field.startsWith("fire") || field == "loop count" ? throughButtonDialog(field, typed)
                                 : field == "list delay"                           ? throughListRow(typed)
+                                : field == "colour green"                         ? throughColorDialog(typed)
+                                : field.startsWith("gun")                         ? throughGunSet(field, typed)
                                                                                   : throughMacroPage(field, typed);
         QTEST(out.join('|'), "outcome");
     }

@@ -1,4 +1,8 @@
 #include "app/WindowScale.h"
+#include "macro/MacroRows.h"
+#include "macro/QuorGunEditDialog.h"
+#include "macro/QuorGunsetDialog.h"
+#include "pages/QuorColorArea.h"
 #include "storage/Theme.h"
 #include "tests/app/WindowFixture.h"
 #include "tests/common/NativeKeyInput.h"
@@ -6,6 +10,9 @@
 #include "tests/widgets/SkinFixture.h"
 
 #include <QAbstractSlider>
+#include <QSpinBox>
+#include <QLineEdit>
+#include <QPainter>
 #include <QTest>
 
 #include <algorithm>
@@ -33,6 +40,22 @@ bool comesFirst(QWidget *b, QWidget *a)
 QImage around(QWidget &window, QWidget *w)
 {
     return window.grab(QRect(w->mapTo(&window, QPoint()), w->size()).adjusted(-3, -3, 3, 3)).toImage();
+}
+
+// Whether the stop, focused from other (or from none), shows it; a skinned control, slider
+// or field by the focus cue alone (a field's cursor and selection aside: its outer pixels).
+bool showsOneCue(QWidget &window, QWidget *stop, QWidget *other)
+{
+    other ? other->setFocus(Qt::TabFocusReason) : stop->clearFocus();
+    QImage elsewhere = around(window, stop);
+    stop->setFocus(Qt::TabFocusReason);
+    QImage focused = around(window, stop);
+    const bool field = qobject_cast<QLineEdit *>(stop) || qobject_cast<QAbstractSpinBox *>(stop);
+    for (QImage *image : {&elsewhere, &focused})
+        if (field)
+            QPainter(image).fillRect(image->rect().adjusted(4, 4, -4, -4), Qt::black);
+    const bool cueOnly = field || qobject_cast<QAbstractButton *>(stop) || qobject_cast<QAbstractSlider *>(stop);
+    return focused != elsewhere && (!cueOnly || onlyFocusCueDiffers(elsewhere, focused));
 }
 }
 
@@ -98,13 +121,27 @@ private slots:
                 QVERIFY2(!comesFirst(ring[j], stop), qPrintable(QString("%1 %2 after %3").arg(name).arg(i).arg(j)));
             QVERIFY2(!stop->visibleRegion().isEmpty(), name);
             QVERIFY2(window.rect().contains(QRect(stop->mapTo(&window, QPoint()), stop->size())), name);
-            ring[(i + 1) % ring.size()]->setFocus(Qt::TabFocusReason);
-            const QImage elsewhere = around(window, stop);
-            stop->setFocus(Qt::TabFocusReason);
-            const QImage focused = around(window, stop);
-            QVERIFY2(focused != elsewhere, name);
-            if (qobject_cast<QAbstractButton *>(stop) || qobject_cast<QAbstractSlider *>(stop))
-                QVERIFY2(onlyFocusCueDiffers(elsewhere, focused), name);
+            QVERIFY2(showsOneCue(window, stop, ring[(i + 1) % ring.size()]), name);
+        }
+    }
+
+    // The boxes of the colour and recoil dialogs show the focus cue, and it alone.
+    void dialogBoxesShowOneCue()
+    {
+        SkinFixture fx;
+        QuorColorArea colour(nullptr, 1.0);
+        QuorGunsetDialog set(nullptr, 1.0, Qt::FramelessWindowHint);
+        QuorGunEditDialog edit(MoveUp, 10, nullptr, 1.0, Qt::FramelessWindowHint);
+        const std::pair<QDialog *, QList<QWidget *>> dialogs[] = {
+            {&colour, {colour.box(3), colour.box(4), colour.box(5)}},
+            {&set, {set.nameField(), set.delayBox(0), set.yBox(4), set.xBox(2)}},
+            {&edit, {edit.distanceBox()}}};
+        for (const auto &[dialog, boxes] : dialogs) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            for (QWidget *box : boxes)
+                QVERIFY2(showsOneCue(*dialog, box, nullptr), qPrintable(dialog->windowTitle()));
+            dialog->hide();
         }
     }
 };

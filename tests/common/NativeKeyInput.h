@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QEvent>
+#include <QString>
 #include <Qt>
 
 class QWidget;
@@ -13,7 +14,10 @@ class QWidget;
 
 // False when a shortcut took the press or the widget has no window.
 bool sendNativeKey(QWidget *widget, QEvent::Type type, int evdev, Qt::Key key = Qt::Key_unknown,
-                   Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false);
+                   Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false,
+                   const QString &text = QString());
 // Press and release.
 void tapNativeKey(QWidget *widget, int evdev, Qt::Key key = Qt::Key_unknown,
                   Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Taps the keys of a number's text, digits and '-', each with its text.
+void typeNativeNumber(QWidget *widget, const QString &text);

@@ -13,11 +13,16 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QStandardItemModel>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
 
 namespace {
 // A, 250 ms, A released, then a left click and a move as the tree inserts them.
@@ -81,9 +86,19 @@ void render(Gallery &gallery)
     QuorGunsetDialog gunSet(nullptr, uiScale(), Qt::FramelessWindowHint);
     gunSet.show();
     gallery.save("gun_set", gunSet);
+    if (!QTest::qWaitForWindowActive(&gunSet))
+        std::fprintf(stderr, "gunSet: no focus\n");
+    gunSet.delayBox(1)->setFocus(Qt::TabFocusReason);
+    gallery.save("gun_set_focus_in_delay", gunSet);
+    gunSet.yBox(0)->setFocus(Qt::TabFocusReason);
+    gallery.save("gun_set_focus_in_y", gunSet);
     QuorGunEditDialog gunEdit(MoveUp, 30, nullptr, uiScale(), Qt::FramelessWindowHint);
     gunEdit.show();
     gallery.save("gun_edit", gunEdit);
+    if (!QTest::qWaitForWindowActive(&gunEdit))
+        std::fprintf(stderr, "gunEdit: no focus\n");
+    gunEdit.distanceBox()->setFocus(Qt::TabFocusReason);
+    gallery.save("gun_edit_focus_in_distance", gunEdit);
 }
 
 // An application folder with the build's skin and Config.ini and a macro folder

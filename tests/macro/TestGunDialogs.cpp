@@ -67,11 +67,11 @@ private slots:
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("packed");
         QTest::newRow("one shot") << 1 << "100,0,0" << "129/0/1 1/0/1 6/0/10" << "810100 010100 060a00";
-        QTest::newRow("up and right") << 1 << "999,-100,37" << "129/0/1 1/0/1 2/156/0 2/0/37 6/0/99"
+        QTest::newRow("up and right") << 1 << "990,-100,37" << "129/0/1 1/0/1 2/156/0 2/0/37 6/0/99"
                                       << "810100 010100 02009c 022500 066300";
-        QTest::newRow("two of five") << 2 << "5,3,0 20,0,-4 300,9,9 300,9,9 300,9,9"
-                                     << "129/0/1 1/0/1 2/3/0 6/0/0 129/0/1 1/0/1 2/0/252 6/0/2"
-                                     << "810100 010100 020003 060000 810100 010100 02fc00 060200";
+        QTest::newRow("two of five") << 2 << "10,3,0 20,0,-4 300,9,9 300,9,9 300,9,9"
+                                     << "129/0/1 1/0/1 2/3/0 6/0/1 129/0/1 1/0/1 2/0/252 6/0/2"
+                                     << "810100 010100 020003 060100 810100 010100 02fc00 060200";
     }
     void shotsReachTheMouse()
     {
@@ -89,7 +89,7 @@ private slots:
                 pickMenuEntry(dialog->countButton(), QString::number(count));
             const QStringList columns = shots.split(' '); // "delay,y,x" a shot
             for (int i = 0; i < columns.size(); ++i) {
-                dialog->delayBox(i)->setValue(columns[i].section(',', 0, 0).toInt());
+                dialog->delayBox(i)->setText(columns[i].section(',', 0, 0));
                 dialog->yBox(i)->setValue(columns[i].section(',', 1, 1).toInt());
                 dialog->xBox(i)->setValue(columns[i].section(',', 2, 2).toInt());
             }
@@ -135,7 +135,8 @@ private slots:
         QTest::newRow("the chosen box again, 500") << int(MoveUp) << 500 << "2" << true << int(MoveUp) << 120;
         QTest::newRow("no") << int(MoveUp) << 5 << "3" << false << int(MoveDown) << 5;
         QTest::newRow("return in the distance") << int(MoveUp) << 30 << "3 return" << true << int(MoveDown) << 30;
-        QTest::newRow("0 typed, held to 1") << int(MoveUp) << 30 << "type:0" << true << int(MoveUp) << 1;
+        QTest::newRow("0 typed, held to 1 as the box is left") << int(MoveUp) << 30 << "type:0 tab" << true
+                                                               << int(MoveUp) << 1;
         QTest::newRow("200 typed, past the top at 20") << int(MoveUp) << 30 << "type:200" << true << int(MoveUp) << 20;
     }
     void editDialog()
@@ -150,11 +151,16 @@ private slots:
         QuorGunEditDialog dialog(direction, distance, nullptr, 1.0, Qt::FramelessWindowHint);
         int result = -1;
         QVERIFY(runModal([&] { result = dialog.exec(); }, [&](QWidget *) {
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
             for (const QString &box : clicks.split(' ', Qt::SkipEmptyParts)) {
                 if (box == "return" || box.startsWith("type:"))
                     dialog.distanceBox()->setFocus();
                 if (box == "return")
                     return tapNativeKey(&dialog, 28, Qt::Key_Return);
+                if (box == "tab") {
+                    tapNativeKey(&dialog, 15, Qt::Key_Tab);
+                    continue;
+                }
                 if (box.startsWith("type:")) {
                     dialog.distanceBox()->selectAll();
                     QTest::keyClicks(dialog.distanceBox(), box.mid(5));

@@ -13,6 +13,10 @@
 #include "widgets/UiScale.h"
 
 #include <QMenu>
+#include <QSpinBox>
+#include <QTest>
+
+#include <cstdio>
 
 namespace {
 ProfileRecord sampleProfile()
@@ -87,6 +91,12 @@ void lighting(Gallery &gallery, ProfileRecord &record)
     QuorColorArea dialog(nullptr, uiScale());
     dialog.setColor(record.ledModes[1].color);
     gallery.save("color_dialog", dialog);
+    dialog.show();
+    if (!QTest::qWaitForWindowActive(&dialog))
+        std::fprintf(stderr, "dialog: no focus\n");
+    dialog.box(4)->setFocus(Qt::TabFocusReason);
+    gallery.save("color_dialog_focus_in_green", dialog);
+    dialog.hide();
 }
 
 void renderAll(Gallery &gallery)
