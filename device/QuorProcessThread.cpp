@@ -7,8 +7,6 @@
 
 #include <QDebug>
 
-#include <future>
-
 QuorProcessThread::QuorProcessThread() = default;
 
 void QuorProcessThread::stop()
@@ -34,24 +32,27 @@ void QuorProcessThread::run()
         if (readConfigDiff() == 1 || m_bSendAll || (waiting & current))
             mask = ChangeAll;
     }
+    // The files first: a mouse holding what the files do not would differ from the
+    // window after a restart. Unsaved edits stay in memory for the next Apply.
+    if (!saveAllSettings(workingSettings)) {
+        m_settingsSaved = false;
+        m_result = mouseOff ? ResultMouseOff : ResultWritten;
+        emit DoProcessDlg();
+        return;
+    }
     bool saved = true;
     if (mask == 0) {
-        saved = saveAllSettings(workingSettings);
         // The files now hold what the sleeping mouse was not sent: the next write sends
         // everything, also after a restart.
         if (mouseOff) {
-            saved = writeConfigDiff(1) && saved;
+            saved = writeConfigDiff(1);
             waiting |= current;
         }
         m_result = mouseOff ? ResultMouseOff : ResultWritten;
     } else {
-        // The files are saved while the upload waits out the protocol's pauses; nothing
-        // changes the working block meanwhile.
-        std::future<bool> files = std::async(std::launch::async, [] { return saveAllSettings(workingSettings); });
         m_result = uploadSettings(workingSettings, mask);
-        saved = files.get();
         markUploaded(lastWrittenSettings, workingSettings);
-        saved = writeConfigDiff(m_result ? 1 : 0) && saved;
+        saved = writeConfigDiff(m_result ? 1 : 0);
         waiting = m_result ? waiting | current : waiting & ~current;
     }
     if (waiting != stored)

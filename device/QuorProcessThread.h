@@ -20,8 +20,8 @@ public:
     // Send every part whatever changed (Reset All, configuration load).
     void setSendAll(bool all) { m_bSendAll = all; }
     quint8 result() const { return m_result; }
-    // False when a settings file of the last run could not be written; the mouse
-    // is written all the same.
+    // False when a settings file of the last run could not be written; then the mouse
+    // was not written either.
     bool settingsSaved() const { return m_settingsSaved; }
 
 signals:

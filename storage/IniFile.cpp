@@ -1,5 +1,6 @@
 #include "storage/IniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +8,7 @@
 #include <QLockFile>
 #include <QMutex>
 #include <QSaveFile>
+#include <QThread>
 
 #include <algorithm>
 #include <ctime>
@@ -70,6 +72,28 @@ std::vector<CachedFile> &cachedFiles()
     return files;
 }
 
+// Kept sections are made by the main thread only. Memory of a short-lived thread's
+// heap that outlives the thread stays resident in that heap, and every Apply's
+// thread would otherwise keep a parse of each file it wrote.
+bool ownsCache()
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    return !app || QThread::currentThread() == app->thread();
+}
+
+void eraseCached(std::vector<CachedFile> &files, const QString &path)
+{
+    files.erase(std::remove_if(files.begin(), files.end(), [&](const CachedFile &f) { return f.path == path; }),
+                files.end());
+}
+
+// A file just written by us is read afresh: what was kept of it is dropped at once.
+void forgetFile(const QString &path)
+{
+    QMutexLocker lock(&cacheMutex());
+    eraseCached(cachedFiles(), path);
+}
+
 CachedFile *findCached(const QString &path, qint64 size, qint64 modified, quint64 inode)
 {
     for (CachedFile &file : cachedFiles()) {
@@ -130,6 +154,8 @@ bool IniFile::cachedSection(const QString &path, const Stamp &stamp, const QStri
 void IniFile::keepSection(const QString &path, const Stamp &stamp, const QString &prefix,
                           const QSettings::SettingsMap &section)
 {
+    if (!ownsCache())
+        return;
     QMutexLocker lock(&cacheMutex());
     if (CachedFile *file = findCached(path, stamp.size, stamp.modified, stamp.inode))
         file->parsed.insert(prefix, section);
@@ -137,12 +163,11 @@ void IniFile::keepSection(const QString &path, const Stamp &stamp, const QString
 
 void IniFile::keepSections(const QString &path, const Stamp &stamp, const IniSections &sections)
 {
-    if (nowNs() - stamp.modified < SettledNs || stamp.size > MaxCachedBytes)
+    if (nowNs() - stamp.modified < SettledNs || stamp.size > MaxCachedBytes || !ownsCache())
         return;
     QMutexLocker lock(&cacheMutex());
     std::vector<CachedFile> &files = cachedFiles();
-    files.erase(std::remove_if(files.begin(), files.end(), [&](const CachedFile &f) { return f.path == path; }),
-                files.end());
+    eraseCached(files, path);
     files.push_back({path, stamp.size, stamp.modified, stamp.inode, sections, {}});
     qint64 bytes = 0;
     for (const CachedFile &f : files)
@@ -279,8 +304,9 @@ void IniFile::setValue(const QString &key, const QVariant &value)
     if (k.isEmpty())
         return;
     parseSectionOf(k);
-    m_keys.insert(k, value);
-    m_pending.emplace_back(k, value);
+    // The pending entry shares the map's key: a profile sets thousands of keys.
+    const auto it = m_keys.insert(k, value);
+    m_pending.emplace_back(it.key(), value);
 }
 
 qint64 IniFile::number(const QString &key) const
@@ -343,6 +369,7 @@ bool IniFile::writeLocked()
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         return false;
     m_pending.clear();
+    forgetFile(m_path);
     m_state = probe(st);
     if (m_state == State::Read)
         m_stamp = stampOf(st);

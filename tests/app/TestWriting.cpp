@@ -460,7 +460,7 @@ private slots:
         QTest::addColumn<bool>("bracket");
         QTest::newRow("mouse off") << "off" << int(Apply) << "Mouse is sleeping or not connected." << false;
         QTest::newRow("write failure, OK") << "write" << int(Ok) << "Send data failed, please try again." << false;
-        QTest::newRow("settings file") << "file" << int(Apply) << "The settings could not be saved." << true;
+        QTest::newRow("settings file") << "file" << int(Apply) << "The settings could not be saved." << false;
         QTest::newRow("another model's file") << "model" << int(Load) << "The file is not match current mouse!" << false;
         // Files of this mouse that hold the other kind: their missing keys would load as zeros.
         QTest::newRow("profile file loaded") << "prof" << int(Load) << "The file is not a complete configuration file."
@@ -533,6 +533,49 @@ private slots:
         QCOMPARE(window.isMinimized() || window.isHidden(), button == Ok);
         if (button != Apply && button != Ok)
             QVERIFY(workingSettings.names == before.names && detectSettingsChanges(workingSettings, before) == 0);
+    }
+
+    // A settings file that cannot be written holds the write back: the mouse gets no
+    // report, the window keeps the edit, and the Apply after the file is free again
+    // sends it; then window, files and mouse agree, also after a restart.
+    void unsavedFilesHoldBackTheWrite_data()
+    {
+        QTest::addColumn<QString>("blocked");
+        QTest::newRow("the current slot's file") << "Profile 1";
+        QTest::newRow("another slot's file") << "Profile 4";
+    }
+    void unsavedFilesHoldBackTheWrite()
+    {
+        QFETCH(QString, blocked);
+        WindowFixture fixture;
+        const auto probe = [&] { return MousecfgWidgetProbe(*fixture.window); };
+        fixture.openSettled().show();
+        fixture.window->switchPage(MousecfgWidget::DpiTab);
+        QTest::keyClick(probe().dpiPage()->row(0)->slider()->middleBar(), Qt::Key_Right);
+        const quint32 edited = probe().dpiPage()->profileData().stages[0].x;
+        FakeMouse &mouse = FakeMouse::instance();
+        const quint16 held = mouse.state().dpiFirstValue(0);
+        QVERIFY(quint16(edited) != held);
+        const QString path = profileFilePath(blocked);
+        QVERIFY(QFile::remove(path) && QDir().mkpath(path));
+        mouse.clearLog();
+        ModalScript script;
+        click(probe().button(Apply));
+        QCOMPARE(script.messages, QStringList{"The settings could not be saved."});
+        QCOMPARE(mouse.commandSequence().replace(char(0x48), QByteArray()), QByteArray()); // status requests only
+        QCOMPARE(mouse.state().dpiFirstValue(0), held);
+        QCOMPARE(probe().dpiPage()->profileData().stages[0].x, edited);
+
+        QVERIFY(QDir(path).removeRecursively());
+        click(probe().button(Apply));
+        QCOMPARE(script.messages.size(), 1);
+        QCOMPARE(mouse.state().dpiFirstValue(0), quint16(edited));
+        fixture.window.reset();
+        fixture.open();
+        QCOMPARE(workingSettings.profiles[0].stages[0].x, edited);
+        mouse.clearLog();
+        click(probe().button(Apply));
+        QVERIFY(!mouse.commandSequence().contains(char(0x46)));
     }
 
     // A slot file cut short at start-up (inside its last number "scrollspeed=17" too)

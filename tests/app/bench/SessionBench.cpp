@@ -1,14 +1,19 @@
-// A long session of one window, offscreen, against the emulated receiver: Apply (every
-// part sent) and receiver replugs in a loop, over settings files dated a day back, as a
-// desktop's are. Prints resident memory and heap in use every 100 rounds, and the ratio
-// of the last resident memory to the window's before its first Apply.
-//   bench_session [applies] [replugs]
+// A long session of one window, offscreen, against the emulated receiver: a DPI edit and
+// Apply, and receiver replugs in a loop, over settings files dated a day back, as a
+// desktop's are. Some writes fail: alternately the mouse stops answering, and a profile
+// is taken on the mouse during the write. Prints resident memory, heap in use and the
+// malloc arenas every 100 rounds, and the ratio of the last resident memory to the
+// window's before its first Apply.
+//   bench_session [applies] [replugs] [failed writes]
 #include "tests/app/ModalScript.h"
 #include "tests/app/SampleAppFolder.h"
 #include "tests/app/WindowFixture.h"
+#include "pages/QuorSingleDPI.h"
 #include "platform/HeapTrim.h"
+#include "widgets/QuorTwoBarSlider.h"
 
 #include <QDirIterator>
+#include <QSlider>
 
 #include <malloc.h>
 #include <sys/time.h>
@@ -16,13 +21,31 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 struct Memory
 {
     double residentMiB;
     double heapMiB;
+    int arenas;
 };
+
+int arenaCount()
+{
+    char *text = nullptr;
+    size_t size = 0;
+    FILE *info = open_memstream(&text, &size);
+    if (!info)
+        return 0;
+    malloc_info(0, info);
+    std::fclose(info);
+    int count = 0;
+    for (const char *p = text; (p = std::strstr(p, "<heap nr=")); ++p)
+        ++count;
+    std::free(text);
+    return count;
+}
 
 Memory memoryNow()
 {
@@ -34,12 +57,13 @@ Memory memoryNow()
     }
     const struct mallinfo2 heap = mallinfo2();
     return {double(resident) * double(sysconf(_SC_PAGESIZE)) / (1 << 20),
-            double(heap.uordblks + heap.hblkhd) / (1 << 20)};
+            double(heap.uordblks + heap.hblkhd) / (1 << 20), arenaCount()};
 }
 
 void print(const char *when, const Memory &m)
 {
-    std::printf("%s: resident %.1f MiB, heap in use %.1f MiB\n", when, m.residentMiB, m.heapMiB);
+    std::printf("%s: resident %.1f MiB, heap in use %.1f MiB, %d arenas\n", when, m.residentMiB, m.heapMiB,
+                m.arenas);
     std::fflush(stdout);
 }
 
@@ -70,6 +94,44 @@ void replug(MousecfgWidget &window)
     if (!QTest::qWaitFor([reads] { return FakeMouse::instance().readCount() > reads + 1; }, 2000))
         std::printf("no status read after a replug\n");
 }
+
+// One step of the first DPI stage, up and down in turn.
+void editDpi(MousecfgWidget &window, int round)
+{
+    QWidget *bar = MousecfgWidgetProbe(window).dpiPage()->row(0)->slider()->middleBar();
+    QTest::keyClick(bar, round % 2 ? Qt::Key_Right : Qt::Key_Left);
+}
+
+// The write of a failing round: the mouse stops answering, or profile 1 and 2 are
+// taken on the mouse in turn while the DPI stages go out.
+void armFailure(int failure)
+{
+    if (failure % 2 == 0)
+        FakeMouse::instance().armFault(FakeFault::NoAnswer);
+    else
+        FakeMouse::instance().pushStatusAt(0x02, -1, quint8(failure / 2 % 2 ? 0 : 1), 0, 1);
+}
+
+// Whether the round's Apply went as planned: a whole bracket, or one failure box.
+bool applyRound(MousecfgWidget &window, ModalScript &script, int round, bool failing, int failure)
+{
+    editDpi(window, round);
+    FakeMouse &mouse = FakeMouse::instance();
+    mouse.clearLog(); // the emulator's own record of reports
+    if (failing)
+        armFailure(failure);
+    const int ends = mouse.state().sessionEnds;
+    const int messages = script.messages.size();
+    MousecfgWidgetProbe(window).button(13)->click();
+    mouse.clearFaults();
+    const bool planned = failing ? script.messages.size() == messages + 1
+                                 : mouse.state().sessionEnds > ends && script.messages.size() == messages;
+    if (!planned)
+        std::printf("round %d (%s): the write did not go as planned; %d sessions ended, messages \"%s\"\n", round,
+                    failing ? "failing" : "plain", mouse.state().sessionEnds - ends,
+                    qPrintable(script.messages.mid(messages).join(QStringLiteral("\", \""))));
+    return planned;
+}
 }
 
 int main(int argc, char **argv)
@@ -77,8 +139,9 @@ int main(int argc, char **argv)
     keepHeapTrimmed(); // as the program does
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "*.debug=false");
-    const int applies = argc > 1 ? std::max(0, atoi(argv[1])) : 500;
-    const int replugs = argc > 2 ? std::max(0, atoi(argv[2])) : 200;
+    const int applies = argc > 1 ? std::max(0, atoi(argv[1])) : 300;
+    const int replugs = argc > 2 ? std::max(0, atoi(argv[2])) : 100;
+    const int failed = argc > 3 ? std::clamp(atoi(argv[3]), 0, applies / 2) : std::min(20, applies / 2);
     TestAppFolder folder;
     fillSampleAppFolder(folder);
     dateBack(folder.configDir());
@@ -92,22 +155,17 @@ int main(int argc, char **argv)
         MousecfgWidget window;
         window.show();
         settle(400);
-        QuorPushButton *apply = MousecfgWidgetProbe(window).button(13);
+        window.switchPage(MousecfgWidget::DpiTab);
         ModalScript script({}, 3600 * 1000);
         const Memory start = memoryNow();
         print("before the first Apply", start);
         Memory last = start;
         for (int round = 1; round <= std::max(applies, replugs); ++round) {
-            if (round <= applies) {
-                writeConfigDiff(1);
-                FakeMouse::instance().clearLog(); // the emulator's own record of reports
-                const int ends = FakeMouse::instance().state().sessionEnds;
-                apply->click();
-                if (FakeMouse::instance().state().sessionEnds == ends) {
-                    ++failures;
-                    std::printf("round %d: the write did not end its session\n", round);
-                }
-            }
+            // The failing rounds spread evenly over the Applies.
+            const int failure = failed ? round * failed / applies : 0;
+            const bool failing = failed && failure != (round - 1) * failed / applies;
+            if (round <= applies && !applyRound(window, script, round, failing, failure))
+                ++failures;
             if (round <= replugs)
                 replug(window);
             QApplication::processEvents();
@@ -116,8 +174,10 @@ int main(int argc, char **argv)
                 print(qPrintable(QStringLiteral("round %1").arg(round)), last);
             }
         }
-        std::printf("%d failed writes, messages: \"%s\"; resident ratio to the start %.2f\n", failures,
-                    qPrintable(script.messages.join(QStringLiteral("\", \""))),
+        const int shown = script.messages.size();
+        script.messages.removeDuplicates();
+        std::printf("%d rounds not as planned, %d messages: \"%s\"; resident ratio to the start %.2f\n", failures,
+                    shown, qPrintable(script.messages.join(QStringLiteral("\", \""))),
                     last.residentMiB / start.residentMiB);
     }
     return failures ? 1 : 0;

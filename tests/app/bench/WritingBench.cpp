@@ -3,7 +3,7 @@
 //   bench_writing apply [rounds]  Apply with every part to send: from the click until the
 //                                 write sequence returns, next to the mandated pauses (10 ms
 //                                 after each write), and the time the upload thread's saving
-//                                 of the files takes (it runs beside the upload).
+//                                 of the files takes (it comes before the upload).
 //   bench_writing idle [seconds]  the window open while the status thread polls: CPU time
 //                                 used and peak resident memory.
 #include "app/MousecfgWidget.h"
@@ -77,7 +77,7 @@ int benchApply(MousecfgWidget &window, int rounds)
         failures += FakeMouse::instance().state().sessionEnds == 0;
         const double save = saveMs();
         std::printf("round %d: wall %.1f ms, mandated pauses %d ms (%d writes), ratio %.3f, saving the files "
-                    "%.1f ms beside the upload (%.1f%% of the wall time)\n",
+                    "%.1f ms before the upload (%.1f%% of the wall time)\n",
                     i + 1, wall, mandated, mandated / 10, wall / mandated, save, 100.0 * save / wall);
         ratios.push_back(wall / mandated);
     }
