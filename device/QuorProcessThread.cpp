@@ -1,6 +1,7 @@
 #include "device/QuorProcessThread.h"
 
 #include "device/DeviceState.h"
+#include "device/MacroUpload.h"
 #include "device/UploadDriver.h"
 #include "storage/ChangeDetection.h"
 #include "storage/ConfigIni.h"
@@ -49,6 +50,7 @@ void QuorProcessThread::run()
         // changes the working block meanwhile.
         std::future<bool> files = std::async(std::launch::async, [] { return saveAllSettings(workingSettings); });
         m_result = uploadSettings(workingSettings, mask);
+        m_damagedMacros = takeDamagedMacros();
         saved = files.get();
         markUploaded(lastWrittenSettings, workingSettings);
         saved = writeConfigDiff(m_result ? 1 : 0) && saved;
