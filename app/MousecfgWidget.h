@@ -204,6 +204,7 @@ private:
     // A message box of the window; the text is translated in the context QObject.
     enum MessageType { TwoButtons = 1, OneButton = 2 };
     int showMessage(int type, const char *text);
+    int showMessageText(int type, const QString &text);
     QString askFileName(bool save, const char *title, const char *filter);
     void exportProfile();
     void importProfile();

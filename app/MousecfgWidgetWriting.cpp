@@ -117,6 +117,8 @@ void MousecfgWidget::writeToMouse(bool sendAll)
             showMessage(TwoButtons, "Send data failed, please try again.");
         if (!thread.settingsSaved())
             showMessage(OneButton, "The settings could not be saved.");
+        for (const QString &name : thread.damagedMacros())
+            showMessageText(OneButton, QObject::tr("The macro file %1 is damaged.").arg(name));
     }
 }
 
@@ -137,8 +139,12 @@ void MousecfgWidget::requestQuit()
 
 int MousecfgWidget::showMessage(int type, const char *text)
 {
-    QuorMessageBox box(type, QString(), QObject::tr("Warning"), QObject::tr(text), this, false,
-                       Qt::FramelessWindowHint);
+    return showMessageText(type, QObject::tr(text));
+}
+
+int MousecfgWidget::showMessageText(int type, const QString &text)
+{
+    QuorMessageBox box(type, QString(), QObject::tr("Warning"), text, this, false, Qt::FramelessWindowHint);
     return ModalGate::exec(box);
 }
 

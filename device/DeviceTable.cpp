@@ -1,7 +1,6 @@
 #include "device/DeviceTable.h"
 
 #include "storage/ConfigIni.h"
-#include "storage/IniFile.h"
 
 #include <hidapi.h>
 
@@ -87,7 +86,6 @@ QObject *mainWindowPointer()
 
 void initDeviceTable()
 {
-    const IniFile config(configIniPath());
     DeviceModelRecord &record = deviceTable[0];
     record = DeviceModelRecord();
     deviceTypeCount = 1;
@@ -95,7 +93,7 @@ void initDeviceTable()
     record.productId = {ReceiverProductId, CableProductId};
     record.usage = {2, 0, 2, 0};
     record.usagePage = {1, 1, 1, 1};
-    productNameText = config.text(QStringLiteral("Mouse_List/0"));
+    productNameText = readMouseListName();
     record.productName = productNameText.toLatin1();
     qDebug() << productNameText;
 }

@@ -54,7 +54,7 @@ int interfaceIndex(int pair, int collection);
 
 void setMainWindowPointer(QObject *window);
 QObject *mainWindowPointer();
-// One type: the receiver and cable pairs, named by "Mouse_List/0" of Config.ini.
+// One type: the receiver and cable pairs, named by readMouseListName().
 void initDeviceTable();
 // Fills paths and present flags from hid_enumerate; -1 when hid_init fails.
 int enumerateDevices();

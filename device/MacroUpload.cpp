@@ -40,6 +40,9 @@ private:
     int m_used = 0;
 };
 
+// Filled on the upload thread, read there by takeDamagedMacros.
+QStringList damagedMacros;
+
 // Actions of a macro without delays that fit with their inserted delays and the end record.
 int fittingActionCount(int n)
 {
@@ -106,6 +109,29 @@ void eraseMacroName(const QString &name)
     }
 }
 
+namespace {
+// Half a macro could press a key it never lets go: a damaged file sends no rows.
+void packMacroFile(const ButtonSlot &button, int slot, QStringList *packed)
+{
+    if (!macroFileDamaged(button.macroname)) {
+        packMacroActions(readMacroStepRecord(button), slot);
+        if (packed)
+            packed->append(button.macroname);
+        return;
+    }
+    packMacroActions(ButtonSlot(), slot);
+    if (!damagedMacros.contains(button.macroname))
+        damagedMacros.append(button.macroname);
+}
+} // namespace
+
+QStringList takeDamagedMacros()
+{
+    QStringList names;
+    names.swap(damagedMacros);
+    return names;
+}
+
 bool packNumberedMacros(const char *overflowLog, QStringList *packed)
 {
     // The current profile first: the button table numbered its macros.
@@ -123,11 +149,9 @@ bool packNumberedMacros(const char *overflowLog, QStringList *packed)
                 qDebug("%s", overflowLog);
                 return false;
             }
-            packMacroActions(readMacroStepRecord(button), k);
+            packMacroFile(button, k, packed);
             sleepMs(PackedSlotPause);
             eraseMacroName(button.macroname);
-            if (packed)
-                packed->append(button.macroname);
         }
     }
     return true;

@@ -1,6 +1,7 @@
 #include "device/QuorProcessThread.h"
 
 #include "device/DeviceState.h"
+#include "device/MacroUpload.h"
 #include "device/UploadDriver.h"
 #include "storage/ChangeDetection.h"
 #include "storage/ConfigIni.h"
@@ -51,6 +52,7 @@ void QuorProcessThread::run()
         m_result = mouseOff ? ResultMouseOff : ResultWritten;
     } else {
         m_result = uploadSettings(workingSettings, mask);
+        m_damagedMacros = takeDamagedMacros();
         markUploaded(lastWrittenSettings, workingSettings);
         saved = writeConfigDiff(m_result ? 1 : 0);
         waiting = m_result ? waiting | current : waiting & ~current;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QThread>
 
 #include <atomic>
@@ -23,6 +24,8 @@ public:
     // False when a settings file of the last run could not be written; then the mouse
     // was not written either.
     bool settingsSaved() const { return m_settingsSaved; }
+    // Macros of the last run whose files were damaged: the mouse got them without rows.
+    QStringList damagedMacros() const { return m_damagedMacros; }
 
 signals:
     void DoProcessDlg();
@@ -33,6 +36,7 @@ protected:
 private:
     std::atomic<quint8> m_result{0};
     std::atomic<bool> m_settingsSaved{true};
+    QStringList m_damagedMacros; // read once the thread has finished
     bool m_bSendAll = false;
     std::atomic<bool> m_bStop{false};
 };

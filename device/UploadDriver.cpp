@@ -81,6 +81,8 @@ quint8 uploadSettings(const SettingsBlock &block, int mask)
     if (c)
         c->stopBatteryThread();
     deviceSettings = block;
+    // Only this upload's damaged macros are told.
+    takeDamagedMacros();
     const quint8 result = sendParts(mask);
     // Restarted after every attempt, so a failed upload does not freeze the status display.
     if (c)

@@ -42,7 +42,7 @@ bool exportProfileSection(int index, const ProfileRecord &record, const QString 
 
 bool holdsProfileSections(const QString &fileName)
 {
-    const IniFile ini(fileName, IniLines::EndedOnly);
+    const IniFile ini(fileName);
     if (ini.lastLineCut())
         return false;
     for (int i = 0; i < ProfileCount; ++i) {

@@ -2,6 +2,7 @@
 
 #include "storage/AppFolder.h"
 #include "storage/IniFile.h"
+#include "storage/ModelDescriptor.h"
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileKeys.h"
 
@@ -130,9 +131,18 @@ bool writeCurrentProductName(const QString &name)
     return writeConfigValue(QStringLiteral("Config/CurrentProductName"), name);
 }
 
+// A name that is not there (never stored, or its line cut) is the model's: a cut
+// name would send the profiles to a folder of their own.
 QString readCurrentProductName()
 {
-    return IniFile(configIniPath()).text(QStringLiteral("Config/CurrentProductName"));
+    const QVariant name = IniFile(configIniPath()).value(QStringLiteral("Config/CurrentProductName"));
+    return name.isValid() ? variantText(name) : modelProductName();
+}
+
+QString readMouseListName()
+{
+    const QString name = IniFile(configIniPath()).text(QStringLiteral("Mouse_List/0"));
+    return name.isEmpty() ? modelProductName() : name;
 }
 
 int readMouseSensor()

@@ -36,7 +36,11 @@ void readFontList(LanguageList &list);
 // The language count clamped to 0..10, for callers that index the lists.
 int usableLanguageCount(const LanguageList &list);
 bool writeCurrentProductName(const QString &name);
+// The stored name; the model descriptor's when none is stored.
 QString readCurrentProductName();
+// "Mouse_List/0", the name the mouse is opened by; the model descriptor's when it is
+// missing or empty.
+QString readMouseListName();
 int readMouseSensor();
 int readMouseLedMode();
 // "MouseName/Name": the model a profile or configuration file was written for.

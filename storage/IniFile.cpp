@@ -56,6 +56,7 @@ struct CachedFile
     qint64 modified;
     quint64 inode;
     IniSections sections;
+    bool lastLineCut;
     QHash<QString, QSettings::SettingsMap> parsed; // by section prefix
 };
 
@@ -109,14 +110,21 @@ qint64 nowNs()
     clock_gettime(CLOCK_REALTIME, &now);
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
+
+// Leaves out a last line that lacks its line break; true when there was one.
+bool dropCutLastLine(QByteArray &data)
+{
+    const int ended = std::max(data.lastIndexOf('\n'), data.lastIndexOf('\r')) + 1;
+    if (ended == data.size())
+        return false;
+    data.truncate(ended);
+    return true;
+}
 }
 
-
-IniFile::IniFile(const QString &path, IniLines lines) : m_path(path)
+IniFile::IniFile(const QString &path) : m_path(path)
 {
-    m_state = load(m_unparsed, m_stamp);
-    if (lines == IniLines::EndedOnly && m_state == State::Read && !lastLineEnds())
-        m_state = loadEndedLines();
+    m_state = load(m_unparsed, m_stamp, m_lastLineCut);
 }
 
 IniFile::~IniFile()
@@ -131,12 +139,14 @@ IniFile::Stamp IniFile::stampOf(const struct stat &st)
             quint64(st.st_ino)};
 }
 
-bool IniFile::cachedSections(const QString &path, const Stamp &stamp, IniSections &sections)
+bool IniFile::cachedSections(const QString &path, const Stamp &stamp, IniSections &sections, bool &cut)
 {
     QMutexLocker lock(&cacheMutex());
     const CachedFile *file = findCached(path, stamp.size, stamp.modified, stamp.inode);
-    if (file)
+    if (file) {
         sections = file->sections;
+        cut = file->lastLineCut;
+    }
     return file;
 }
 
@@ -161,14 +171,14 @@ void IniFile::keepSection(const QString &path, const Stamp &stamp, const QString
         file->parsed.insert(prefix, section);
 }
 
-void IniFile::keepSections(const QString &path, const Stamp &stamp, const IniSections &sections)
+void IniFile::keepSections(const QString &path, const Stamp &stamp, const IniSections &sections, bool cut)
 {
     if (nowNs() - stamp.modified < SettledNs || stamp.size > MaxCachedBytes || !ownsCache())
         return;
     QMutexLocker lock(&cacheMutex());
     std::vector<CachedFile> &files = cachedFiles();
     eraseCached(files, path);
-    files.push_back({path, stamp.size, stamp.modified, stamp.inode, sections, {}});
+    files.push_back({path, stamp.size, stamp.modified, stamp.inode, sections, cut, {}});
     qint64 bytes = 0;
     for (const CachedFile &f : files)
         bytes += f.size;
@@ -193,23 +203,25 @@ IniFile::State IniFile::probe(struct stat &st) const
 // Something other than a regular file is not opened at all (a FIFO would block,
 // a device could react); the open after the check cannot block either, and the
 // type is checked again on the open file.
-IniFile::State IniFile::load(IniSections &sections, Stamp &stamp) const
+IniFile::State IniFile::load(IniSections &sections, Stamp &stamp, bool &cut) const
 {
     sections.clear();
+    cut = false;
     struct stat st;
     const State state = probe(st);
     if (state != State::Read)
         return state;
     stamp = stampOf(st);
-    if (cachedSections(m_path, stamp, sections))
+    if (cachedSections(m_path, stamp, sections, cut))
         return State::Read;
     QByteArray data;
     const State read = readProbed(data, st);
     if (read != State::Read)
         return read;
+    cut = dropCutLastLine(data);
     sections = splitIniSections(data);
     stamp = stampOf(st);
-    keepSections(m_path, stamp, sections);
+    keepSections(m_path, stamp, sections, cut);
     return State::Read;
 }
 
@@ -217,41 +229,6 @@ IniFile::State IniFile::load(IniSections &sections, Stamp &stamp) const
 IniFile::State IniFile::readProbed(QByteArray &data, struct stat &st) const
 {
     return stateOf(readRegularFile(m_path, FileLinks::Followed, data, st));
-}
-
-// Whether the file, unchanged since it was loaded, is empty or its last byte ends a line.
-bool IniFile::lastLineEnds() const
-{
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat st;
-    char last = '\n';
-    const bool ended = fstat(fd, &st) == 0 && stampOf(st) == m_stamp
-                       && (st.st_size == 0 || ::pread(fd, &last, 1, st.st_size - 1) == 1)
-                       && (last == '\n' || last == '\r');
-    ::close(fd);
-    return ended;
-}
-
-// A file whose last line is cut, read again without that line, parsed apart from the
-// kept files: other readers of the same file take its last line as it stands.
-IniFile::State IniFile::loadEndedLines()
-{
-    struct stat st;
-    QByteArray data;
-    State state = probe(st);
-    if (state == State::Read)
-        state = readProbed(data, st);
-    if (state != State::Read)
-        return state;
-    m_stamp = stampOf(st);
-    const int ended = std::max(data.lastIndexOf('\n'), data.lastIndexOf('\r')) + 1;
-    m_lastLineCut = ended < data.size();
-    data.truncate(ended);
-    m_unparsed = splitIniSections(data);
-    parseAll();
-    return State::Read;
 }
 
 // The section a key lies in, found as Qt finds it: the greatest section prefix
@@ -356,7 +333,7 @@ bool IniFile::writeLocked()
         return false;
     if (state != m_state || (state == State::Read && !(stampOf(st) == m_stamp))) {
         m_keys.clear();
-        state = load(m_unparsed, m_stamp);
+        state = load(m_unparsed, m_stamp, m_lastLineCut);
         if (state == State::Unusable)
             return false;
         parseAll();

@@ -13,22 +13,19 @@
 
 struct stat;
 
-// How a file is read. Every file the program writes ends with a line break, so the
-// last line of a file it takes whole (a profile, configuration, macro or model file)
-// was cut when it lacks one: EndedOnly leaves that line out, and its key reads as
-// missing.
-enum class IniLines { AsStored, EndedOnly };
 
 // Every INI file of the program is opened through this class. It reads and
 // writes the text of Qt's INI format with the code of IniText.h, so a
 // damaged or foreign value reads as missing while the rest of the file reads
-// normally, and the next write drops it. Only a regular file is read or written:
-// anything else, or a file too large to be ours, reads as empty and every write
-// to it fails. Pending keys are written by commit() or when the object goes.
+// normally, and the next write drops it. Every file the program writes ends with a
+// line break, so a last line that lacks one was cut: it is left out the same way.
+// Only a regular file is read or written: anything else, or a file too large to be
+// ours, reads as empty and every write to it fails. Pending keys are written by
+// commit() or when the object goes.
 class IniFile
 {
 public:
-    explicit IniFile(const QString &path, IniLines lines = IniLines::AsStored);
+    explicit IniFile(const QString &path);
     ~IniFile();
     IniFile(const IniFile &) = delete;
     IniFile &operator=(const IniFile &) = delete;
@@ -46,7 +43,7 @@ public:
     // Writes the pending keys now; false when the file could not be written.
     bool commit();
 
-    // Read EndedOnly: whether the file's last line lacked its line break.
+    // Whether the file's last line lacked its line break (and was left out).
     bool lastLineCut() const { return m_lastLineCut; }
 
 private:
@@ -64,17 +61,15 @@ private:
 
     static State stateOf(FileKind kind);
     static Stamp stampOf(const struct stat &st);
-    static bool cachedSections(const QString &path, const Stamp &stamp, IniSections &sections);
-    static void keepSections(const QString &path, const Stamp &stamp, const IniSections &sections);
+    static bool cachedSections(const QString &path, const Stamp &stamp, IniSections &sections, bool &cut);
+    static void keepSections(const QString &path, const Stamp &stamp, const IniSections &sections, bool cut);
     static bool cachedSection(const QString &path, const Stamp &stamp, const QString &prefix,
                               QSettings::SettingsMap &section);
     static void keepSection(const QString &path, const Stamp &stamp, const QString &prefix,
                             const QSettings::SettingsMap &section);
     State probe(struct stat &st) const;
-    State load(IniSections &sections, Stamp &stamp) const;
+    State load(IniSections &sections, Stamp &stamp, bool &cut) const;
     State readProbed(QByteArray &data, struct stat &st) const;
-    bool lastLineEnds() const;
-    State loadEndedLines();
     void parseSectionOf(const QString &key) const;
     void parseAll() const;
     bool writeLocked();

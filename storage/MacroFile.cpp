@@ -118,7 +118,7 @@ MacroFileCheck checkMacroFile(const QString &name)
     const QString path = macroFilePath(name);
     if (path.isEmpty())
         return MacroFileCheck::NotWhole;
-    const IniFile ini(path, IniLines::EndedOnly);
+    const IniFile ini(path);
     const qint64 count = ini.number(kCount);
     if (!holdsNumber(ini, kCount) || count < 0 || ini.lastLineCut())
         return MacroFileCheck::NotWhole;
@@ -129,6 +129,12 @@ MacroFileCheck checkMacroFile(const QString &name)
             return MacroFileCheck::NotWhole;
     }
     return MacroFileCheck::Whole;
+}
+
+bool macroFileDamaged(const QString &name)
+{
+    const QString path = macroFilePath(name);
+    return !path.isEmpty() && fileExists(path) && checkMacroFile(name) == MacroFileCheck::NotWhole;
 }
 
 bool writeMacroFile(const QString &name, const MacroFile &macro, WriteSign sign)

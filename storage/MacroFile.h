@@ -85,6 +85,8 @@ enum class MacroFileCheck {
 // row below it, and a last line that ends. A row of a type the reader skips counts as
 // held: the macro is taken without it.
 MacroFileCheck checkMacroFile(const QString &name);
+// A file that is there but not whole (checkMacroFile): its macro is not taken as it is.
+bool macroFileDamaged(const QString &name);
 // Writes the options, Count and the rows; row keys past Count of an older save are
 // left alone. False, with nothing written, for an invalid name or more than 63
 // rows; false when the file could not be written.

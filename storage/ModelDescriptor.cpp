@@ -132,13 +132,13 @@ QString modelDescriptorPath()
 
 int modelButtonCount()
 {
-    const IniFile ini(modelDescriptorPath(), IniLines::EndedOnly);
+    const IniFile ini(modelDescriptorPath());
     return wholeDescriptor(ini) ? unmaskedButtonCount(ini) : BuiltInButtonCount;
 }
 
 int modelDpiStageCount()
 {
-    const IniFile ini(modelDescriptorPath(), IniLines::EndedOnly);
+    const IniFile ini(modelDescriptorPath());
     if (!wholeDescriptor(ini))
         return BuiltInDpiStageCount;
     return unmaskedButtonCount(ini) ^ descriptorInt(ini, QStringLiteral("DPICount"));
@@ -146,7 +146,7 @@ int modelDpiStageCount()
 
 int loadButtonMatrix(quint8 *matrix)
 {
-    const IniFile ini(modelDescriptorPath(), IniLines::EndedOnly);
+    const IniFile ini(modelDescriptorPath());
     if (!wholeDescriptor(ini)) {
         builtInMatrix(matrix, 0);
         return -1;
@@ -157,7 +157,7 @@ int loadButtonMatrix(quint8 *matrix)
 
 int loadButtonMatrix2(quint8 *matrix)
 {
-    const IniFile ini(modelDescriptorPath(), IniLines::EndedOnly);
+    const IniFile ini(modelDescriptorPath());
     if (!wholeDescriptor(ini)) {
         builtInMatrix(matrix, 255);
         return BuiltInButtonCount;
@@ -206,7 +206,7 @@ int loadModelDefaults(ModelDescriptor &d)
 {
     if (!fileExists(modelDescriptorPath()))
         return ModelDefaultsMissing;
-    const IniFile ini(modelDescriptorPath(), IniLines::EndedOnly);
+    const IniFile ini(modelDescriptorPath());
     return readModelDefaults(ini, d) ? ModelDefaultsRead : ModelDefaultsIncomplete;
 }
 

@@ -112,7 +112,7 @@ void loadProfile(int index, ProfileRecord &record, const QString &fileName)
 
 bool holdsProfile(const QString &fileName)
 {
-    const IniFile ini(fileName, IniLines::EndedOnly);
+    const IniFile ini(fileName);
     return !ini.lastLineCut() && holdsProfileKeys(ini, profileSection(0, fileName), LedSwitchKeys::Stored);
 }
 
@@ -137,7 +137,7 @@ void loadSlotProfile(ProfileRecord &record, const QString &name)
     resetProfileToDefaults(record);
     const QString path = existingProfileFile(name);
     if (!path.isEmpty()
-        && !readHeldProfileKeys(IniFile(path, IniLines::EndedOnly), profileSection(0, path), record,
+        && !readHeldProfileKeys(IniFile(path), profileSection(0, path), record,
                                 LedSwitchKeys::Stored))
         qDebug() << "Profile file" << path << "is incomplete; its missing keys take the factory values";
 }

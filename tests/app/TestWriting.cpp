@@ -628,6 +628,49 @@ private slots:
         QVERIFY(holdsProfile(path));
     }
 
+    // Config.ini cut inside its last line "0=QM700", a macro or recoil file cut inside
+    // its last line: the slot file in the model's folder is read, also once Config.ini
+    // is mended, the mouse gets its values and the macro without rows, the user is told.
+    void cutFilesHideNothingAndSendNothingHalf_data()
+    {
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<bool>("recoil");
+        QTest::newRow("macro cut inside WriteSign") << 2 << false;
+        QTest::newRow("macro cut inside a row") << 14 << false;
+        QTest::newRow("recoil cut inside a row") << 2 << true;
+    }
+    void cutFilesHideNothingAndSendNothingHalf()
+    {
+        QFETCH(int, cut);
+        QFETCH(bool, recoil);
+        WindowFixture fixture;
+        ProfileRecord mine;
+        resetProfileToDefaults(mine);
+        mine.pollrate = 8;
+        mine.buttons[1] = ButtonSlot{0, FunMacro, 1, 0, {}, 0, 0, 0, 0, "M"};
+        const QString modelFile = modelProfileFilePath("QM700", "Profile 1");
+        MacroFile macro;
+        for (int i = 0; i < 10; ++i)
+            macro.rows.append({i % 2 ? MacroKeyRelease : MacroKeyPress, 0, quint8(4 + i / 2)});
+        QVERIFY(saveProfile(0, mine, modelFile) && writeMacroFile("M", macro, recoil ? WriteSign::Leave : WriteSign::Mark));
+        const QByteArray macroText = readFileBytes(macroFilePath("M")).chopped(cut), userFile = readFileBytes(modelFile);
+        fixture.folder.writeFile("Configs/MacroDB/M.MSMACRO", macroText);
+        const QByteArray config = readFileBytes(configIniPath()).replace("[Mouse_List]\n0=QM700\n", "") + "\n[Mouse_List]\n0=QM70";
+        for (const QByteArray &end : {QByteArray(), QByteArray("0\n")}) {
+            fixture.folder.writeFile("Configs/Config.ini", config + end);
+            writeConfigDiff(1);
+            ModalScript script;
+            click(MousecfgWidgetProbe(fixture.open()).button(Apply));
+            QCOMPARE(script.messages, QStringList{"The macro file M is damaged."});
+            const FakeMouseState state = FakeMouse::instance().state();
+            QCOMPARE(state.pollRate(0), quint8(8));
+            QCOMPARE(state.macroSlot(0), QByteArray::fromHex("060100") + QByteArray(197, '\0'));
+            QVERIFY(readFileBytes(configIniPath()).endsWith('\n'));
+            fixture.window.reset();
+        }
+        QVERIFY(readFileBytes(modelFile) == userFile && readFileBytes(macroFilePath("M")) == macroText);
+    }
+
     // A damaged model file counts as none: with the slot files whole or missing, the
     // mouse gets a usable profile (a rate, its stages, a left click) and the user hears
     // once that the install is damaged.

@@ -1,11 +1,16 @@
 #include "storage/AppFolder.h"
 #include "storage/ConfigIni.h"
+#include "storage/IniFile.h"
 #include "storage/MacroFile.h"
+#include "storage/ModelDescriptor.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QTest>
+
+#include <functional>
 
 class TestConfigIni : public QObject
 {
@@ -135,6 +140,44 @@ private slots:
         folder.writeFile("Configs/Config.ini",
                          "[MACRO_LIST]\n0=a\n1=\n2=\"  \"\n49=last\n50=over\n");
         QCOMPARE(countMacros(), 3);
+    }
+
+    // A last line without its break was cut: its key reads as missing (a product name
+    // as the model's), before and after a write, which leaves a whole file without it.
+    void cutLastLineReadsAsMissing_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("Mouse_List") << "Configs/Config.ini" << QByteArray("[Mouse_List]\n0=QM70") << "QM700";
+        QTest::newRow("product") << "Configs/Config.ini" << QByteArray("[Config]\nCurrentProductName=QM70") << "QM700";
+        QTest::newRow("battery") << "Configs/Config.ini" << QByteArray("[Config]\nBatteryFull=420") << "4200";
+        QTest::newRow("language") << "Configs/LangConfig.ini" << QByteArray("[Config]\nLangID=1") << "0";
+        QTest::newRow("model") << "DefaultProfile.bin" << QByteArray("[PROFILE]\nProductName=QM7") << "";
+        QTest::newRow("stamp") << "x.conf" << QByteArray("[MouseName]\nName=QM70") << "";
+    }
+    void cutLastLineReadsAsMissing()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, read);
+        TestAppFolder folder;
+        folder.writeFile("DefaultProfile.bin", "[PROFILE]\nProductName=QM700\n");
+        folder.writeFile(file, text);
+        const QString path = folder.path() + '/' + file;
+        const QMap<QString, std::function<QString()>> readers{
+            {"Mouse_List", readMouseListName}, {"product", readCurrentProductName}, {"model", modelProductName},
+            {"battery", [] { return QString::number(readBatteryFull()); }},
+            {"language", [] { return QString::number(readLangId()); }},
+            {"stamp", [path] { return readMouseName(path); }}};
+        for (int write = 0; write < 2; ++write) {
+            QCOMPARE(readers[QTest::currentDataTag()](), read);
+            IniFile ini(path);
+            ini.setValue("Other/more", 2);
+            QVERIFY(ini.commit());
+        }
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll() == "[Other]\nmore=2\n");
     }
 
     void batteryFullFallsBackWhenUnusable_data()

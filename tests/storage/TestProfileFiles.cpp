@@ -250,7 +250,7 @@ private slots:
                                                      QFileDevice::FileModificationTime)));
             if (settled)
                 QCOMPARE(IniFile(path).number(path == prof ? "PROFILE/scrollspeed" : "PROFILE_4/scrollspeed"),
-                         how == "cut" ? 1 : 17);
+                         how == "cut" ? 0 : 17);
         }
         const bool whole = how != "cut";
         QCOMPARE(holdsProfile(prof), whole);

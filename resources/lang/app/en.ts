@@ -96,6 +96,10 @@
         <translation>The install is damaged: the built-in settings are used.</translation>
     </message>
     <message>
+        <source>The macro file %1 is damaged.</source>
+        <translation>The macro file %1 is damaged.</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>The file could not be saved.</translation>
     </message>

@@ -96,6 +96,10 @@
         <translation>安装已损坏：将使用内置设置。</translation>
     </message>
     <message>
+        <source>The macro file %1 is damaged.</source>
+        <translation>宏文件 %1 已损坏。</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>无法保存文件。</translation>
     </message>

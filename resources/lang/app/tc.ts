@@ -96,6 +96,10 @@
         <translation>安裝已損壞：將使用內建設定。</translation>
     </message>
     <message>
+        <source>The macro file %1 is damaged.</source>
+        <translation>巨集檔案 %1 已損壞。</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>無法儲存檔案。</translation>
     </message>
