@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-const std::vector<ButtonFunction> &buttonFunctions()
+const std::vector<ButtonMenuFunction> &buttonFunctions()
 {
-    static const std::vector<ButtonFunction> table{
+    static const std::vector<ButtonMenuFunction> table{
         {FunLeft, QT_TRANSLATE_NOOP("QObject", "Left")},
         {FunRight, QT_TRANSLATE_NOOP("QObject", "Right")},
         {FunMiddle, QT_TRANSLATE_NOOP("QObject", "Middle")},
@@ -69,8 +69,9 @@ const std::vector<ButtonFunction> &buttonFunctions()
 
 const char *buttonFunctionText(int fun)
 {
-    const std::vector<ButtonFunction> &table = buttonFunctions();
-    const auto it = std::find_if(table.begin(), table.end(), [fun](const ButtonFunction &f) { return f.fun == fun; });
+    const std::vector<ButtonMenuFunction> &table = buttonFunctions();
+    const auto it =
+        std::find_if(table.begin(), table.end(), [fun](const ButtonMenuFunction &f) { return f.fun == fun; });
     return it != table.end() ? it->text : nullptr;
 }
 

@@ -4,7 +4,7 @@
 
 // The functions the button page offers, each with the source text of its menu entry
 // (translated with the context "QObject"), and where the page's menus list them.
-struct ButtonFunction
+struct ButtonMenuFunction
 {
     int fun;
     const char *text;
@@ -18,7 +18,7 @@ struct ButtonSubMenu
 };
 
 // Every function code the page makes an action for, in the order they are made.
-const std::vector<ButtonFunction> &buttonFunctions();
+const std::vector<ButtonMenuFunction> &buttonFunctions();
 // Source text of the code's entry; nullptr for a code the page does not produce.
 const char *buttonFunctionText(int fun);
 

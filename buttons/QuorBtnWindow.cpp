@@ -97,7 +97,7 @@ void QuorBtnWindow::placeWheelAndSideButtons()
 void QuorBtnWindow::buildMenus()
 {
     std::vector<FunctionAction> fresh;
-    for (const ButtonFunction &f : buttonFunctions()) {
+    for (const ButtonMenuFunction &f : buttonFunctions()) {
         auto action = std::make_unique<QuorAction>(translated(f.text), this);
         connect(action.get(), &QAction::triggered, this, &QuorBtnWindow::onMenuActionTriggered);
         fresh.push_back({f.fun, std::move(action)});
