@@ -34,12 +34,12 @@ void retype(QWidget *field, const QString &text)
     }
 }
 
-// The text retyped in the field (of a line edit or spin box), then Return; a dialog that
-// stays open is left by its refusing button, noting whether OK would still have closed it.
-void retypeAndReturn(QWidget *dialog, QWidget *field, const QString &text, QStringList &out)
+// The text retyped in the field (of a line edit or spin box), then Return or OK; a dialog
+// that stays open is left by its refusing button, noting whether OK would still close it.
+void retypeAndTake(QWidget *dialog, QWidget *field, const QString &text, QStringList &out, bool byOk = false)
 {
     retype(field, text);
-    tapNativeKey(field, 28, Qt::Key_Return);
+    byOk ? clickButton(dialog, "msgBoxYesBtn") : tapNativeKey(field, 28, Qt::Key_Return);
     out << field->property("text").toString();
     if (!dialog->isVisible())
         return;
@@ -59,7 +59,7 @@ QStringList throughColorDialog(const QString &text)
     page.setProfileData(&r);
     QStringList out;
     runModal([&] { QTest::mouseClick(page.colorSwatch(), Qt::LeftButton); },
-             [&](QWidget *window) { retypeAndReturn(window, qobject_cast<QuorColorArea *>(window)->box(4), text, out); });
+             [&](QWidget *window) { retypeAndTake(window, qobject_cast<QuorColorArea *>(window)->box(4), text, out); });
     return out << QString("%1/%2").arg(r.ledModes[1].color.green()).arg(page.colorSwatch()->color().green());
 }
 
@@ -75,7 +75,7 @@ QStringList throughGunSet(const QString &field, const QString &text)
         auto *dialog = qobject_cast<QuorGunsetDialog *>(window);
         pickMenuEntry(dialog->countButton(), "1");
         QTest::keyClicks(dialog->nameField(), "Burst");
-        retypeAndReturn(dialog, field == "gun delay" ? static_cast<QWidget *>(dialog->delayBox(0)) : dialog->yBox(0), text, out);
+        retypeAndTake(dialog, field == "gun delay" ? static_cast<QWidget *>(dialog->delayBox(0)) : dialog->yBox(0), text, out);
     });
     setCurrentLanguageIndex(0);
     return out.size() == 1 ? out << rowsText(readMacroFile("Burst").rows) : out;
@@ -104,13 +104,7 @@ QStringList throughButtonDialog(const QString &field, const QString &text)
         if (select && !text.startsWith('='))
             menuEntry(select->macroMenu(), "burst")->trigger();
         QLineEdit *edit = select ? select->countEdit() : field == "fire times" ? fireKey->timesEdit() : fireKey->delayEdit();
-        retype(edit, text);
-        out << edit->text();
-        clickButton(window, "msgBoxYesBtn");
-        if (window->isVisible()) {
-            out << "refused";
-            clickButton(window, "msgBoxNoBtn");
-        }
+        retypeAndTake(window, edit, text, out, true);
     });
     if (!ran)
         return {"no dialog"};

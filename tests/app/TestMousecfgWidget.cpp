@@ -307,8 +307,7 @@ private slots:
         other.show();
         QApplication::setQuitOnLastWindowClosed(false);
         ModalScript script;
-        script.refused << QStringLiteral("Are you sure you want reset all profiles?")
-                       << QStringLiteral("Are you sure you want reset this profile?");
+        script.refused = QStringList{"Are you sure you want reset all profiles?", "Are you sure you want reset this profile?"};
         bool inSight = false, boxOpenAtQuit = true;
         script.onModal = [&](QWidget *box) {
             before == 1 ? window.showMinimized() : before == 2 ? window.hide() : void();
@@ -318,13 +317,11 @@ private slots:
             QTRY_COMPARE(QApplication::activeWindow(), box);
             inSight = window.isVisible() && !window.isMinimized() && box->isVisible();
         };
-        const auto watch = connect(qApp, &QCoreApplication::aboutToQuit, this,
-                                   [&] { boxOpenAtQuit = QApplication::activeModalWidget() != nullptr; });
-        QTimer::singleShot(0, this, [&] { click(probe.button(6)); });
-        QObject guard; // ends a quit that never comes
-        QTimer::singleShot(15000, &guard, [] { QCoreApplication::exit(3); });
+        QObject loop; // holds what runs in the loop, and ends a quit that never comes
+        connect(qApp, &QCoreApplication::aboutToQuit, &loop, [&] { boxOpenAtQuit = QApplication::activeModalWidget(); });
+        QTimer::singleShot(0, &loop, [&] { click(probe.button(6)); });
+        QTimer::singleShot(15000, &loop, [] { QCoreApplication::exit(3); });
         const int ended = QCoreApplication::exec();
-        disconnect(watch);
         QApplication::setQuitOnLastWindowClosed(true);
         QCOMPARE(ended, 0);
         QVERIFY(inSight);
