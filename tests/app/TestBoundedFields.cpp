@@ -34,11 +34,12 @@ void retype(QWidget *field, const QString &text)
     }
 }
 
-// Return in the field (of a line edit or spin box); a dialog that stays open is left by
-// its refusing button, noting whether OK would still have closed it.
-void returnOrRefuse(QWidget *dialog, QWidget *field, QStringList &out)
+// The text retyped in the field (of a line edit or spin box), then Return or OK; a dialog
+// that stays open is left by its refusing button, noting whether OK would still close it.
+void retypeAndTake(QWidget *dialog, QWidget *field, const QString &text, QStringList &out, bool byOk = false)
 {
-    tapNativeKey(field, 28, Qt::Key_Return);
+    retype(field, text);
+    byOk ? clickButton(dialog, "msgBoxYesBtn") : tapNativeKey(field, 28, Qt::Key_Return);
     out << field->property("text").toString();
     if (!dialog->isVisible())
         return;
@@ -57,10 +58,8 @@ QStringList throughColorDialog(const QString &text)
     r.ledModes[1].color = QColor(10, 20, 30);
     page.setProfileData(&r);
     QStringList out;
-    runModal([&] { QTest::mouseClick(page.colorSwatch(), Qt::LeftButton); }, [&](QWidget *window) {
-        retype(qobject_cast<QuorColorArea *>(window)->box(4), text);
-        returnOrRefuse(window, qobject_cast<QuorColorArea *>(window)->box(4), out);
-    });
+    runModal([&] { QTest::mouseClick(page.colorSwatch(), Qt::LeftButton); },
+             [&](QWidget *window) { retypeAndTake(window, qobject_cast<QuorColorArea *>(window)->box(4), text, out); });
     return out << QString("%1/%2").arg(r.ledModes[1].color.green()).arg(page.colorSwatch()->color().green());
 }
 
@@ -76,9 +75,7 @@ QStringList throughGunSet(const QString &field, const QString &text)
         auto *dialog = qobject_cast<QuorGunsetDialog *>(window);
         pickMenuEntry(dialog->countButton(), "1");
         QTest::keyClicks(dialog->nameField(), "Burst");
-        QWidget *box = field == "gun delay" ? static_cast<QWidget *>(dialog->delayBox(0)) : dialog->yBox(0);
-        retype(box, text);
-        returnOrRefuse(dialog, box, out);
+        retypeAndTake(dialog, field == "gun delay" ? static_cast<QWidget *>(dialog->delayBox(0)) : dialog->yBox(0), text, out);
     });
     setCurrentLanguageIndex(0);
     return out.size() == 1 ? out << rowsText(readMacroFile("Burst").rows) : out;
@@ -107,13 +104,7 @@ QStringList throughButtonDialog(const QString &field, const QString &text)
         if (select && !text.startsWith('='))
             menuEntry(select->macroMenu(), "burst")->trigger();
         QLineEdit *edit = select ? select->countEdit() : field == "fire times" ? fireKey->timesEdit() : fireKey->delayEdit();
-        retype(edit, text);
-        out << edit->text();
-        clickButton(window, "msgBoxYesBtn");
-        if (window->isVisible()) {
-            out << "refused";
-            clickButton(window, "msgBoxNoBtn");
-        }
+        retypeAndTake(window, edit, text, out, true);
     });
     if (!ran)
         return {"no dialog"};

@@ -9,10 +9,9 @@
 #include "tests/common/TestMain.h"
 #include "tests/widgets/SkinFixture.h"
 
-#include <QAbstractSlider>
-#include <QSpinBox>
 #include <QLineEdit>
 #include <QPainter>
+#include <QSpinBox>
 #include <QTest>
 
 #include <algorithm>
@@ -37,24 +36,25 @@ bool comesFirst(QWidget *b, QWidget *a)
     return false;
 }
 
+// The widget and its surround; of a field only the outer pixels, its cursor and selection aside.
 QImage around(QWidget &window, QWidget *w)
 {
-    return window.grab(QRect(w->mapTo(&window, QPoint()), w->size()).adjusted(-3, -3, 3, 3)).toImage();
+    QImage image = window.grab(QRect(w->mapTo(&window, QPoint()), w->size()).adjusted(-3, -3, 3, 3)).toImage();
+    if (w->inherits("QLineEdit") || w->inherits("QAbstractSpinBox"))
+        QPainter(&image).fillRect(image.rect().adjusted(4, 4, -4, -4), Qt::black);
+    return image;
 }
 
 // Whether the stop, focused from other (or from none), shows it; a skinned control, slider
-// or field by the focus cue alone (a field's cursor and selection aside: its outer pixels).
+// or field by the focus cue alone.
 bool showsOneCue(QWidget &window, QWidget *stop, QWidget *other)
 {
     other ? other->setFocus(Qt::TabFocusReason) : stop->clearFocus();
-    QImage elsewhere = around(window, stop);
+    const QImage elsewhere = around(window, stop);
     stop->setFocus(Qt::TabFocusReason);
-    QImage focused = around(window, stop);
-    const bool field = qobject_cast<QLineEdit *>(stop) || qobject_cast<QAbstractSpinBox *>(stop);
-    for (QImage *image : {&elsewhere, &focused})
-        if (field)
-            QPainter(image).fillRect(image->rect().adjusted(4, 4, -4, -4), Qt::black);
-    const bool cueOnly = field || qobject_cast<QAbstractButton *>(stop) || qobject_cast<QAbstractSlider *>(stop);
+    const QImage focused = around(window, stop);
+    const bool cueOnly = stop->inherits("QAbstractButton") || stop->inherits("QAbstractSlider")
+                         || stop->inherits("QLineEdit") || stop->inherits("QAbstractSpinBox");
     return focused != elsewhere && (!cueOnly || onlyFocusCueDiffers(elsewhere, focused));
 }
 }

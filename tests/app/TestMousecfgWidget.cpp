@@ -307,32 +307,23 @@ private slots:
         other.show();
         QApplication::setQuitOnLastWindowClosed(false);
         ModalScript script;
-        script.refused << QStringLiteral("Are you sure you want reset all profiles?")
-                       << QStringLiteral("Are you sure you want reset this profile?");
+        script.refused = QStringList{"Are you sure you want reset all profiles?", "Are you sure you want reset this profile?"};
         bool inSight = false, boxOpenAtQuit = true;
         script.onModal = [&](QWidget *box) {
-            if (before == 1)
-                window.showMinimized();
-            else if (before == 2)
-                window.hide();
+            before == 1 ? window.showMinimized() : before == 2 ? window.hide() : void();
             other.activateWindow();
             QTRY_COMPARE(QApplication::activeWindow(), &other);
             probe.quitAction()->trigger();
             QTRY_COMPARE(QApplication::activeWindow(), box);
             inSight = window.isVisible() && !window.isMinimized() && box->isVisible();
         };
-        const auto watch = connect(qApp, &QCoreApplication::aboutToQuit, this,
-                                   [&] { boxOpenAtQuit = QApplication::activeModalWidget() != nullptr; });
-        QTimer::singleShot(0, this, [&] { click(probe.button(6)); });
-        // Ends a quit that never comes.
-        QTimer guard;
-        guard.setSingleShot(true);
-        connect(&guard, &QTimer::timeout, qApp, &QCoreApplication::quit);
-        guard.start(15000);
-        QCoreApplication::exec();
-        disconnect(watch);
+        QObject loop; // holds what runs in the loop, and ends a quit that never comes
+        connect(qApp, &QCoreApplication::aboutToQuit, &loop, [&] { boxOpenAtQuit = QApplication::activeModalWidget(); });
+        QTimer::singleShot(0, &loop, [&] { click(probe.button(6)); });
+        QTimer::singleShot(15000, &loop, [] { QCoreApplication::exit(3); });
+        const int ended = QCoreApplication::exec();
         QApplication::setQuitOnLastWindowClosed(true);
-        QVERIFY(guard.isActive());
+        QCOMPARE(ended, 0);
         QVERIFY(inSight);
         QCOMPARE(script.messages.size(), 1);
         QVERIFY(!boxOpenAtQuit);

@@ -106,18 +106,14 @@ private slots:
     {
         QTest::addColumn<int>("button");
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("export onto a link to a device") << int(Export) << "link to a device"
-                                                        << "The file could not be saved.";
-        QTest::newRow("export onto a FIFO") << int(Export) << "FIFO" << "The file could not be saved.";
-        QTest::newRow("import from a link to a profile") << int(Import) << "link to a file"
-                                                         << "The profile file could not be written.";
+        QTest::newRow("export onto a link to a device") << int(Export) << "link to a device";
+        QTest::newRow("export onto a FIFO") << int(Export) << "FIFO";
+        QTest::newRow("import from a link to a profile") << int(Import) << "link to a file";
     }
     void copiesTouchOnlyRegularFiles()
     {
         QFETCH(int, button);
         QFETCH(QString, kind);
-        QFETCH(QString, message);
         WindowFixture fixture;
         MousecfgWidgetProbe probe(fixture.openSettled());
         const QString chosen = fixture.folder.path() + "/chosen.prof";
@@ -130,7 +126,8 @@ private slots:
         const QStringList list = probe.profileList();
         ModalScript script({chosen});
         click(probe.button(button));
-        QCOMPARE(script.messages, QStringList{message});
+        QCOMPARE(script.messages,
+                 QStringList{button == Export ? "The file could not be saved." : "The profile file could not be written."});
         QCOMPARE(describePath(chosen), outside);
         QCOMPARE(probe.profileList(), list);
         QVERIFY(!QFile::exists(modelFile("chosen")));
@@ -239,8 +236,7 @@ private slots:
         for (const QString name : {"A", "B", "C", "Best..."})
             QCOMPARE(QFile::exists(modelFile(name)), listAfter.contains(name));
         QCOMPARE(probe.nameEdit()->text(), QStringLiteral("B"));
-        fixture.window.reset();
-        fixture.open();
+        fixture.reopen();
         QCOMPARE(workingSettings.names[0], QStringLiteral("B"));
     }
 };

@@ -56,6 +56,16 @@ QByteArray cutShort(const QByteArray &text, const QString &how)
     const int line = text.indexOf("\n" + how.mid(3).toLatin1() + "=", lastSection) + 1;
     return text.left(line) + text.mid(text.indexOf('\n', line) + 1);
 }
+
+// The settled window shown on its DPI page, the first stage moved one step there: its X.
+quint32 editFirstStage(WindowFixture &fixture)
+{
+    fixture.openSettled().show();
+    fixture.window->switchPage(MousecfgWidget::DpiTab);
+    QuorDPIWindow *page = MousecfgWidgetProbe(*fixture.window).dpiPage();
+    QTest::keyClick(page->row(0)->slider()->middleBar(), Qt::Key_Right);
+    return page->profileData().stages[0].x;
+}
 }
 
 class TestWriting : public QObject
@@ -136,29 +146,23 @@ private slots:
     void saveWritesWhatThePagesShow()
     {
         WindowFixture fixture;
-        MousecfgWidget &window = fixture.openSettled();
-        MousecfgWidgetProbe probe(window);
-        window.show();
-        window.switchPage(MousecfgWidget::DpiTab);
+        const quint32 shownX = editFirstStage(fixture);
+        MousecfgWidgetProbe probe(*fixture.window);
         QVERIFY(pickMenuEntry(probe.ratePanel()->rateButton(), "125 HZ"));
-        QTest::keyClick(probe.dpiPage()->row(0)->slider()->middleBar(), Qt::Key_Right);
         const int current = workingSettings.currentProfile;
-        const quint32 shownX = probe.dpiPage()->profileData().stages[0].x;
         QVERIFY(shownX != workingSettings.profiles[current].stages[0].x);
         const SettingsBlock before = workingSettings;
-        const QByteArray slotFile = readFileBytes(profileFilePath(workingSettings.names[current]));
+        const QString slotPath = profileFilePath(workingSettings.names[current]), conf = fixture.folder.path() + "/setup.conf";
+        const QByteArray slotFile = readFileBytes(slotPath);
         const int sessions = FakeMouse::instance().state().sessionBegins;
-        const QString conf = fixture.folder.path() + "/setup.conf";
         ModalScript script({conf});
         click(probe.button(Save));
-
         QCOMPARE(script.messages, QStringList());
         SettingsBlock saved;
         importProfiles(saved, conf);
         QCOMPARE(int(saved.profiles[current].pollrate), 8);
         QCOMPARE(saved.profiles[current].stages[0].x, shownX);
-        QVERIFY(detectSettingsChanges(workingSettings, before) == 0);
-        QCOMPARE(readFileBytes(profileFilePath(workingSettings.names[current])), slotFile);
+        QVERIFY(detectSettingsChanges(workingSettings, before) == 0 && readFileBytes(slotPath) == slotFile);
         QCOMPARE(FakeMouse::instance().state().sessionBegins, sessions);
     }
 
@@ -273,8 +277,7 @@ private slots:
         ModalScript script({conf});
         click(MousecfgWidgetProbe(*fixture.window).button(Load));
         QCOMPARE(script.busyDialogs, 1);
-        fixture.window.reset();
-        fixture.open();
+        fixture.reopen();
         for (int i = 0; i < ProfileCount; ++i) {
             QCOMPARE(workingSettings.names[size_t(i)], loaded[i]);
             QCOMPARE(int(workingSettings.profiles[size_t(i)].scrollspeed), 11 + i);
@@ -329,10 +332,8 @@ private slots:
         QCOMPARE(readWaitingProfiles(), 1 << 2);
         QCOMPARE(readMacroFile("M").writeSign, change == "macro");
         const auto stages = workingSettings.profiles[2].stages;
-        if (restart) {
-            fixture.window.reset();
-            fixture.open();
-        }
+        if (restart)
+            fixture.reopen();
         probe().slotMenuEntry(2)->trigger();
         mouse.clearLog();
         click(probe().button(Apply));
@@ -379,23 +380,16 @@ private slots:
         writeConfigDiff(1);
         fixture.open();
         const auto probe = [&] { return MousecfgWidgetProbe(*fixture.window); };
-        QStringList applyMessages;
-        const auto apply = [&] {
-            ModalScript script;
-            click(probe().button(Apply));
-            applyMessages << script.messages;
-            return FakeMouse::instance().state();
-        };
+        ModalScript script;
+        const auto apply = [&] { click(probe().button(Apply)); return FakeMouse::instance().state(); };
         const char macroCode = char(findButtonFunction(FunMacro)->code);
         QCOMPARE(apply().buttonEntry(buttonMatrix[3]).at(0), macroCode);
         fixture.window->switchPage(MousecfgWidget::MacroTab);
-        ModalScript script;
         click(probe().macroPage()->button(MacroDialog::DeleteMacroButton));
-        QCOMPARE(script.messages, QStringList{"A button uses this macro. Delete it all the same?"});
-        if (restart) {
-            fixture.window.reset();
-            fixture.open();
-        }
+        const QStringList asked{"A button uses this macro. Delete it all the same?"};
+        QCOMPARE(script.messages, asked);
+        if (restart)
+            fixture.reopen();
         for (const auto &[slot, n] : uses) {
             probe().slotMenuEntry(slot)->trigger();
             const ButtonFunction *row = findButtonFunction(factory.buttons[size_t(n)].Fun);
@@ -407,7 +401,7 @@ private slots:
             for (int e = 0; e < ButtonTableEntries; ++e)
                 QVERIFY(state.buttonEntry(e).at(0) != macroCode);
         }
-        QCOMPARE(applyMessages, QStringList());
+        QCOMPARE(script.messages, asked);
     }
 
     // The effect chosen on the lighting page goes out in the LED mode byte and the
@@ -549,13 +543,9 @@ private slots:
         QFETCH(QString, blocked);
         WindowFixture fixture;
         const auto probe = [&] { return MousecfgWidgetProbe(*fixture.window); };
-        fixture.openSettled().show();
-        fixture.window->switchPage(MousecfgWidget::DpiTab);
-        QTest::keyClick(probe().dpiPage()->row(0)->slider()->middleBar(), Qt::Key_Right);
-        const quint32 edited = probe().dpiPage()->profileData().stages[0].x;
+        const quint32 edited = editFirstStage(fixture);
         FakeMouse &mouse = FakeMouse::instance();
-        const quint16 held = mouse.state().dpiFirstValue(0);
-        QVERIFY(quint16(edited) != held);
+        QVERIFY(quint16(edited) != mouse.state().dpiFirstValue(0));
         const QString path = profileFilePath(blocked);
         QVERIFY(QFile::remove(path) && QDir().mkpath(path));
         mouse.clearLog();
@@ -563,15 +553,13 @@ private slots:
         click(probe().button(Apply));
         QCOMPARE(script.messages, QStringList{"The settings could not be saved."});
         QCOMPARE(mouse.commandSequence().replace(char(0x48), QByteArray()), QByteArray()); // status requests only
-        QCOMPARE(mouse.state().dpiFirstValue(0), held);
         QCOMPARE(probe().dpiPage()->profileData().stages[0].x, edited);
 
         QVERIFY(QDir(path).removeRecursively());
         click(probe().button(Apply));
         QCOMPARE(script.messages.size(), 1);
         QCOMPARE(mouse.state().dpiFirstValue(0), quint16(edited));
-        fixture.window.reset();
-        fixture.open();
+        fixture.reopen();
         QCOMPARE(workingSettings.profiles[0].stages[0].x, edited);
         mouse.clearLog();
         click(probe().button(Apply));
@@ -662,9 +650,8 @@ private slots:
             ModalScript script;
             click(MousecfgWidgetProbe(fixture.open()).button(Apply));
             QCOMPARE(script.messages, QStringList{"The macro file M is damaged."});
-            const FakeMouseState state = FakeMouse::instance().state();
-            QCOMPARE(state.pollRate(0), quint8(8));
-            QCOMPARE(state.macroSlot(0), QByteArray::fromHex("060100") + QByteArray(197, '\0'));
+            QCOMPARE(FakeMouse::instance().state().pollRate(0), quint8(8));
+            QCOMPARE(FakeMouse::instance().state().macroSlot(0), QByteArray::fromHex("060100") + QByteArray(197, '\0'));
             QVERIFY(readFileBytes(configIniPath()).endsWith('\n'));
             fixture.window.reset();
         }

@@ -121,6 +121,13 @@ public:
         return *window;
     }
 
+    // A new window on the folder, as after a restart.
+    MousecfgWidget &reopen()
+    {
+        window.reset();
+        return open();
+    }
+
     // On factory profiles, nothing left to write, the status thread's first report in.
     MousecfgWidget &openSettled()
     {
