@@ -16,7 +16,7 @@ const QString TemplateProfile = QStringLiteral("DefaultProfile");
 
 QString modelFile(const QString &name)
 {
-    return modelProfileFilePath(readCurrentProductName(), name);
+    return modelProfileFilePath(modelFolderProductName(), name);
 }
 
 ProfileRecord &currentProfile()

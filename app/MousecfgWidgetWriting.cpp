@@ -168,7 +168,7 @@ void MousecfgWidget::exportProfile()
     const QString name = workingSettings.names[size_t(current)];
     QString source = existingProfileFile(name);
     if (source.isEmpty()) {
-        source = modelProfileFilePath(readCurrentProductName(), name);
+        source = modelProfileFilePath(modelFolderProductName(), name);
         if (source.isEmpty() || !saveProfile(0, workingSettings.profiles[size_t(current)], source))
             source.clear();
     }
@@ -200,7 +200,7 @@ void MousecfgWidget::importProfile()
         showMessage(OneButton, "The profile list is full.");
         return;
     }
-    const QString target = modelProfileFilePath(product, name);
+    const QString target = modelProfileFilePath(modelFolderProductName(), name);
     if (!copyFileReplacing(fileName, target)) {
         showMessage(OneButton, "The profile file could not be written.");
         return;

@@ -145,6 +145,14 @@ QString readMouseListName()
     return name.isEmpty() ? modelProductName() : name;
 }
 
+// An empty name would make the main folder the model's: its files would hide the
+// model's own from then on.
+QString modelFolderProductName()
+{
+    const QString name = readCurrentProductName();
+    return name.isEmpty() ? readMouseListName() : name;
+}
+
 int readMouseSensor()
 {
     return readConfigInt(QStringLiteral("MouseSenSor/1"));

@@ -41,6 +41,9 @@ QString readCurrentProductName();
 // "Mouse_List/0", the name the mouse is opened by; the model descriptor's when it is
 // missing or empty.
 QString readMouseListName();
+// The product whose folder holds the per-model files: the current one, or while no
+// mouse is connected (an empty name) the mouse list's, the folder the mouse will use.
+QString modelFolderProductName();
 int readMouseSensor();
 int readMouseLedMode();
 // "MouseName/Name": the model a profile or configuration file was written for.

@@ -21,7 +21,7 @@ QString cleanDir(const QString &path)
 // The same file name in the other profile tree, when the path lies in one of the two.
 QString otherTreePath(const QString &path)
 {
-    const QString modelFile = modelProfileFilePath(readCurrentProductName(), kDefaultProfileName);
+    const QString modelFile = modelProfileFilePath(modelFolderProductName(), kDefaultProfileName);
     if (modelFile.isEmpty())
         return QString();
     const QString mainDir = cleanDir(profileFilePath(kDefaultProfileName));
@@ -83,7 +83,7 @@ QString modelProfileFilePath(const QString &productName, const QString &name)
 
 QString existingProfileFile(const QString &name)
 {
-    for (const QString &path : {profileFilePath(name), modelProfileFilePath(readCurrentProductName(), name)}) {
+    for (const QString &path : {profileFilePath(name), modelProfileFilePath(modelFolderProductName(), name)}) {
         if (!path.isEmpty() && QFileInfo(path).isFile())
             return path;
     }
@@ -158,7 +158,7 @@ bool writeDefaultProfileFile()
     ProfileRecord record;
     resetProfileToDefaults(record);
     bool saved = saveProfile(0, record, profileFilePath(kDefaultProfileName));
-    const QString modelPath = modelProfileFilePath(readCurrentProductName(), kDefaultProfileName);
+    const QString modelPath = modelProfileFilePath(modelFolderProductName(), kDefaultProfileName);
     if (!modelPath.isEmpty() && cleanDir(modelPath) != cleanDir(profileFilePath(kDefaultProfileName)))
         saved = saveProfile(0, record, modelPath) && saved;
     return saved;

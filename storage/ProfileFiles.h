@@ -10,8 +10,8 @@ QString profileFilePath(const QString &name);
 // The same rule for the per-model tree: configDirPath() + "/" + product + "/Profile/".
 QString modelProfileFilePath(const QString &productName, const QString &name);
 bool isSafeProfileName(const QString &name);
-// The file of a name in the configuration's profile tree, else in the current
-// product's; empty when neither holds one.
+// The file of a name in the configuration's profile tree, else in the model's
+// folder (modelFolderProductName); empty when neither holds one.
 QString existingProfileFile(const QString &name);
 
 // fileName empty: Config.ini, section "PROFILE_<index>"; else that file, section "PROFILE".

@@ -26,7 +26,7 @@ QString modelConfigIniPath(const QString &productName)
 QStringList loadProfileList()
 {
     QStringList names;
-    const QString path = modelConfigIniPath(readCurrentProductName());
+    const QString path = modelConfigIniPath(modelFolderProductName());
     if (path.isEmpty())
         return names;
     const IniFile ini(path);
@@ -41,7 +41,7 @@ QStringList loadProfileList()
 
 bool saveProfileList(const QStringList &names)
 {
-    const QString path = modelConfigIniPath(readCurrentProductName());
+    const QString path = modelConfigIniPath(modelFolderProductName());
     if (path.isEmpty() || names.size() > MaxProfileListEntries)
         return false;
     IniFile ini(path);
@@ -60,7 +60,7 @@ bool profileListHasRoom(const QStringList &names)
 
 bool isSharedProfileName(const QString &name)
 {
-    const QString path = modelConfigIniPath(readCurrentProductName());
+    const QString path = modelConfigIniPath(modelFolderProductName());
     if (path.isEmpty())
         return false;
     const IniFile ini(path);

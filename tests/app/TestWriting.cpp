@@ -738,6 +738,51 @@ private slots:
         QCOMPARE(endsAtQuit, 1);
         QTRY_COMPARE(int(workingSettings.currentProfile), 3);
     }
+
+    // Started with no mouse, the user's slot file in the model's folder: an Apply
+    // meanwhile leaves no factory file over it, and once the mouse is there (plugged
+    // in, or at the next start) the window, the files and the mouse hold its values.
+    void noMouseAtStartKeepsTheModelsSlotFile_data()
+    {
+        QTest::addColumn<bool>("restart");
+        QTest::newRow("the mouse arrives") << false;
+        QTest::newRow("restart with the mouse") << true;
+    }
+    void noMouseAtStartKeepsTheModelsSlotFile()
+    {
+        QFETCH(bool, restart);
+        WindowFixture fixture(false);
+        ProfileRecord mine;
+        resetProfileToDefaults(mine);
+        mine.pollrate = 8;
+        mine.scrollspeed = 17;
+        const QString userFile = modelProfileFilePath("QM700", "Profile 1");
+        QVERIFY(saveProfile(0, mine, userFile));
+        ModalScript script;
+        MousecfgWidget &window = fixture.open();
+        QTRY_COMPARE(script.messages.size(), 1);
+        click(MousecfgWidgetProbe(window).button(Apply));
+        QCOMPARE(script.busyDialogs, 1);
+        if (restart) {
+            fixture.window.reset();
+            FakeMouse::instance().plug(FakeLink::Receiver);
+            fixture.open();
+        } else {
+            fixture.setLink(FakeLink::Receiver, true);
+            QTRY_COMPARE(MousecfgWidgetProbe(window).devicePresent(), 1);
+        }
+        MousecfgWidgetProbe probe(*fixture.window);
+        QCOMPARE(int(probe.ratePanel()->profileData().pollrate), 8);
+        QCOMPARE(int(workingSettings.profiles[0].scrollspeed), 17);
+        ProfileRecord stored;
+        loadSlotProfile(stored, "Profile 1");
+        QCOMPARE(int(stored.pollrate), 8);
+        writeConfigDiff(1);
+        click(probe.button(Apply));
+        const FakeMouseState state = FakeMouse::instance().state();
+        QCOMPARE(int(state.pollRate(0)), 8);
+        QCOMPARE(int(state.scrollSpeed(0)), 17);
+    }
 };
 
 MOUSECFG_TEST(TestWriting)
