@@ -79,7 +79,7 @@ void QuorFireKeyWindow::buildUi()
     for (QLineEdit *edit : {m_times, m_delay}) {
         edit->setFixedSize(scaledPixels(40, s), scaledPixels(20, s));
         setNumberField(edit, 1, MaxCount);
-        edit->setStyleSheet(QStringLiteral("background-color:rgb(30,30,30)"));
+        edit->setStyleSheet(QStringLiteral("background-color:rgb(30,30,30);") + fieldFrameStyle());
         connect(edit, &QLineEdit::returnPressed, this, &QuorFireKeyWindow::onEditReturn);
     }
     showBoundedValue(m_times, DefaultTimes);

@@ -22,9 +22,8 @@
 namespace {
 constexpr int DesignWidth = 619;
 constexpr int DesignHeight = 400;
-// Grey boxes; a field's own frame, so that it shows no focus outline of the style's.
-const QString FieldStyle = QStringLiteral("color: rgb(225,225,225);background:rgb(82,82,82)");
-const QString FieldFrame = QStringLiteral(";border:1px solid rgb(50,50,50)");
+// Grey boxes.
+const QString FieldStyle = QStringLiteral("color: rgb(225,225,225);background:rgb(82,82,82);");
 }
 
 GunDialogFrame::GunDialogFrame(QWidget *parent, double scale, Qt::WindowFlags flags)
@@ -95,7 +94,7 @@ QLineEdit *GunDialogFrame::addBoundedField(const QRect &r, int bottom, int top, 
     auto *field = new QLineEdit(this);
     setBoundedField(field, bottom, top, step);
     showBoundedValue(field, value);
-    field->setStyleSheet(FieldStyle + FieldFrame);
+    field->setStyleSheet(FieldStyle + fieldFrameStyle());
     addField(field, r);
     connect(field, &QLineEdit::textChanged, this, &GunDialogFrame::updateYesButton);
     return field;

@@ -10,6 +10,7 @@
 #include "widgets/QuorPushButton.h"
 #include "widgets/SkinPaths.h"
 #include "widgets/UiScale.h"
+#include "widgets/WidgetLook.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -53,14 +54,14 @@ void QuorGunsetDialog::buildUi()
     m_pName->setMaxLength(100);
     m_pName->setAlignment(Qt::AlignCenter);
     // Its own background: the macro page's dark one would reach it and hide the black text.
-    // Its own frame too, so that the focus shows as the focus cue alone.
-    m_pName->setStyleSheet(QStringLiteral("QLineEdit{background-color:white;border:1px solid rgb(160,160,160)}"
-                                          "QToolTip{background-color:black}"));
+    m_pName->setStyleSheet(QStringLiteral("QLineEdit{background-color:white;%1}QToolTip{background-color:black}")
+                               .arg(fieldFrameStyle(QColor(160, 160, 160))));
 
     const QString picture = skinPath(QStringLiteral("/skin/bulletsel.png"));
     m_pCountButton = new QuorPushButton({picture, picture, picture}, this);
     m_pCountButton->setGeometry(scaledRect(120, 74, 70, 20));
     m_pCountButton->setGlowMode(true);
+    m_pCountButton->setDropDownArrow(true);
     m_pCountButton->setAutoDefault(false);
     m_pCountMenu = new QMenu(this);
     m_pCountMenu->setStyleSheet(menuStyleSheet());

@@ -6,6 +6,7 @@
 #include "widgets/QuorLabel.h"
 #include "widgets/SkinFont.h"
 #include "widgets/UiScale.h"
+#include "widgets/WidgetLook.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -26,7 +27,7 @@ QuorTreeItem::QuorTreeItem(const QString &picturePath, const QString &, const QS
     connect(m_pCaption, &QuorLabel::EnterSignal, this, &QuorTreeItem::slotLabelClick);
     m_pDistanceEdit = new QLineEdit(this);
     setBoundedField(m_pDistanceEdit, 1, MaxMoveDistance);
-    m_pDistanceEdit->setStyleSheet(QStringLiteral("background-color:rgb(30,30,30)"));
+    m_pDistanceEdit->setStyleSheet(QStringLiteral("background-color:rgb(30,30,30);") + fieldFrameStyle());
     m_pDistanceEdit->setText(QStringLiteral("1"));
     setItemGeometry();
 }

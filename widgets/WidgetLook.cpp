@@ -49,6 +49,11 @@ void paintDialogFrame(QWidget *dialog, const QPixmap &background)
     painter.drawRect(1, 1, dialog->width() - 2, dialog->height() - 2);
 }
 
+QString fieldFrameStyle(const QColor &line)
+{
+    return QStringLiteral("border:1px solid rgb(%1,%2,%3);").arg(line.red()).arg(line.green()).arg(line.blue());
+}
+
 void paintFocusCue(QPainter &painter, const QRect &rect, double scale, bool round)
 {
     const int width = qMax(1, scaledPixels(1, scale));

@@ -26,3 +26,7 @@ void paintDialogFrame(QWidget *dialog, const QPixmap &background);
 // no hover, pressed or selected state and takes no theme colour.
 constexpr QRgb FocusCueColor = 0xffdcdcdc;
 void paintFocusCue(QPainter &painter, const QRect &rect, double scale, bool round = false);
+
+// A field's own frame, a style sheet rule: with it the style draws no focus outline of
+// its own around a line edit, and the focus cue alone shows the focus.
+QString fieldFrameStyle(const QColor &line = QColor(50, 50, 50));

@@ -1,7 +1,10 @@
 #include "app/WindowScale.h"
+#include "buttons/QuorFireKeyWindow.h"
+#include "buttons/QuorMacroSelect.h"
 #include "macro/MacroRows.h"
 #include "macro/QuorGunEditDialog.h"
 #include "macro/QuorGunsetDialog.h"
+#include "macro/QuorTreeItem.h"
 #include "pages/QuorColorArea.h"
 #include "storage/Theme.h"
 #include "tests/app/WindowFixture.h"
@@ -125,24 +128,38 @@ private slots:
         }
     }
 
-    // The boxes of the colour and recoil dialogs show the focus cue, and it alone.
+    // The boxes of the dialogs and of the macro page's move entries show the focus cue,
+    // and it alone.
     void dialogBoxesShowOneCue()
     {
         SkinFixture fx;
         QuorColorArea colour(nullptr, 1.0);
         QuorGunsetDialog set(nullptr, 1.0, Qt::FramelessWindowHint);
         QuorGunEditDialog edit(MoveUp, 10, nullptr, 1.0, Qt::FramelessWindowHint);
+        QuorFireKeyWindow fire;
+        QuorMacroSelect select(QString(), "MACRO SELECT", "m", 5, 0);
         const std::pair<QDialog *, QList<QWidget *>> dialogs[] = {
             {&colour, {colour.box(3), colour.box(4), colour.box(5)}},
             {&set, {set.nameField(), set.delayBox(0), set.yBox(4), set.xBox(2)}},
-            {&edit, {edit.distanceBox()}}};
+            {&edit, {edit.distanceBox()}},
+            {&fire, {fire.timesEdit(), fire.delayEdit()}},
+            {&select, {select.countEdit()}}};
         for (const auto &[dialog, boxes] : dialogs) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowActive(dialog));
             for (QWidget *box : boxes)
-                QVERIFY2(showsOneCue(*dialog, box, nullptr), qPrintable(dialog->windowTitle()));
+                QVERIFY2(showsOneCue(*dialog, box, nullptr), dialog->metaObject()->className());
             dialog->hide();
         }
+        WindowFixture window;
+        MousecfgWidget &shown = window.open();
+        MousecfgWidgetProbe probe(shown);
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowActive(&shown));
+        probe.button(MousecfgWidget::MacroTab)->click();
+        probe.macroPage()->button(MacroDialog::MouseActionButton)->click();
+        for (int direction : {MoveLeft, MoveDown})
+            QVERIFY(showsOneCue(shown, probe.macroPage()->moveEntry(direction)->distanceEdit(), nullptr));
     }
 };
 

@@ -11,7 +11,11 @@
 #include "widgets/QuorPushButton.h"
 #include "widgets/UiScale.h"
 
+#include <QLineEdit>
 #include <QMenu>
+#include <QTest>
+
+#include <cstdio>
 
 namespace {
 void page(Gallery &gallery)
@@ -39,6 +43,17 @@ void page(Gallery &gallery)
     }
 }
 
+// The dialog shown with the keyboard focus in field.
+void saveFocused(Gallery &gallery, const QString &name, QWidget &dialog, QWidget *field)
+{
+    dialog.show();
+    if (!QTest::qWaitForWindowActive(&dialog))
+        std::fprintf(stderr, "%s: no focus\n", qPrintable(name));
+    field->setFocus(Qt::TabFocusReason);
+    gallery.save(name, dialog);
+    dialog.hide();
+}
+
 void dialogs(Gallery &gallery)
 {
     QuorSingleKeyWindow single;
@@ -58,12 +73,14 @@ void dialogs(Gallery &gallery)
     slot.KeyNumber = 250;
     fire.loadRecord(slot);
     gallery.save("fire_key_keyboard", fire);
+    saveFocused(gallery, "fire_key_focus_in_times", fire, fire.timesEdit());
 
     QuorSniperWindow sniper;
     gallery.save("sniper", sniper);
 
     QuorMacroSelect macro(QString(), QObject::tr("MACRO SELECT"), QStringLiteral("Reload sequence"), 5, 2);
     gallery.save("macro_select", macro);
+    saveFocused(gallery, "macro_select_focus_in_count", macro, macro.countEdit());
 }
 
 void all(Gallery &gallery)

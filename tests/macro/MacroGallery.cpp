@@ -5,8 +5,10 @@
 #include "macro/MacroRows.h"
 #include "macro/QuorGunEditDialog.h"
 #include "macro/QuorGunsetDialog.h"
+#include "macro/QuorTreeItem.h"
 #include "storage/MacroFile.h"
 #include "tests/common/Gallery.h"
+#include "widgets/KeyboardFocus.h"
 #include "widgets/QuorPushButton.h"
 #include "widgets/UiScale.h"
 
@@ -69,6 +71,13 @@ void render(Gallery &gallery)
 
     page.button(MacroDialog::MouseActionButton)->click();
     gallery.save("macro_page_tree", page);
+    // The focus cue as the window shows it.
+    showFocusFrames(&page);
+    page.activateWindow();
+    if (!QTest::qWaitForWindowActive(&page))
+        std::fprintf(stderr, "page: no focus\n");
+    page.moveEntry(MoveDown)->distanceEdit()->setFocus(Qt::TabFocusReason);
+    gallery.save("macro_page_tree_focus_in_distance", page);
 
     page.button(MacroDialog::StartButton)->click();
     gallery.save("macro_page_recording", page);
@@ -81,6 +90,8 @@ void render(Gallery &gallery)
     page.batchBox()->click();
     qobject_cast<QCheckBox *>(page.macroList()->itemWidget(page.macroList()->item(0)))->setChecked(true);
     gallery.save("macro_page_batch", page);
+    page.macroList()->itemWidget(page.macroList()->item(1))->setFocus(Qt::TabFocusReason);
+    gallery.save("macro_page_batch_focus_in_row", page);
     page.batchBox()->click();
 
     QuorGunsetDialog gunSet(nullptr, uiScale(), Qt::FramelessWindowHint);

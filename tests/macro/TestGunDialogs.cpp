@@ -7,6 +7,7 @@
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 #include "tests/macro/MacroFixture.h"
+#include "tests/widgets/SkinFixture.h"
 #include "widgets/SkinFont.h"
 
 #include <QCheckBox>
@@ -176,6 +177,22 @@ private slots:
         QCOMPARE(dialog.distanceBox()->text(), QString::number(moved));
         for (int d = 0; d < MoveDirectionCount; ++d)
             QCOMPARE(dialog.directionBox(d)->isSelected(), d == chosen);
+    }
+
+    // The bullet count stands centred left of the drop-down arrow's square.
+    void bulletCountClearsTheArrow()
+    {
+        SkinFixture fx;
+        fx.writeSkin("bulletsel.png", Qt::darkGray, QSize(70, 20));
+        for (double scale : {1.0, 2.0}) {
+            QuorGunsetDialog dialog(nullptr, scale, Qt::FramelessWindowHint);
+            QuorPushButton *count = dialog.countButton();
+            const QImage shown = count->grab().toImage();
+            count->setCaption(QString());
+            const QRect ink = diffBox(shown, count->grab().toImage());
+            QVERIFY(!ink.isEmpty());
+            QVERIFY(qAbs(ink.center().x() - (count->width() - count->height()) / 2) <= 2 * scale);
+        }
     }
 };
 
