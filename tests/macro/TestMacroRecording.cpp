@@ -42,20 +42,19 @@ QString taps(int n)
 // Return at the box, Down and Return at the menu. True when it was answered.
 bool answerOver(QWidget *page, bool menu, const QString &keys)
 {
-    bool answered = false;
+    bool picked = false;
     QuorMessageBox box(2, QString(), "Warning", "Dongle Disconnect!", page, false, Qt::FramelessWindowHint);
     QMenu popup(page);
-    QObject::connect(popup.addAction("entry"), &QAction::triggered, [&] { answered = true; });
+    QObject::connect(popup.addAction("entry"), &QAction::triggered, [&] { picked = true; });
     const bool ran = runModal([&] { menu ? void(popup.exec(page->mapToGlobal(QPoint()))) : void(ModalGate::exec(box)); },
                               [&](QWidget *over) {
                                   play(over, keys);
                                   if (menu)
                                       sendNativeKey(over, QEvent::KeyPress, 108, Qt::Key_Down);
                                   sendNativeKey(over, QEvent::KeyPress, 28, Qt::Key_Return);
-                                  answered = answered || box.result() == QDialog::Accepted;
                               });
     sendNativeKey(page, QEvent::KeyRelease, 28, Qt::Key_Return);
-    return ran && answered;
+    return ran && (menu ? picked : box.result() == QDialog::Accepted);
 }
 }
 
