@@ -43,10 +43,9 @@ bool makeSpecialFile(const QString &kind, const QString &path)
 {
     if (!kind.startsWith("link to "))
         return makeNode(kind, path);
-    const QString pointed = path + ".pointed";
-    const QString target = kind.mid(8);
-    const bool made = target == "nothing" || makeNode(target == "a file" ? "file" : target.mid(2), pointed);
-    return made && QFile::link(pointed, path);
+    const QString pointed = path + ".pointed", target = kind.mid(8);
+    return (target == "nothing" || makeNode(target == "a file" ? "file" : target.mid(2), pointed))
+        && QFile::link(pointed, path);
 }
 
 QString describePath(const QString &path)

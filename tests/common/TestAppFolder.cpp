@@ -77,3 +77,9 @@ QByteArray TestAppFolder::sampleDescriptor(const QMap<QByteArray, QByteArray> &k
     }
     return text;
 }
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -29,3 +29,6 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// The file's bytes, none when it cannot be read.
+QByteArray fileBytes(const QString &path);

@@ -160,9 +160,7 @@ private slots:
                     return tapNativeKey(&dialog, 28, Qt::Key_Return);
                 if (box == "tab") {
                     tapNativeKey(&dialog, 15, Qt::Key_Tab);
-                    continue;
-                }
-                if (box.startsWith("type:")) {
+                } else if (box.startsWith("type:")) {
                     dialog.distanceBox()->selectAll();
                     QTest::keyClicks(dialog.distanceBox(), box.mid(5));
                 } else {

@@ -1,5 +1,3 @@
-#include "device/ButtonTable.h"
-#include "device/MacroUpload.h"
 #include "macro/MacroDialog.h"
 #include "macro/MacroRows.h"
 #include "macro/QuorGunsetDialog.h"
@@ -10,7 +8,6 @@
 #include "tests/common/PointerInput.h"
 #include "tests/common/SpecialFiles.h"
 #include "tests/common/TestMain.h"
-#include "tests/device/DeviceFixture.h"
 #include "tests/macro/MacroFixture.h"
 #include "widgets/FileDialogs.h"
 
@@ -71,17 +68,30 @@ bool isFill(const QString &name)
     return name.startsWith('f') && name.mid(1).toInt() > 0;
 }
 
-// What a file dialog shows of itself, away from the folder's files: its labels and the
-// file list's column headers.
-QList<QImage> fileDialogLook(QWidget *dialog)
+// Clicks the page's button with the file dialogs answering the path; false when the
+// message (none if empty) did not come.
+bool clickChoosing(MacroDialog &page, MacroDialog::PageButton button, const QString &path, const QString &message)
+{
+    setFileDialogForTests([path](const FileDialogRequest &) { return QStringList{path}; });
+    const bool answered = answerMessage([&] { click(page.button(button)); }, message);
+    setFileDialogForTests({});
+    return answered;
+}
+
+// What the file dialog that the step opens shows of itself, away from the folder's
+// files: its labels and the file list's column headers.
+QList<QImage> fileDialogLook(const std::function<void()> &open)
 {
     QList<QImage> parts;
-    for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
-        if (auto *label = dialog->findChild<QWidget *>(QLatin1String(name)))
-            parts << label->grab().toImage();
-    if (auto *tree = dialog->findChild<QTreeView *>(QStringLiteral("treeView")))
-        parts << tree->header()->grab().toImage();
-    return parts;
+    const bool ran = runModal(open, [&](QWidget *dialog) {
+        for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            if (auto *label = dialog->findChild<QWidget *>(QLatin1String(name)))
+                parts << label->grab().toImage();
+        if (auto *tree = dialog->findChild<QTreeView *>(QStringLiteral("treeView")))
+            parts << tree->header()->grab().toImage();
+        QTimer::singleShot(0, dialog, &QWidget::close);
+    });
+    return ran ? parts : QList<QImage>();
 }
 }
 
@@ -356,15 +366,14 @@ private slots:
         }
         QCOMPARE(asked.isEmpty(), message == Full || !(verb.startsWith("import") || verb.startsWith("export")));
         // A deleted macro's buttons take their factory slot.
-        const bool gone = setup.contains("button") && verb == "delete" && yes;
-        const QString buttonName = setup.contains("button") && !gone ? (command == "rename c" ? "c" : "a") : QString();
+        const bool bound = setup.contains("button"), gone = bound && verb == "delete" && yes;
+        const QString buttonName = bound && !gone ? (command == "rename c" ? "c" : "a") : QString();
         ProfileRecord factory;
         resetProfileToDefaults(factory);
         QCOMPARE(workingSettings.profiles[1].buttons[3].macroname, buttonName);
         QCOMPARE(workingSettings.profiles[4].buttons[0].macroname, buttonName);
-        const int gunFun = setup.contains("button") ? FunGunFile : 0;
-        QCOMPARE(workingSettings.profiles[4].buttons[0].Fun, gone ? factory.buttons[0].Fun : gunFun);
-        if (setup.contains("button")) {
+        QCOMPARE(workingSettings.profiles[4].buttons[0].Fun, gone ? factory.buttons[0].Fun : bound ? FunGunFile : 0);
+        if (bound) {
             for (const char *profile : {"P2", "P9"}) {
                 ProfileRecord stored;
                 loadProfileFile(stored, profile);
@@ -412,9 +421,7 @@ private slots:
         fx.folder.writeFile("outside/Fire.MSMACRO", text.toLatin1());
         auto page = shownPage();
         const QString chosen = fx.folder.path() + "/outside/Fire.MSMACRO";
-        setFileDialogForTests([&](const FileDialogRequest &) { return QStringList{chosen}; });
-        QVERIFY(answerMessage([&] { click(page->button(MacroDialog::ImportButton)); }, imported ? "" : NotMacro));
-        setFileDialogForTests({});
+        QVERIFY(clickChoosing(*page, MacroDialog::ImportButton, chosen, imported ? "" : NotMacro));
         QCOMPARE(listedMacroNames(), imported ? QStringList({"m", "Fire"}) : QStringList{"m"});
         QCOMPARE(QDir(fx.folder.configDir() + "/MacroDB").entryList(QDir::Files).size(), imported ? 2 : 1);
         if (edit.contains("Map_3=99"))
@@ -426,30 +433,25 @@ private slots:
     // link to a device, the command fails as usual and nothing else is touched.
     void copiesTouchOnlyRegularFiles_data()
     {
-        QTest::addColumn<int>("button");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("import from a link to a macro") << int(MacroDialog::ImportButton) << "link to a file";
-        QTest::newRow("export onto a link to a device") << int(MacroDialog::ExportButton) << "link to a device";
+        QTest::newRow("import from a link to a macro") << "link to a file";
+        QTest::newRow("export onto a link to a device") << "link to a device";
     }
     void copiesTouchOnlyRegularFiles()
     {
-        QFETCH(int, button);
         QFETCH(QString, kind);
+        const bool import = kind == "link to a file";
         MacroFixture fx;
-        QVERIFY(QDir().mkpath(fx.folder.path() + "/outside"));
-        const QString chosen = fx.folder.path() + "/outside/Fire.MSMACRO";
+        const QString chosen = fx.folder.path() + "/Fire.MSMACRO";
         if (!makeSpecialFile(kind, chosen))
             QSKIP("the system does not let this user make one");
-        if (button == MacroDialog::ImportButton) {
+        if (import) {
             MacroFixture::writeMacro("Fire", "132/0/4 6/0/5");
             QVERIFY(QFile::remove(chosen + ".pointed") && QFile::rename(macroFilePath("Fire"), chosen + ".pointed"));
         }
-        const QString outside = describePath(chosen);
-        const QString macros = folderState(fx.folder.configDir() + "/MacroDB");
+        const QString outside = describePath(chosen), macros = folderState(fx.folder.configDir() + "/MacroDB");
         auto page = shownPage();
-        setFileDialogForTests([&](const FileDialogRequest &) { return QStringList{chosen}; });
-        QVERIFY(answerMessage([&] { click(page->button(MacroDialog::PageButton(button))); }, NotCopied));
-        setFileDialogForTests({});
+        QVERIFY(clickChoosing(*page, import ? MacroDialog::ImportButton : MacroDialog::ExportButton, chosen, NotCopied));
         QCOMPARE(describePath(chosen), outside);
         QCOMPARE(folderState(fx.folder.configDir() + "/MacroDB"), macros);
         QCOMPARE(listedMacroNames(), QStringList{"m"});
@@ -497,7 +499,6 @@ private slots:
         for (const QString &n : listedMacroNames())
             expected[n] = rowsText(readMacroFile(n).rows);
         const QString exported = fx.folder.path() + "/x.MSMACRO";
-        setFileDialogForTests([&](const FileDialogRequest &) { return QStringList{exported}; });
         const MacroDialog::PageButton b = command == "save" ? MacroDialog::SaveButton
                                           : command == "delete" ? MacroDialog::DeleteMacroButton
                                                                 : MacroDialog::ExportButton;
@@ -505,8 +506,7 @@ private slots:
             click(page->button(MacroDialog::InsertDelayButton));
             expected[shown] += " 6/0/1";
         }
-        click(page->button(b));
-        setFileDialogForTests({});
+        QVERIFY(clickChoosing(*page, b, exported, ""));
         if (command == "delete")
             expected.remove(shown);
         QCOMPARE(listedMacroNames(), expected.keys());
@@ -515,74 +515,32 @@ private slots:
         QCOMPARE(fileId(exported), command == "export" ? fileId(macroFilePath(shown)) : "-");
     }
 
-    // A macro recorded on the page reaches the mouse's slot as the upload packs it.
     // The page's dark style sheet stays off the real file dialogs: each looks like the
     // one the window opens.
     void fileDialogsLookLikeTheWindows_data()
     {
-        QTest::addColumn<bool>("batch");
-        QTest::addColumn<int>("button");
         QTest::addColumn<int>("kind");
-        QTest::newRow("import") << false << int(MacroDialog::ImportButton) << int(FileDialogKind::OpenFile);
-        QTest::newRow("import, batch") << true << int(MacroDialog::ImportButton) << int(FileDialogKind::OpenFiles);
-        QTest::newRow("export") << false << int(MacroDialog::ExportButton) << int(FileDialogKind::SaveFile);
-        QTest::newRow("export, batch") << true << int(MacroDialog::ExportButton) << int(FileDialogKind::Directory);
+        QTest::newRow("import") << int(FileDialogKind::OpenFile);
+        QTest::newRow("import, batch") << int(FileDialogKind::OpenFiles);
+        QTest::newRow("export") << int(FileDialogKind::SaveFile);
+        QTest::newRow("export, batch") << int(FileDialogKind::Directory);
     }
     void fileDialogsLookLikeTheWindows()
     {
-        QFETCH(bool, batch);
-        QFETCH(int, button);
         QFETCH(int, kind);
+        const bool import = kind == int(FileDialogKind::OpenFile) || kind == int(FileDialogKind::OpenFiles);
         MacroFixture fx;
         QWidget window;
         window.resize(scaledPixels(999), scaledPixels(640));
         auto *page = new MacroDialog(&window);
         page->resize(scaledPixels(665), scaledPixels(467));
         window.show();
-        if (batch)
+        if (kind == int(FileDialogKind::OpenFiles) || kind == int(FileDialogKind::Directory))
             page->batchBox()->click();
-        const auto lookOf = [](const std::function<void()> &open) {
-            QList<QImage> look;
-            const bool ran = runModal(open, [&](QWidget *dialog) {
-                look = fileDialogLook(dialog);
-                QTimer::singleShot(0, dialog, &QWidget::close);
-            });
-            return ran ? look : QList<QImage>();
-        };
-        const QList<QImage> fromPage = lookOf([&] { click(page->button(MacroDialog::PageButton(button))); });
-        const QList<QImage> fromWindow =
-            lookOf([&] { runFileDialog({FileDialogKind(kind), &window, QString(), QString(), QString()}); });
+        const QList<QImage> fromPage = fileDialogLook(
+            [&] { click(page->button(import ? MacroDialog::ImportButton : MacroDialog::ExportButton)); });
         QCOMPARE(fromPage.size(), 4);
-        QCOMPARE(fromPage, fromWindow);
-    }
-
-    void recordedMacroPacksIntoTheMouseSlot()
-    {
-        DeviceFixture fx;
-        fx.folder.writeFile("Configs/MacroDB/m.MSMACRO", "[Setting]\nCount=0\n");
-        {
-            IniFile ini(configIniPath());
-            ini.setValue("MACRO_LIST/0", "m");
-            ini.setValue("FONT_LIST/FONT_0", "DejaVu Sans");
-            QVERIFY(ini.commit());
-        }
-        MacroFixture::s_now = 5000;
-        setClockFunctionForTests(&MacroFixture::clock);
-        auto page = shownPage();
-        click(page->recordDelayBox());
-        click(page->button(MacroDialog::StartButton));
-        play(page.get(), "30+ @250 30- @1234 48+ @30 48-");
-        click(page->button(MacroDialog::StopButton));
-        setClockFunctionForTests(nullptr);
-        QVERIFY(takeMacroWriteSign("m"));
-
-        ButtonSlot &button = deviceSettings.profiles[0].buttons[1];
-        button.Fun = FunMacro;
-        button.macroname = "m";
-        QCOMPARE(sendButtonTable(), quint8(0));
-        QCOMPARE(uploadMacros(), quint8(0));
-        QCOMPARE(fx.mouse().state().macroSlot(0).left(24),
-                 QByteArray::fromHex("840400 061900 040400 067b00 840500 060300 040500 000000"));
+        QCOMPARE(fromPage, fileDialogLook([&] { runFileDialog({FileDialogKind(kind), &window, "", "", ""}); }));
     }
 };
 

@@ -37,6 +37,25 @@ QString taps(int n)
         script += QStringLiteral(" @20 %1+ @20 %1-").arg(KeyA);
     return script;
 }
+
+// Brings a box, or a popup menu, over the page, plays the keys at it and answers it:
+// Return at the box, Down and Return at the menu. True when it was answered.
+bool answerOver(QWidget *page, bool menu, const QString &keys)
+{
+    bool picked = false;
+    QuorMessageBox box(2, QString(), "Warning", "Dongle Disconnect!", page, false, Qt::FramelessWindowHint);
+    QMenu popup(page);
+    QObject::connect(popup.addAction("entry"), &QAction::triggered, [&] { picked = true; });
+    const bool ran = runModal([&] { menu ? void(popup.exec(page->mapToGlobal(QPoint()))) : void(ModalGate::exec(box)); },
+                              [&](QWidget *over) {
+                                  play(over, keys);
+                                  if (menu)
+                                      sendNativeKey(over, QEvent::KeyPress, 108, Qt::Key_Down);
+                                  sendNativeKey(over, QEvent::KeyPress, 28, Qt::Key_Return);
+                              });
+    sendNativeKey(page, QEvent::KeyRelease, 28, Qt::Key_Return);
+    return ran && (menu ? picked : box.result() == QDialog::Accepted);
+}
 }
 
 class TestMacroRecording : public QObject
@@ -322,26 +341,28 @@ private slots:
         QCOMPARE(rowsText(page->actionRows().mid(0, rows.count(' ') + 1)), rows);
     }
 
-    // A key held when a box or a popup menu comes over the recording and let go there
-    // is let go in the macro: the box still gets its keys (Return answers it, Down and
-    // Return pick the menu entry), nothing stays down in the macro that reaches the
-    // mouse, and the next press of that key is recorded.
-    void keyLetGoAtABoxIsReleased_data()
+    // A recorded macro reaches the mouse's slot as the upload packs it. A key held when
+    // a box or a popup menu comes over the recording and let go there is let go in the
+    // macro: the box still gets its keys, nothing stays down in the macro that reaches
+    // the mouse, and the next press of that key is recorded.
+    void recordingPacksIntoTheMouseSlot_data()
     {
-        QTest::addColumn<bool>("menu");
-        QTest::addColumn<QString>("atBox"); // keys played at the box before its answer
+        QTest::addColumn<QString>("over"); // "box", "menu" or nothing coming over "25+ @100"
+        QTest::addColumn<QString>("atBox"); // keys played at it before its answer
         QTest::addColumn<QString>("after");
-        QTest::addColumn<QString>("slot"); // the mouse's macro slot
+        QTest::addColumn<QString>("slot");
         const QString pq = "841300 060f00 041300 060300 841400 060200 041400 000000";
-        QTest::newRow("box, then q") << false << "@50 25-" << "@30 16+ @20 16-" << pq;
-        QTest::newRow("box, then p again")
-            << false << "@50 25-" << "@30 25+ @20 25-" << "841300 060f00 041300 060300 841300 060200 041300 000000";
-        QTest::newRow("let go after the box") << false << "@50" << "25- @30 16+ @20 16-" << pq;
-        QTest::newRow("popup menu") << true << "@50 25-" << "@30 16+ @20 16-" << pq;
+        QTest::newRow("no box") << "" << "" << "@150 25- @1234 48+ @30 48-"
+                                << "841300 061900 041300 067b00 840500 060300 040500 000000";
+        QTest::newRow("box, then q") << "box" << "@50 25-" << "@30 16+ @20 16-" << pq;
+        QTest::newRow("box, then p again") << "box" << "@50 25-" << "@30 25+ @20 25-"
+                                           << "841300 060f00 041300 060300 841300 060200 041300 000000";
+        QTest::newRow("let go after the box") << "box" << "@50" << "25- @30 16+ @20 16-" << pq;
+        QTest::newRow("popup menu") << "menu" << "@50 25-" << "@30 16+ @20 16-" << pq;
     }
-    void keyLetGoAtABoxIsReleased()
+    void recordingPacksIntoTheMouseSlot()
     {
-        QFETCH(bool, menu);
+        QFETCH(QString, over);
         QFETCH(QString, atBox);
         QFETCH(QString, after);
         QFETCH(QString, slot);
@@ -359,23 +380,12 @@ private slots:
         click(page->recordDelayBox());
         click(page->button(MacroDialog::StartButton));
         play(page.get(), "25+ @100");
-        bool answered = false;
-        QuorMessageBox box(2, QString(), "Warning", "Dongle Disconnect!", page.get(), false, Qt::FramelessWindowHint);
-        QMenu popup(page.get());
-        connect(popup.addAction("entry"), &QAction::triggered, [&] { answered = true; });
-        QVERIFY(runModal([&] { menu ? void(popup.exec(page->mapToGlobal(QPoint()))) : void(ModalGate::exec(box)); },
-                         [&](QWidget *over) {
-                             play(over, atBox);
-                             if (menu)
-                                 sendNativeKey(over, QEvent::KeyPress, 108, Qt::Key_Down);
-                             sendNativeKey(over, QEvent::KeyPress, 28, Qt::Key_Return);
-                             answered = answered || box.result() == QDialog::Accepted;
-                         }));
-        QVERIFY(answered);
-        sendNativeKey(page.get(), QEvent::KeyRelease, 28, Qt::Key_Return);
+        if (!over.isEmpty())
+            QVERIFY(answerOver(page.get(), over == "menu", atBox));
         play(page.get(), after);
         click(page->button(MacroDialog::StopButton));
         QVERIFY(!watchdog.fired()); // no warning of a key left down
+        QVERIFY(takeMacroWriteSign("m"));
 
         ButtonSlot &button = deviceSettings.profiles[0].buttons[1];
         button.Fun = FunMacro;

@@ -43,6 +43,7 @@ QRect arrowBox(const QImage &plain)
     return box;
 }
 
+const QStringList Catalogs{"en", "tc", "sc"};
 const QStringList MenuTexts{"FULL LIGHTED", "BREATHING", "7 COLOR BREATHING", "RAINBOW", "WAVE",
                             "REACTIVE", "GO WITHOUT TRACE", "yo-yo", "Marbles", "OFF"};
 }
@@ -141,11 +142,10 @@ private slots:
         QTest::addColumn<double>("scale");
         QTest::addColumn<int>("language");
         QTest::addColumn<bool>("fitFirst");
-        const char *const catalogs[] = {"en", "tc", "sc"};
         for (double scale : {1.0, 1.25, 1.5, 2.0})
             for (int language = 0; language < 3; ++language)
                 for (bool fitFirst : {false, true})
-                    QTest::addRow("%.2f %s%s", scale, catalogs[language], fitFirst ? " fit first" : "")
+                    QTest::addRow("%.2f %s%s", scale, qPrintable(Catalogs[language]), fitFirst ? " fit first" : "")
                         << scale << language << fitFirst;
     }
     void captionKeepsClearOfTheArrow()
@@ -160,7 +160,7 @@ private slots:
                                                   "FONT_SIZE_0=12\nFONT_1=Noto Sans CJK TC\nFONT_SIZE_1=12\n"
                                                   "FONT_2=Noto Sans CJK SC\nFONT_SIZE_2=12\n");
         QTranslator catalog;
-        QVERIFY(catalog.load(QStringLiteral(":/lang/%1.qm").arg(QStringList{"en", "tc", "sc"}.at(language))));
+        QVERIFY(catalog.load(QStringLiteral(":/lang/%1.qm").arg(Catalogs[language])));
         QCoreApplication::installTranslator(&catalog);
         setCurrentLanguageIndex(language);
         setUiScale(scale);

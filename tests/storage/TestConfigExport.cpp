@@ -15,30 +15,20 @@
 #include <sys/resource.h>
 
 namespace {
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// While it lives, no file of this process grows past the limit: a write beyond it
+// Exports with no file of this process let grow past the limit: a write beyond it
 // fails as on a full disk, whoever runs the test.
-struct FileSizeLimit
+bool exportWithin(qint64 bytes, const SettingsBlock &block, const QString &file)
 {
-    explicit FileSizeLimit(qint64 bytes) : oldHandler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit limit{rlim_t(bytes), old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
-    }
-    void (*oldHandler)(int);
     rlimit old{};
-};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit limit{rlim_t(bytes), old.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool saved = exportConfiguration("QM700", block, file);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    return saved;
+}
 }
 
 class TestConfigExport : public QObject
@@ -86,8 +76,7 @@ private slots:
     {
         QFETCH(int, step);
         TestAppFolder folder;
-        const QString file = folder.path() + "/saved.conf";
-        const QString whole = folder.path() + "/whole.conf";
+        const QString file = folder.path() + "/saved.conf", whole = folder.path() + "/whole.conf";
         folder.writeFile("saved.conf", "[Other]\nkeep=1\n");
         QVERIFY(exportConfiguration("Older", SettingsBlock(), file));
         const SettingsBlock block = sampleBlock(2);
@@ -97,12 +86,7 @@ private slots:
         QVERIFY(newSize > old.size());
         const qint64 room = step == 7 ? newSize - 1 : old.size() + (newSize - old.size()) * step / 7;
         const QStringList entries = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
-        bool saved = true;
-        {
-            FileSizeLimit limit(room);
-            saved = exportConfiguration("QM700", block, file);
-        }
-        QVERIFY(!saved);
+        QVERIFY(!exportWithin(room, block, file));
         QCOMPARE(fileBytes(file), old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), entries);
         QVERIFY(exportConfiguration("QM700", block, file));

@@ -6,7 +6,6 @@
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QTest>
 
@@ -176,8 +175,7 @@ private slots:
             ini.setValue("Other/more", 2);
             QVERIFY(ini.commit());
         }
-        QFile written(path);
-        QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll() == "[Other]\nmore=2\n");
+        QCOMPARE(fileBytes(path), QByteArray("[Other]\nmore=2\n"));
     }
 
     void batteryFullFallsBackWhenUnusable_data()

@@ -24,12 +24,6 @@
 // codec set: the same keys give the same bytes, and what Qt reads from a file we
 // read too.
 namespace {
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 bool isAscii(const QByteArray &bytes)
 {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });

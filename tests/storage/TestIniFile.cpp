@@ -21,12 +21,6 @@
 #include <unistd.h>
 
 namespace {
-QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 SettingsBlock savedAndReloaded(const SettingsBlock &block)
 {
     SettingsBlock loaded;

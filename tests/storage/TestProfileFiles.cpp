@@ -19,12 +19,6 @@ QStringList keysOf(const QString &path)
     return QSettings(path, QSettings::IniFormat).allKeys();
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The file as another writer could leave it: "crlf", "bom", "reordered" (the first
 // "pollrate" line moved to the top of its profile section).
 QByteArray reshaped(QByteArray text, const QString &how)

@@ -39,6 +39,20 @@ void verifyHandleAtEnd(QSlider &slider, bool atMaximum)
             if (std::hypot(off(x, cx), off(y, cy)) > radius + 0.05)
                 QVERIFY2(image.pixel(x, y) == qRgb(0, 0, 0), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
 }
+
+// At its minimum the slider's grey part, from the middle on, is grey to the pixel.
+void verifyGreyPart(QSlider &slider)
+{
+    slider.setValue(slider.minimum());
+    const QImage image = renderOver(slider);
+    QVERIFY(inkBox(image).right() > slider.width() * 3 / 4);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = slider.width() / 2; x < slider.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            QVERIFY2(qAbs(c.red() - c.green()) <= 1 && qAbs(c.green() - c.blue()) <= 1,
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        }
+}
 }
 
 class TestQuorSlider : public QObject
@@ -96,7 +110,8 @@ private slots:
         QVERIFY(bubble->isHidden());
     }
 
-    // The pages' sliders and the DPI rows' middle bar, at each scale and theme colour.
+    // The pages' sliders and the DPI rows' middle bar, at each scale and theme colour; no
+    // theme colour shows through the grey part, its rounded far end neither.
     void handleIsRoundInItsGroove_data() { addScaleAndThemeRows(); }
     void handleIsRoundInItsGroove()
     {
@@ -111,37 +126,10 @@ private slots:
         slider.resize(scaledPixels(228, scale), scaledPixels(25, scale));
         QuorTwoBarSlider bars(nullptr, 100, 0);
         bars.updateGeometryAndStyle();
-        for (QSlider *s : {static_cast<QSlider *>(&slider), bars.middleBar()})
+        for (QSlider *s : {static_cast<QSlider *>(&slider), bars.middleBar()}) {
             for (bool atMaximum : {false, true})
                 verifyHandleAtEnd(*s, atMaximum);
-    }
-
-    // No theme colour shows through the rounded far end of the grey part, nor anywhere
-    // else along it.
-    void greyPartKeepsItsColour_data() { addScaleAndThemeRows(); }
-    void greyPartKeepsItsColour()
-    {
-        QFETCH(double, scale);
-        QFETCH(int, theme);
-        SkinFixture skin(12, theme);
-        setUiScale(scale);
-        QuorSlider slider;
-        slider.setOrientation(Qt::Horizontal);
-        slider.setRange(1, 5);
-        slider.setStyleSheet(grooveSliderStyleSheet(themeColor(), themeColor(), scale));
-        slider.resize(scaledPixels(228, scale), scaledPixels(25, scale));
-        QuorTwoBarSlider bars(nullptr, 100, 0);
-        bars.updateGeometryAndStyle();
-        for (QSlider *s : {static_cast<QSlider *>(&slider), bars.middleBar()}) {
-            s->setValue(s->minimum());
-            const QImage image = renderOver(*s);
-            QVERIFY(inkBox(image).right() > s->width() * 3 / 4);
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = s->width() / 2; x < s->width(); ++x) {
-                    const QColor c = image.pixelColor(x, y);
-                    QVERIFY2(qAbs(c.red() - c.green()) <= 1 && qAbs(c.green() - c.blue()) <= 1,
-                             qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-                }
+            verifyGreyPart(*s);
         }
     }
 
