@@ -1,6 +1,5 @@
 #include "buttons/QuorFireKeyWindow.h"
 
-#include "storage/AppFolder.h"
 #include "storage/FunctionCodes.h"
 #include "storage/KeyCodes.h"
 #include "widgets/BoundedIntValidator.h"
@@ -23,14 +22,6 @@ constexpr int DefaultDelay = 100;
 constexpr int StoredDefaultDelay = 10;
 constexpr int MaxCount = 255;
 
-QString checkBoxStyle()
-{
-    // Quoted, so that a folder with spaces or brackets still names the pictures.
-    return QStringLiteral("QCheckBox::indicator:enabled:unchecked { image: url(\"%1/skin/checkbox1-1.png\")}"
-                          "QCheckBox::indicator:enabled:checked { image: url(\"%1/skin/checkbox1-2.png\")}"
-                          "QCheckBox{background-color:rgba(255,255,255,0)}")
-        .arg(appDirPath());
-}
 }
 
 QuorFireKeyWindow::QuorFireKeyWindow(QWidget *parent)
@@ -64,7 +55,7 @@ void QuorFireKeyWindow::buildUi()
     }
     m_keyField = makeKeyField(120, 20);
 
-    const QString boxStyle = checkBoxStyle();
+    const QString boxStyle = skinCheckBoxStyleSheet(s);
     for (int i = 0; i < ModeCount; ++i) {
         auto *box = new QCheckBox(this);
         box->setFocusPolicy(Qt::NoFocus);

@@ -69,7 +69,8 @@ QString scrollBarStyle(double s)
         .arg(scaledPixels(20, s));
 }
 
-// In batch mode check boxes stand over the rows and the rows' own text is not drawn.
+// In batch mode check boxes stand over the rows and the rows' own text is not drawn,
+// selected or not, in an active window or not.
 QString listStyle(double s, bool batch)
 {
     const QColor c = themeColor();
@@ -84,7 +85,8 @@ QString listStyle(double s, bool batch)
                .arg(c.red())
                .arg(c.green())
                .arg(c.blue())
-           + (batch ? QStringLiteral("QListWidget::item,QListWidget::item:selected{color:rgba(0,0,0,0);}") : QString())
+           + (batch ? QStringLiteral("QListWidget::item,QListWidget::item:selected,"
+                                    "QListWidget::item:selected:!active{color:rgba(0,0,0,0);}") : QString())
            + scrollBarStyle(s);
 }
 

@@ -59,8 +59,11 @@ QToolButton *makeDialogButton(QDialog *dialog, bool confirming, const QString &t
                               const QString &styleSheet, const QFont &font, double scale)
 {
     auto *button = new QToolButton(dialog);
-    button->setIcon(QIcon(confirming ? QStringLiteral(":/yes_Btn") : QStringLiteral(":/no_Btn")));
-    button->setToolButtonStyle(confirming ? Qt::ToolButtonTextOnly : Qt::ToolButtonTextBesideIcon);
+    const QIcon icon(confirming ? QStringLiteral(":/yes_Btn") : QStringLiteral(":/no_Btn"));
+    button->setIcon(icon);
+    // Without a picture the space beside the icon would push the text to the left.
+    const bool besideIcon = !confirming && !icon.availableSizes().isEmpty();
+    button->setToolButtonStyle(besideIcon ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonTextOnly);
     button->setIconSize(QSize(scaledPixels(30, scale), scaledPixels(30, scale)));
     button->setFixedSize(scaledPixels(100, scale), scaledPixels(30, scale));
     button->setFont(font);

@@ -1,6 +1,7 @@
 #include "widgets/WidgetLook.h"
 
 #include "storage/Theme.h"
+#include "widgets/SkinPaths.h"
 #include "widgets/UiScale.h"
 
 #include <QPainter>
@@ -39,6 +40,18 @@ QString grooveSliderStyleSheet(const QColor &start, const QColor &end, double sc
         .arg(h / 2).arg(side)
         .arg(end.red()).arg(end.green()).arg(end.blue())
         .arg(margin).arg(side / 2);
+}
+
+QString skinCheckBoxStyleSheet(double scale)
+{
+    // Quoted, so that a folder with spaces or brackets still names the pictures.
+    const QString skin = skinPath(QStringLiteral("/skin/"));
+    return QStringLiteral("QCheckBox::indicator{width:%2px;height:%2px;}"
+                          "QCheckBox::indicator:enabled:unchecked { border-image: url(\"%1checkbox1-1.png\")}"
+                          "QCheckBox::indicator:enabled:checked { border-image: url(\"%1checkbox1-2.png\")}"
+                          "QCheckBox{background-color:rgba(255,255,255,0)}")
+        .arg(skin)
+        .arg(scaledPixels(16, scale));
 }
 
 void paintDialogFrame(QWidget *dialog, const QPixmap &background)

@@ -17,6 +17,10 @@ QPalette whiteTextPalette(QPalette palette = QPalette());
 // is as tall as it is wide, its radius half its side (rounded down).
 QString grooveSliderStyleSheet(const QColor &start, const QColor &end, double scale);
 
+// The skinned check box pictures, at 16 design pixels times the scale, over a
+// transparent ground.
+QString skinCheckBoxStyleSheet(double scale);
+
 // The skinned dialogs' ground: the background picture over the whole widget and a
 // 2-pixel frame in the theme colour.
 void paintDialogFrame(QWidget *dialog, const QPixmap &background);

@@ -237,6 +237,32 @@ private slots:
         QuorFireKeyWindow fire;
         QCOMPARE(fire.keyField()->sizeHint(), QSize(37, 11));
     }
+
+    // The source boxes' pictures fill 16 design pixels times the scale, whatever their
+    // own size, as every check box of the window does.
+    void fireKeyBoxPicturesFollowTheScale_data()
+    {
+        QTest::addColumn<double>("scale");
+        for (double scale : {1.0, 1.25, 1.5, 2.0})
+            QTest::newRow(qPrintable(QString::number(scale))) << scale;
+    }
+    void fireKeyBoxPicturesFollowTheScale()
+    {
+        QFETCH(double, scale);
+        ButtonPageFixture fx;
+        QImage picture(5, 5, QImage::Format_ARGB32);
+        picture.fill(Qt::green);
+        QDir().mkpath(fx.folder.path() + "/skin");
+        QVERIFY(picture.save(fx.folder.path() + "/skin/checkbox1-1.png"));
+        setUiScale(scale);
+        QuorFireKeyWindow fire;
+        const QImage image = fire.modeBox(QuorFireKeyWindow::RightMode)->grab().toImage();
+        QRect green;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                green |= image.pixel(x, y) == QColor(Qt::green).rgb() ? QRect(x, y, 1, 1) : QRect();
+        QCOMPARE(green.size(), QSize(int(16 * scale), int(16 * scale)));
+    }
 };
 
 MOUSECFG_TEST(TestKeyDialogs)

@@ -542,6 +542,23 @@ private slots:
         QCOMPARE(fromPage.size(), 4);
         QCOMPARE(fromPage, fileDialogLook([&] { runFileDialog({FileDialogKind(kind), &window, "", "", ""}); }));
     }
+
+    // In batch mode the current row shows its name once, as the check box's white
+    // text: the row's own dark text is not drawn beneath it.
+    void batchRowShowsOneName()
+    {
+        MacroFixture fx({"Reload", "name_1"});
+        auto page = shownPage();
+        page->batchBox()->click();
+        QListWidget *list = page->macroList();
+        QCOMPARE(list->currentRow(), 0);
+        const QImage image = list->viewport()->grab().toImage();
+        const QRect row = list->visualItemRect(list->item(0)).adjusted(scaledPixels(20), 3, -3, -3);
+        const int ground = qGray(image.pixel(row.right(), row.center().y()));
+        for (int y = row.top(); y <= row.bottom(); ++y)
+            for (int x = row.left(); x <= row.right(); ++x)
+                QVERIFY2(qGray(image.pixel(x, y)) >= ground - 10, qPrintable(QStringLiteral("at %1,%2").arg(x).arg(y)));
+    }
 };
 
 MOUSECFG_TEST(TestMacroFiles)

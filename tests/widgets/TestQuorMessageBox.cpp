@@ -127,6 +127,33 @@ private slots:
         QCOMPARE(image.pixelColor(box.width() - 1, box.height() / 2), themeColor());
     }
 
+    // Both answers' captions stand in the middle of their buttons.
+    void captionsAreCentred_data()
+    {
+        QTest::addColumn<double>("scale");
+        for (double scale : {1.0, 1.25, 1.5, 2.0})
+            QTest::newRow(qPrintable(QString::number(scale))) << scale;
+    }
+    void captionsAreCentred()
+    {
+        QFETCH(double, scale);
+        setUiScale(scale);
+        QuorMessageBox box(1, QString(), "Warning", "Are you sure you want reset this profile?");
+        for (QToolButton *button : {box.firstButton(), box.secondButton()}) {
+            const QImage image = button->grab().toImage();
+            // Columns of white caption ink, the frame left out.
+            int left = image.width(), right = -1;
+            for (int y = 2; y < image.height() - 2; ++y)
+                for (int x = 2; x < image.width() - 2; ++x)
+                    if (qGray(image.pixel(x, y)) > 160) {
+                        left = qMin(left, x);
+                        right = qMax(right, x);
+                    }
+            QVERIFY2(right > left, qPrintable(button->text()));
+            QVERIFY2(qAbs(left - (image.width() - 1 - right)) <= 2 * scale, qPrintable(button->text()));
+        }
+    }
+
     void waitForDeviceAcceptsWhenTheProbeSaysSo()
     {
         bool present = false;
