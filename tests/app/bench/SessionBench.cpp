@@ -1,9 +1,9 @@
-// A long session of one window, offscreen, against the emulated receiver: a DPI edit and
-// Apply, and receiver replugs in a loop, over settings files dated a day back, as a
-// desktop's are. Some writes fail: alternately the mouse stops answering, and a profile
-// is taken on the mouse during the write. Prints resident memory, heap in use and the
-// malloc arenas every 100 rounds, and the ratio of the last resident memory to the
-// window's before its first Apply.
+// A long session of one window against the emulated receiver (offscreen unless
+// QT_QPA_PLATFORM names a platform): a DPI edit and Apply, and receiver replugs in a
+// loop, over settings files dated a day back, as a desktop's are. Some writes fail:
+// alternately the mouse stops answering, and a profile is taken on the mouse during the
+// write. Prints resident memory, heap in use and the malloc arenas every 100 rounds,
+// and the ratio of the last resident memory to the window's before its first Apply.
 //   bench_session [applies] [replugs] [failed writes]
 #include "tests/app/ModalScript.h"
 #include "tests/app/SampleAppFolder.h"
@@ -137,7 +137,9 @@ bool applyRound(MousecfgWidget &window, ModalScript &script, int round, bool fai
 int main(int argc, char **argv)
 {
     keepHeapTrimmed(); // as the program does
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless a platform is named, e.g. xcb under a desktop or Xvfb.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "*.debug=false");
     const int applies = argc > 1 ? std::max(0, atoi(argv[1])) : 300;
     const int replugs = argc > 2 ? std::max(0, atoi(argv[2])) : 100;
