@@ -1,6 +1,6 @@
 #include "tests/app/ModalScript.h"
 #include "tests/app/WindowFixture.h"
-#include "tests/common/SpecialFiles.h"
+#include "tests/common/NonRegularFiles.h"
 #include "tests/common/TestMain.h"
 
 #include "storage/AppFolder.h"
@@ -117,7 +117,7 @@ private slots:
         WindowFixture fixture;
         MousecfgWidgetProbe probe(fixture.openSettled());
         const QString chosen = fixture.folder.path() + "/chosen.prof";
-        if (!makeSpecialFile(kind, chosen))
+        if (!makeNonRegularFile(kind, chosen))
             QSKIP("the system does not let this user make one");
         if (button == Import)
             QVERIFY(QFile::remove(chosen + ".pointed") && QFile::copy(profileFilePath("Profile 2"), chosen + ".pointed")

@@ -6,7 +6,7 @@
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileList.h"
 #include "tests/common/PointerInput.h"
-#include "tests/common/SpecialFiles.h"
+#include "tests/common/NonRegularFiles.h"
 #include "tests/common/TestMain.h"
 #include "tests/macro/MacroFixture.h"
 #include "widgets/FileDialogs.h"
@@ -443,7 +443,7 @@ private slots:
         const bool import = kind == "link to a file";
         MacroFixture fx;
         const QString chosen = fx.folder.path() + "/Fire.MSMACRO";
-        if (!makeSpecialFile(kind, chosen))
+        if (!makeNonRegularFile(kind, chosen))
             QSKIP("the system does not let this user make one");
         if (import) {
             MacroFixture::writeMacro("Fire", "132/0/4 6/0/5");

@@ -1,5 +1,5 @@
 #include "storage/FileCopy.h"
-#include "tests/common/SpecialFiles.h"
+#include "tests/common/NonRegularFiles.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
 
@@ -16,7 +16,7 @@ private slots:
     {
         QTest::addColumn<bool>("source");
         QTest::addColumn<QString>("kind");
-        for (const QString &kind : specialFileKinds()) {
+        for (const QString &kind : nonRegularFileKinds()) {
             QTest::addRow("target: %s", qPrintable(kind)) << false << kind;
             QTest::addRow("source: %s", qPrintable(kind)) << true << kind;
         }
@@ -27,7 +27,7 @@ private slots:
         QFETCH(QString, kind);
         TestAppFolder folder;
         const QString special = folder.path() + "/special";
-        if (!makeSpecialFile(kind, special))
+        if (!makeNonRegularFile(kind, special))
             QSKIP("the system does not let this user make one");
         folder.writeFile("plain.prof", "[PROFILE]\nmousespeed=9\n");
         const QString plain = folder.path() + "/plain.prof";

@@ -1,4 +1,4 @@
-#include "tests/common/SpecialFiles.h"
+#include "tests/common/NonRegularFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,12 +34,12 @@ QString describeOne(const QString &path)
 }
 }
 
-QStringList specialFileKinds()
+QStringList nonRegularFileKinds()
 {
     return {"link to a file", "link to a device", "link to a FIFO", "link to nothing", "FIFO", "device", "folder"};
 }
 
-bool makeSpecialFile(const QString &kind, const QString &path)
+bool makeNonRegularFile(const QString &kind, const QString &path)
 {
     if (!kind.startsWith("link to "))
         return makeNode(kind, path);
