@@ -93,6 +93,12 @@ void QuorMacroSelect::buildUi(const QString &title, int count, int mode)
         m_menu->addAction(m_actions.back().get());
         connect(m_actions.back().get(), &QAction::triggered, this, &QuorMacroSelect::onMacroAction);
     }
+    // A stored name the macro list no longer holds is no choice: Yes waits for a pick.
+    if (!names.contains(m_name)) {
+        m_name.clear();
+        m_selector->setCaption(m_name);
+        updateOkButton();
+    }
     m_menu->setFixedWidth(m_selector->width());
     m_menu->setStyleSheet(menuStyleSheet());
     m_selector->setMenu(m_menu);

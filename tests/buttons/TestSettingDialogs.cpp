@@ -103,6 +103,8 @@ private slots:
         QTest::newRow("stored macro, yes") << "gamma" << "" << -1 << "" << true << QVector<int>{7, 2};
         QTest::newRow("stored macro, other pick") << "gamma" << "alpha" << 0 << "" << true << QVector<int>{7, 0};
         QTest::newRow("stored macro, no") << "gamma" << "beta" << 0 << "" << false << QVector<int>{};
+        QTest::newRow("stored macro gone, yes") << "delta" << "" << -1 << "" << true << QVector<int>{};
+        QTest::newRow("stored macro gone, pick") << "delta" << "alpha" << 0 << "" << true << QVector<int>{7, 0};
     }
     void macroSelectStoresTheMacro()
     {
