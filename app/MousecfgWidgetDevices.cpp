@@ -4,6 +4,7 @@
 #include "app/VariantSettings.h"
 #include "device/BatteryThreadControl.h"
 #include "device/DeviceTable.h"
+#include "device/StatusReports.h"
 #include "platform/Sleep.h"
 #include "storage/ProfileFiles.h"
 #include "storage/Theme.h"
@@ -226,6 +227,8 @@ bool MousecfgWidget::interfaceRemoved(DeviceModelRecord &record, int which, bool
 void MousecfgWidget::lastMouseGone()
 {
     m_batteryControl->stopBatteryThread();
+    // News of a mouse that is gone is stale when one comes back: its replies tell.
+    takeKeptStatusNews();
     closeDevices();
     m_bDevicePresent = 0;
     warningBoxOpen = 1;

@@ -4,6 +4,7 @@
 #include "tests/common/TestMain.h"
 #include "tests/common/TestNotificationBus.h"
 
+#include "device/StatusReports.h"
 #include "platform/DesktopNotifier.h"
 #include "storage/FunctionCodes.h"
 #include "storage/MacroFile.h"
@@ -290,6 +291,27 @@ private slots:
         click(probe.button(13));
         QCOMPARE(script.busyDialogs, 1);
         QCOMPARE(int(FakeMouse::instance().state().pollRate(0)), 2);
+    }
+
+    // News kept for the window when the last mouse went is stale once a mouse is back:
+    // the mouse's own replies tell its state, and nothing is switched or announced.
+    void newsOfAMouseGoneIsDropped()
+    {
+        TestNotificationBus bus;
+        QVERIFY(bus.isReady());
+        DesktopNotifier::setBusForTests(TestNotificationBus::ClientConnection);
+        WindowFixture fixture;
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        keepStatusNews(StatusNews{1, 2, 2, 0});
+        fixture.setLink(FakeLink::Receiver, false);
+        QTRY_COMPARE(probe.devicePresent(), 0);
+        fixture.setLink(FakeLink::Receiver, true);
+        QTRY_COMPARE(probe.devicePresent(), 1);
+        QTest::qWait(500);
+        DesktopNotifier::setBusForTests(QString());
+        QCOMPARE(bus.summaries(), QStringList());
+        QCOMPARE(int(workingSettings.currentProfile), FakeMouse::instance().state().currentProfile());
+        QCOMPARE(storedProfileId(), int(workingSettings.currentProfile));
     }
 
     // The level of the battery word, nothing on the cable; a language change keeps what
