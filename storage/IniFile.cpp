@@ -346,6 +346,7 @@ bool IniFile::writeLocked()
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         return false;
     m_pending.clear();
+    m_lastLineCut = false; // our text ends every line
     forgetFile(m_path);
     m_state = probe(st);
     if (m_state == State::Read)
