@@ -89,6 +89,16 @@ QByteArray FakeMouseState::macroSlot(int slot) const
     return bytesAt(macros.data(), 200 * slot, 200);
 }
 
+QByteArray FakeMouseState::buttonEntryOf(int profile, int entry) const
+{
+    return bytesAt(buttonsOf[size_t(profile)].data(), 2 + 4 * entry, 4);
+}
+
+QByteArray FakeMouseState::macroSlotOf(int profile, int slot) const
+{
+    return bytesAt(macrosOf[size_t(profile)].data(), 200 * slot, 200);
+}
+
 FakeMouse &FakeMouse::instance()
 {
     static FakeMouse mouse;
@@ -140,6 +150,12 @@ void FakeMouse::resetLocked()
     m_errors = FakeProtocolErrors();
     m_state = FakeMouseState();
     m_transfers = {};
+    m_profileTables = {};
+    m_tablesProfile = 0;
+    m_macrosPerProfile = false;
+    m_holdCommand = -1;
+    m_released = true;
+    m_holdChanged.notify_all();
     m_memory = QByteArray(MemorySize, '\0');
     m_featureReply = QByteArray(ReportSize, '\0');
 }
@@ -336,6 +352,7 @@ void FakeMouse::takeOwnChange(quint8 profile, quint8 stage, quint8 rate)
     if (profile >= 5)
         return;
     m_state.activeProfile = profile;
+    showProfileTables(profile);
     m_state.general[6] = profile;
     m_state.general[17] = stage;
     m_state.general[size_t(11 + profile)] = rate;
@@ -409,7 +426,70 @@ FakeProtocolErrors FakeMouse::protocolErrors() const
 FakeMouseState FakeMouse::state() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_state;
+    FakeMouseState s = m_state;
+    for (int p = 0; p < 5; ++p) {
+        const ProfileTables &t = m_profileTables[size_t(p)];
+        const bool shown = p == m_tablesProfile;
+        s.dpiOf[size_t(p)] = shown ? m_state.dpi : t.dpi;
+        s.buttonsOf[size_t(p)] = shown ? m_state.buttons : t.buttons;
+        s.macrosOf[size_t(p)] = (shown || !m_macrosPerProfile) ? m_state.macros : t.macros;
+    }
+    return s;
+}
+
+void FakeMouse::showProfileTables(int profile)
+{
+    if (profile < 0 || profile >= 5 || profile == m_tablesProfile)
+        return;
+    ProfileTables &shown = m_profileTables[size_t(m_tablesProfile)];
+    ProfileTables &next = m_profileTables[size_t(profile)];
+    shown.dpi = m_state.dpi;
+    shown.buttons = m_state.buttons;
+    m_state.dpi = next.dpi;
+    m_state.buttons = next.buttons;
+    if (m_macrosPerProfile) {
+        shown.macros = m_state.macros;
+        m_state.macros = next.macros;
+    }
+    m_tablesProfile = profile;
+}
+
+void FakeMouse::setMacroMemoryPerProfile(bool perProfile)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_macrosPerProfile = perProfile;
+}
+
+void FakeMouse::holdAtCommand(quint8 command)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_holdCommand = command;
+    m_released = false;
+}
+
+bool FakeMouse::holding() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_holding;
+}
+
+void FakeMouse::releaseHold()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_released = true;
+    m_holdChanged.notify_all();
+}
+
+// True when the write was held: it then fails.
+bool FakeMouse::waitForRelease(std::unique_lock<std::mutex> &lock, const unsigned char *data, size_t length)
+{
+    if (m_holdCommand < 0 || length < 4 || data[0] != 0x05 || data[3] != m_holdCommand)
+        return false;
+    m_holdCommand = -1;
+    m_holding = true;
+    m_holdChanged.wait(lock, [this] { return m_released; });
+    m_holding = false;
+    return true;
 }
 
 QByteArray FakeMouse::memory(int address, int length) const
@@ -552,7 +632,7 @@ int FakeMouse::hidWrite(hid_device_ *device, const unsigned char *data, size_t l
         std::this_thread::sleep_for(delay);
         lock.lock();
     }
-    if (!validHandle(device) || !data)
+    if (!validHandle(device) || !data || waitForRelease(lock, data, length))
         return -1;
     ++m_writeCount;
     Link &link = m_links[size_t(device->link)];
@@ -619,6 +699,7 @@ void FakeMouse::handleVendorReport(int link, const quint8 *r)
             ++m_errors.badAddress;
     } else if (command == 0x44) {
         m_state.activeProfile = r[4];
+        showProfileTables(r[4]);
         m_state.profileSwitches.append(r[4]);
         m_memory[0x2C] = char(r[4]);
     } else if (command == 0x46) {
@@ -708,6 +789,10 @@ void FakeMouse::applyTransfer(int command)
             target[i] = t.data[size_t(i)];
     }
     ++m_state.transfersApplied[size_t(command)];
+    if (command == 1 && m_state.currentProfile() < 5) {
+        m_state.activeProfile = m_state.currentProfile();
+        showProfileTables(m_state.activeProfile);
+    }
     if ((command == 1 || command == 2) && m_state.dpiStageCount() > 0
         && m_state.activeDpiStage() >= m_state.dpiStageCount())
         ++m_errors.stagePastCount;

@@ -105,6 +105,15 @@ struct FakeMouseState
     QByteArray lightingEntry(int entry) const;
     // 200 bytes of macro slot 0..19.
     QByteArray macroSlot(int slot) const;
+
+    // Every profile's DPI and button tables (the active profile's are also the ones
+    // above) and the macro memory each profile runs: its own when the mouse keeps one
+    // per profile, else the shared one.
+    std::array<std::array<quint8, 41>, 5> dpiOf{};
+    std::array<std::array<quint8, 102>, 5> buttonsOf{};
+    std::array<std::array<quint8, 4000>, 5> macrosOf{};
+    QByteArray buttonEntryOf(int profile, int entry) const;
+    QByteArray macroSlotOf(int profile, int slot) const;
 };
 
 class FakeMouse
@@ -160,6 +169,14 @@ public:
     // profile, stage and rate before it handles that write, and its 'I' report comes
     // before that write's echo.
     void pushStatusAt(quint8 command, int arg, quint8 profile, quint8 stage, quint8 rate);
+    // The DPI and button tables (and the macros when set) belong to the active profile:
+    // a settings packet's profile byte or a profile switch brings up that profile's.
+    void setMacroMemoryPerProfile(bool perProfile); // one shared memory by default
+    // The next vendor write of `command` waits until releaseHold() and then fails: a
+    // program killed at that report. holding() tells that a write waits.
+    void holdAtCommand(quint8 command);
+    bool holding() const;
+    void releaseHold();
     // Ordinary mouse input (report ID 1, 8 bytes) on the link's shared path.
     void sendMouseInput(FakeLink link);
     // Any input report on the link's shared path (a device notification, for one).
@@ -246,6 +263,8 @@ private:
     void deliver(int link, const QByteArray &report, int hiddenReads);
     QByteArray statusReply(quint8 kind, const std::array<quint8, 8> &bytes) const;
     void takeOwnChange(quint8 profile, quint8 stage, quint8 rate);
+    void showProfileTables(int profile);
+    bool waitForRelease(std::unique_lock<std::mutex> &lock, const unsigned char *data, size_t length);
 
     mutable std::mutex m_mutex;
     std::condition_variable m_arrived;
@@ -273,6 +292,19 @@ private:
     FakeProtocolErrors m_errors;
     FakeMouseState m_state;
     std::array<Transfer, 6> m_transfers;
+    struct ProfileTables
+    {
+        std::array<quint8, 41> dpi{};
+        std::array<quint8, 102> buttons{};
+        std::array<quint8, 4000> macros{};
+    };
+    std::array<ProfileTables, 5> m_profileTables; // the inactive profiles' tables
+    int m_tablesProfile = 0;                      // whose tables m_state shows
+    bool m_macrosPerProfile = false;
+    int m_holdCommand = -1;
+    bool m_holding = false;
+    bool m_released = false;
+    std::condition_variable m_holdChanged;
     QByteArray m_memory;
     QByteArray m_featureReply;
 };
