@@ -6,6 +6,7 @@
 #include "storage/ConfigIni.h"
 #include "storage/KeyCodes.h"
 #include "storage/ModelDescriptor.h"
+#include "storage/MouseMacroSlots.h"
 
 #include <algorithm>
 #include <utility>
@@ -114,11 +115,30 @@ void setEntry(quint8 *entry, quint8 b0, quint8 b1, quint8 b2, quint8 b3)
     entry[3] = b3;
 }
 
+// The lowest number neither numbered nor planned for another name.
+int freeMacroIndex()
+{
+    int k = 0;
+    while (macroIndexMap.contains(quint8(k)) || (k < MouseMacroSlotCount && !macroSlotPlan[size_t(k)].isEmpty()))
+        ++k;
+    return k;
+}
+
+// The profile's macros take the slots the upload planned for them.
+void numberPlannedMacros(int profile)
+{
+    for (const QString &name : tableMacroNames(deviceSettings.profiles[size_t(safeProfileIndex(profile))])) {
+        const auto planned = std::find(macroSlotPlan.begin(), macroSlotPlan.end(), name);
+        if (planned != macroSlotPlan.end())
+            macroIndexMap.insert(quint8(planned - macroSlotPlan.begin()), name);
+    }
+}
+
 void buildMacroEntry(ButtonSlot &slot, quint8 code, quint8 *entry)
 {
     int k = findMacroIndex(slot.macroname);
     if (k < 0 || k == 255) {
-        k = macroIndexMap.size();
+        k = freeMacroIndex();
         macroIndexMap.insert(quint8(k), slot.macroname);
     }
     const quint8 loopLow = quint8(slot.LoopNumber & 0xFF);
@@ -245,6 +265,7 @@ void buildButtonEntry(int profile, int slotIndex, int entry)
 int buildButtonTable(int profile)
 {
     macroIndexMap.clear();
+    numberPlannedMacros(profile);
     const int count = std::clamp(modelButtonCount(), 0, MatrixSize);
     std::array<bool, ButtonTableEntries> taken{};
     for (int i = 0; i < count; ++i) {

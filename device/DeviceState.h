@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/MouseMacroSlots.h"
 #include "storage/SettingsBlock.h"
 
 #include <QMap>
@@ -17,3 +18,8 @@ extern QMap<quint8, QString> macroIndexMap;
 extern std::atomic<quint8> lastStatusByte;
 // 1 while the last battery status was all zeros: uploads are refused.
 extern std::atomic<quint8> mouseOffFlag;
+// The macro slots the running upload gives the names (empty names: number from 0).
+extern MouseMacroSlots macroSlotPlan;
+// False from an open until a settings packet is sent or the mouse names its profile:
+// tables sent meanwhile could land in a profile the window does not show.
+extern std::atomic<bool> mouseProfileKnown;

@@ -1,5 +1,7 @@
 #include "device/DeviceTable.h"
 
+#include "device/DeviceState.h"
+
 #include "storage/ConfigIni.h"
 
 #include <hidapi.h>
@@ -130,6 +132,7 @@ int enumerateDevices()
 void openDeviceByName(const QByteArray &productName)
 {
     QMutexLocker lock(&deviceMutex());
+    mouseProfileKnown = false;
     if (hid_init() != 0)
         return;
     for (int t = 0; t < deviceTypeCount; ++t) {

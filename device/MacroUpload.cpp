@@ -4,12 +4,14 @@
 #include "device/DeviceState.h"
 #include "device/ReportPackets.h"
 #include "platform/Sleep.h"
+#include "storage/AppFolder.h"
 #include "storage/MacroFile.h"
 
 #include <QDebug>
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 std::array<quint8, MacroSlotCount * MacroSlotSize> macroImage{};
 
@@ -40,8 +42,8 @@ private:
     int m_used = 0;
 };
 
-// Filled on the upload thread, read there by takeDamagedMacros.
-QStringList damagedMacros;
+// Filled on the upload thread, read there by takeFaultyMacros.
+QVector<FaultyMacro> faultyMacros;
 
 // Actions of a macro without delays that fit with their inserted delays and the end record.
 int fittingActionCount(int n)
@@ -110,26 +112,38 @@ void eraseMacroName(const QString &name)
 }
 
 namespace {
+std::optional<FaultyMacro::Fault> macroFileFault(const QString &name)
+{
+    const QString path = macroFilePath(name);
+    if (path.isEmpty() || !fileExists(path))
+        return FaultyMacro::Missing;
+    if (macroFileDamaged(name))
+        return FaultyMacro::Damaged;
+    return std::nullopt;
+}
+
 // Half a macro could press a key it never lets go: a damaged file sends no rows.
 void packMacroFile(const ButtonSlot &button, int slot, QStringList *packed)
 {
-    if (!macroFileDamaged(button.macroname)) {
+    const auto fault = macroFileFault(button.macroname);
+    if (!fault) {
         packMacroActions(readMacroStepRecord(button), slot);
         if (packed)
             packed->append(button.macroname);
         return;
     }
     packMacroActions(ButtonSlot(), slot);
-    if (!damagedMacros.contains(button.macroname))
-        damagedMacros.append(button.macroname);
+    const FaultyMacro faulty{button.macroname, *fault};
+    if (!faultyMacros.contains(faulty))
+        faultyMacros.append(faulty);
 }
 } // namespace
 
-QStringList takeDamagedMacros()
+QVector<FaultyMacro> takeFaultyMacros()
 {
-    QStringList names;
-    names.swap(damagedMacros);
-    return names;
+    QVector<FaultyMacro> macros;
+    macros.swap(faultyMacros);
+    return macros;
 }
 
 bool packNumberedMacros(const char *overflowLog, QStringList *packed)

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <QtGlobal>
 
 #include <array>
@@ -22,12 +23,20 @@ ButtonSlot readMacroStepRecord(const ButtonSlot &button);
 // every four actions of a macro without delays, and an end record closes it.
 void packMacroActions(const ButtonSlot &record, int slot);
 // Packs the macros of deviceSettings that the button table numbered into the macro
-// image, erasing each name from the map and adding it to `packed` (a damaged file's to
-// takeDamagedMacros); false (after logging) when an index passes the 20 slots.
+// image, erasing each name from the map and adding it to `packed` (a damaged or
+// missing file's to takeFaultyMacros); false (after logging) when an index passes the
+// 20 slots.
 bool packNumberedMacros(const char *overflowLog, QStringList *packed = nullptr);
-// The macros packed since the last call whose files were not whole: each was packed
-// without rows, as a missing file is. The list is emptied.
-QStringList takeDamagedMacros();
+struct FaultyMacro
+{
+    enum Fault { Damaged, Missing };
+    QString name;
+    Fault fault = Damaged;
+    bool operator==(const FaultyMacro &o) const { return name == o.name && fault == o.fault; }
+};
+// The macros packed since the last call whose files were not whole or not there: each
+// was packed without rows. The list is emptied.
+QVector<FaultyMacro> takeFaultyMacros();
 // Whether slot k of the macro image holds a macro (its first five bytes are not all zero).
 bool macroSlotInUse(int k);
 // 0x05: packs and sends the macros numbered by the button table; 0 when nothing is sent.

@@ -3,8 +3,10 @@
 #include "device/DeviceState.h"
 #include "device/MacroUpload.h"
 #include "device/UploadDriver.h"
+#include "device/VendorReport.h"
 #include "storage/ChangeDetection.h"
 #include "storage/ConfigIni.h"
+#include "storage/MouseMacroSlots.h"
 
 #include <QDebug>
 
@@ -15,50 +17,55 @@ void QuorProcessThread::stop()
     m_bStop = true;
 }
 
+// Everything when the mouse may lack the files' values; the settings packet first
+// while the mouse's profile is unknown, so the tables land in the window's.
+int QuorProcessThread::changedParts(int waiting, int current) const
+{
+    int mask = detectSettingsChanges(workingSettings, lastWrittenSettings);
+    if (readConfigDiff() == 1 || m_bSendAll || (waiting & current))
+        mask = ChangeAll;
+    if (mask && !mouseProfileKnown)
+        mask |= ChangeGeneral;
+    return mask;
+}
+
+void QuorProcessThread::finish(quint8 result, bool saved)
+{
+    m_result = result;
+    m_settingsSaved = saved;
+    emit DoProcessDlg();
+}
+
 void QuorProcessThread::run()
 {
     if (m_bStop) {
         qDebug("isStop.\n");
         return;
     }
-    const int current = 1 << safeProfileIndex(workingSettings.currentProfile);
-    const int stored = readWaitingProfiles();
+    const int profile = safeProfileIndex(workingSettings.currentProfile);
+    const int current = 1 << profile;
     // The profiles the mouse still lacks: those stored by an earlier run (a restart
     // forgets the last-written block) and those whose edits wait in memory.
-    int waiting = stored | waitingProfiles(workingSettings, lastWrittenSettings);
+    const int waiting = readWaitingProfiles() | waitingProfiles(workingSettings, lastWrittenSettings);
     const bool mouseOff = mouseOffFlag != 0;
-    int mask = 0;
-    if (!mouseOff) {
-        mask = detectSettingsChanges(workingSettings, lastWrittenSettings);
-        if (readConfigDiff() == 1 || m_bSendAll || (waiting & current))
-            mask = ChangeAll;
-    }
-    // The files first: a mouse holding what the files do not would differ from the
-    // window after a restart. Unsaved edits stay in memory for the next Apply.
-    if (!saveAllSettings(workingSettings)) {
-        m_settingsSaved = false;
-        m_result = mouseOff ? ResultMouseOff : ResultWritten;
-        emit DoProcessDlg();
-        return;
-    }
-    bool saved = true;
-    if (mask == 0) {
-        // The files now hold what the sleeping mouse was not sent: the next write sends
-        // everything, also after a restart.
-        if (mouseOff) {
-            saved = writeConfigDiff(1);
-            waiting |= current;
-        }
-        m_result = mouseOff ? ResultMouseOff : ResultWritten;
-    } else {
-        m_result = uploadSettings(workingSettings, mask);
-        m_damagedMacros = takeDamagedMacros();
-        markUploaded(lastWrittenSettings, workingSettings);
-        saved = writeConfigDiff(m_result ? 1 : 0);
-        waiting = m_result ? waiting | current : waiting & ~current;
-    }
-    if (waiting != stored)
-        saved = writeWaitingProfiles(waiting) && saved;
-    m_settingsSaved = saved;
-    emit DoProcessDlg();
+    const int mask = mouseOff ? 0 : changedParts(waiting, current);
+    const quint8 idle = mouseOff ? ResultMouseOff : ResultWritten;
+    // The mark first: until the upload succeeds the files may hold what the mouse
+    // lacks, whatever stops the write (a kill, a failed file, a failed report).
+    if ((mask || mouseOff) && !writeWriteState(1, waiting | current))
+        return finish(idle, false);
+    std::optional<MouseMacroSlots> macroSlots;
+    if (mask & ChangeButtons)
+        macroSlots = planMouseMacroSlots(readMouseMacroSlots(), workingSettings, lastWrittenSettings, profile);
+    // The files before the mouse: a mouse holding what the files do not would differ
+    // from the window after a restart. Unsaved edits stay in memory for the next Apply.
+    const bool saved = saveAllSettings(workingSettings) && (!macroSlots || writeMouseMacroSlots(*macroSlots));
+    if (!saved || mask == 0)
+        return finish(idle, saved);
+    if ((mask & ChangeButtons) && !macroSlots)
+        return finish(ResultTooManyMacros, true);
+    const quint8 result = uploadSettings(workingSettings, mask, macroSlots.value_or(MouseMacroSlots()));
+    m_faultyMacros = takeFaultyMacros();
+    markUploaded(lastWrittenSettings, workingSettings);
+    finish(result, result != SendOk || writeWriteState(0, waiting & ~current));
 }

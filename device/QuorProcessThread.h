@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QStringList>
+#include "device/MacroUpload.h"
+
+#include <QVector>
 #include <QThread>
 
 #include <atomic>
@@ -12,8 +14,10 @@ class QuorProcessThread : public QThread
 {
     Q_OBJECT
 public:
-    // result(): 0 written or nothing to write; else a SendResult of the upload.
-    enum Result : quint8 { ResultWritten = 0, ResultMouseOff = 5 };
+    // result(): 0 written or nothing to write; else a SendResult of the upload, or
+    // ResultTooManyMacros when the profiles use more macros than the mouse holds
+    // (nothing sent).
+    enum Result : quint8 { ResultWritten = 0, ResultMouseOff = 5, ResultTooManyMacros = 32 };
 
     QuorProcessThread();
 
@@ -24,8 +28,9 @@ public:
     // False when a settings file of the last run could not be written; then the mouse
     // was not written either.
     bool settingsSaved() const { return m_settingsSaved; }
-    // Macros of the last run whose files were damaged: the mouse got them without rows.
-    QStringList damagedMacros() const { return m_damagedMacros; }
+    // Macros of the last run whose files were damaged or missing: the mouse got them
+    // without rows.
+    QVector<FaultyMacro> faultyMacros() const { return m_faultyMacros; }
 
 signals:
     void DoProcessDlg();
@@ -34,9 +39,12 @@ protected:
     void run() override;
 
 private:
+    int changedParts(int waiting, int current) const;
+    void finish(quint8 result, bool saved);
+
     std::atomic<quint8> m_result{0};
     std::atomic<bool> m_settingsSaved{true};
-    QStringList m_damagedMacros; // read once the thread has finished
+    QVector<FaultyMacro> m_faultyMacros; // read once the thread has finished
     bool m_bSendAll = false;
     std::atomic<bool> m_bStop{false};
 };

@@ -22,8 +22,10 @@ QPointer<BatteryThreadControl> control;
 quint8 sendSettingsPacket(int profile)
 {
     const quint8 r = sendGeneralSettings(deviceSettings);
-    if (r == SendOk)
+    if (r == SendOk) {
         dropKeptNewsOf(profile);
+        mouseProfileKnown = true;
+    }
     return r;
 }
 
@@ -75,15 +77,17 @@ BatteryThreadControl *batteryThreadControl()
     return control;
 }
 
-quint8 uploadSettings(const SettingsBlock &block, int mask)
+quint8 uploadSettings(const SettingsBlock &block, int mask, const MouseMacroSlots &macroSlots)
 {
     BatteryThreadControl *c = control;
     if (c)
         c->stopBatteryThread();
     deviceSettings = block;
-    // Only this upload's damaged macros are told.
-    takeDamagedMacros();
+    macroSlotPlan = macroSlots;
+    // Only this upload's faulty macros are told.
+    takeFaultyMacros();
     const quint8 result = sendParts(mask);
+    macroSlotPlan = MouseMacroSlots();
     // Restarted after every attempt, so a failed upload does not freeze the status display.
     if (c)
         c->startBatteryThread();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/MouseMacroSlots.h"
 #include "storage/SettingsBlock.h"
 
 #include <QtGlobal>
@@ -13,5 +14,6 @@ BatteryThreadControl *batteryThreadControl();
 
 // Copies the block into deviceSettings and sends the parts of the change mask between
 // the begin and end brackets, then the macros. Returns the first non-zero result, or 0;
-// SendProfileChanged when the mouse reported another profile meanwhile.
-quint8 uploadSettings(const SettingsBlock &block, int mask);
+// SendProfileChanged when the mouse reported another profile meanwhile. The current
+// profile's macros take the slots given them (none given: numbered from 0).
+quint8 uploadSettings(const SettingsBlock &block, int mask, const MouseMacroSlots &macroSlots = {});

@@ -13,6 +13,8 @@
 namespace {
 const QString kProfileId = QStringLiteral("Config/ProfileID");
 const QString kCount = QStringLiteral("Config/Count");
+const QString kDiff = QStringLiteral("Config/Diff");
+const QString kDiffProfiles = QStringLiteral("Config/DiffProfiles");
 
 int readConfigInt(const QString &key)
 {
@@ -83,22 +85,30 @@ bool saveAllSettings(const SettingsBlock &block)
 
 int readConfigDiff()
 {
-    return readConfigInt(QStringLiteral("Config/Diff"));
+    return readConfigInt(kDiff);
 }
 
 bool writeConfigDiff(int value)
 {
-    return writeConfigValue(QStringLiteral("Config/Diff"), value);
+    return writeConfigValue(kDiff, value);
 }
 
 int readWaitingProfiles()
 {
-    return readConfigInt(QStringLiteral("Config/DiffProfiles")) & AllProfilesMask;
+    return readConfigInt(kDiffProfiles) & AllProfilesMask;
 }
 
 bool writeWaitingProfiles(int mask)
 {
-    return writeConfigValue(QStringLiteral("Config/DiffProfiles"), mask & AllProfilesMask);
+    return writeConfigValue(kDiffProfiles, mask & AllProfilesMask);
+}
+
+bool writeWriteState(int diff, int waitingMask)
+{
+    IniFile ini(configIniPath());
+    ini.setValue(kDiff, diff);
+    ini.setValue(kDiffProfiles, waitingMask & AllProfilesMask);
+    return ini.commit();
 }
 
 bool writeLangId(int index)

@@ -30,6 +30,8 @@ bool writeConfigDiff(int value);
 constexpr int AllProfilesMask = (1 << ProfileCount) - 1;
 int readWaitingProfiles();
 bool writeWaitingProfiles(int mask);
+// "Config/Diff" and "Config/DiffProfiles" in one write.
+bool writeWriteState(int diff, int waitingMask);
 bool writeLangId(int index);
 int readLangId();
 void readFontList(LanguageList &list);
