@@ -82,7 +82,8 @@ public:
     static void setTrayPresentForTests(std::optional<bool> present);
 
     // Profile slots and the profile list (MousecfgWidgetSlots.cpp).
-    void switchProfileSlot(int index, bool reload);
+    // False when Config.ini could not take the profile.
+    bool switchProfileSlot(int index, bool reload);
     void selectKeyButton(quint8 index, quint8 group);
     void highlightKeyButton(quint8 index, quint8 group);
     void buildProfileMenu();
@@ -114,10 +115,12 @@ public slots:
     void SelBtnChanged(quint8 index, quint8 group);
     void slot_show_profilename(QAction *action);
     void slotProfileNameChange();
-    void slotRefreshProfile(quint8 profile);
-    void slotRefreshDPIStage(quint8 stage);
+    // News from the mouse: the window and the last-written block follow it; false when
+    // it could not be stored.
+    bool slotRefreshProfile(quint8 profile);
+    bool slotRefreshDPIStage(quint8 stage);
     void slotRefreshLightMode(quint8 mode);
-    void slotRefreshRate(quint8 rate);
+    bool slotRefreshRate(quint8 rate);
     void slotRefreshBatteryStatus(quint8 charging, quint8 low, quint8 high);
     void slotRefreshStatus(quint8 profile, quint8 stage, quint8 rate, quint8 mode);
     void slotRefreshWriteStatus(quint8 status);

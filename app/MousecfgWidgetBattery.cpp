@@ -99,54 +99,69 @@ void MousecfgWidget::showBatteryState()
 }
 
 // Changes made on the mouse itself; values outside the block's tables or the model are
-// ignored, and a reply naming no profile the mouse has is not taken at all.
+// ignored, and a reply naming no profile the mouse has is not taken at all. The news is
+// what the mouse now holds: only what differs from the last-written block changes, so
+// unsaved edits stay for the next Apply.
 void MousecfgWidget::slotRefreshStatus(quint8 profile, quint8 stage, quint8 rate, quint8 mode)
 {
     if (deferWhileBusy([=] { slotRefreshStatus(profile, stage, rate, mode); }))
         return;
     if (profile >= ProfileCount)
         return;
-    if (profile != workingSettings.currentProfile)
-        slotRefreshProfile(profile);
-    if (stage != currentRecord(workingSettings).dpi)
-        slotRefreshDPIStage(stage);
-    if (rate != currentRecord(workingSettings).pollrate)
-        slotRefreshRate(rate);
+    mouseProfileKnown = true;
+    bool stored = true;
+    if (profile != workingSettings.currentProfile || profile != lastWrittenSettings.currentProfile)
+        stored = slotRefreshProfile(profile);
+    const ProfileRecord &held = currentRecord(lastWrittenSettings);
+    if (stage != held.dpi)
+        stored = slotRefreshDPIStage(stage) && stored;
+    if (rate != held.pollrate)
+        stored = slotRefreshRate(rate) && stored;
+    if (!stored)
+        showMessage(OneButton, "The settings could not be saved.");
 }
 
-void MousecfgWidget::slotRefreshProfile(quint8 profile)
+bool MousecfgWidget::slotRefreshProfile(quint8 profile)
 {
     if (profile >= ProfileCount)
-        return;
-    switchProfileSlot(profile, false);
+        return true;
+    lastWrittenSettings.currentProfile = profile;
+    if (profile == workingSettings.currentProfile)
+        return true;
+    const bool stored = switchProfileSlot(profile, false);
     buildProfileMenu();
     setWindowsMouseSpeed();
     sendOsdMessage(osdProfileText(profile));
+    return stored;
 }
 
-void MousecfgWidget::slotRefreshDPIStage(quint8 stage)
+bool MousecfgWidget::slotRefreshDPIStage(quint8 stage)
 {
     if (stage >= dpiStageCountToSend())
-        return;
+        return true;
     const int current = safeProfileIndex(workingSettings.currentProfile);
     ProfileRecord &record = workingSettings.profiles[size_t(current)];
     record.dpi = stage;
+    lastWrittenSettings.profiles[size_t(current)].dpi = stage;
     m_dpiWindow->setCurrentStage(stage);
-    saveProfileDpi(workingSettings.names[size_t(current)], stage);
+    const bool stored = saveProfileDpi(workingSettings.names[size_t(current)], stage);
     const int dpi = sensorDpiFromRaw(int(record.stages[stage].y), readMouseSensor());
     sendOsdMessage(osdDpiText(stage, dpi));
+    return stored;
 }
 
-void MousecfgWidget::slotRefreshRate(quint8 rate)
+bool MousecfgWidget::slotRefreshRate(quint8 rate)
 {
     if (!isKnownRateCode(rate))
-        return;
+        return true;
     const int current = safeProfileIndex(workingSettings.currentProfile);
     ProfileRecord &record = workingSettings.profiles[size_t(current)];
     record.pollrate = rate;
+    lastWrittenSettings.profiles[size_t(current)].pollrate = rate;
     m_reportRate->setProfileData(&record, workingSettings.LiftHigh);
-    saveProfileRate(workingSettings.names[size_t(current)], rate);
+    const bool stored = saveProfileRate(workingSettings.names[size_t(current)], rate);
     sendOsdMessage(osdRateText(rate));
+    return stored;
 }
 
 void MousecfgWidget::slotRefreshLightMode(quint8 mode)

@@ -23,7 +23,7 @@ enum KeyGroup { FrontKeys = 0, SideKeys = 1, ArrowKeys = 2, KeyGroupCount = 3 };
 constexpr int KeysPerView = 20;
 }
 
-void MousecfgWidget::switchProfileSlot(int index, bool reload)
+bool MousecfgWidget::switchProfileSlot(int index, bool reload)
 {
     index = safeProfileIndex(index);
     m_profileButton->setCaption(m_profileActions[size_t(index)]->text());
@@ -32,7 +32,7 @@ void MousecfgWidget::switchProfileSlot(int index, bool reload)
         loadSlotFromFile(index, workingSettings.names[size_t(index)]);
     m_nameEdit->setText(workingSettings.names[size_t(index)]);
     refreshPages();
-    saveCurrentProfileId(index);
+    return saveCurrentProfileId(index);
 }
 
 bool MousecfgWidget::loadSlotFromFile(int slot, const QString &name)

@@ -113,12 +113,17 @@ void MousecfgWidget::writeToMouse(bool sendAll)
     if (shown == QDialog::Accepted) {
         if (thread.result() == QuorProcessThread::ResultMouseOff)
             showMessage(TwoButtons, "Mouse is sleeping or not connected.");
+        else if (thread.result() == QuorProcessThread::ResultTooManyMacros)
+            showMessageText(OneButton, QObject::tr("The profiles use more than 20 macros; the mouse holds 20. "
+                                                   "Nothing was written."));
         else if (thread.result() != QuorProcessThread::ResultWritten)
             showMessage(TwoButtons, "Send data failed, please try again.");
         if (!thread.settingsSaved())
             showMessage(OneButton, "The settings could not be saved.");
-        for (const QString &name : thread.damagedMacros())
-            showMessageText(OneButton, QObject::tr("The macro file %1 is damaged.").arg(name));
+        for (const FaultyMacro &macro : thread.faultyMacros())
+            showMessageText(OneButton, macro.fault == FaultyMacro::Missing
+                                           ? QObject::tr("The macro file %1 is missing.").arg(macro.name)
+                                           : QObject::tr("The macro file %1 is damaged.").arg(macro.name));
     }
 }
 
@@ -172,7 +177,7 @@ void MousecfgWidget::exportProfile()
         if (source.isEmpty() || !saveProfile(0, workingSettings.profiles[size_t(current)], source))
             source.clear();
     }
-    const bool exported = !source.isEmpty() && writeMouseName(readCurrentProductName(), source)
+    const bool exported = !source.isEmpty() && writeMouseName(modelFolderProductName(), source)
                           && copyFileReplacing(source, fileName);
     if (!exported)
         showMessage(OneButton, "The file could not be saved.");
@@ -183,9 +188,8 @@ void MousecfgWidget::importProfile()
     const QString fileName = askFileName(false, QT_TR_NOOP("Load Profile File"), QT_TR_NOOP("Profile File(*.prof)"));
     if (fileName.isEmpty())
         return;
-    const QString product = readCurrentProductName();
     const QString name = profileNameOfFile(fileName);
-    if (readMouseName(fileName) != product) {
+    if (readMouseName(fileName) != modelFolderProductName()) {
         showMessage(OneButton, "The file is not match current mouse!");
         return;
     }
@@ -219,7 +223,7 @@ void MousecfgWidget::saveConfiguration()
     if (fileName.isEmpty())
         return;
     // What the pages show, unapplied edits too; the working block stays as it is.
-    if (!exportConfiguration(readCurrentProductName(), settingsAsShown(), fileName))
+    if (!exportConfiguration(modelFolderProductName(), settingsAsShown(), fileName))
         showMessage(OneButton, "The file could not be saved.");
 }
 
@@ -228,7 +232,7 @@ void MousecfgWidget::loadConfiguration()
     const QString fileName = askFileName(false, QT_TR_NOOP("Load Config File"), QT_TR_NOOP("Config File(*.conf)"));
     if (fileName.isEmpty())
         return;
-    if (readMouseName(fileName) != readCurrentProductName()) {
+    if (readMouseName(fileName) != modelFolderProductName()) {
         showMessage(OneButton, "The file is not match current mouse!");
         return;
     }

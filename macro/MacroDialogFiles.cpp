@@ -6,6 +6,7 @@
 #include "storage/AppFolder.h"
 #include "storage/ConfigIni.h"
 #include "storage/MacroFolder.h"
+#include "storage/MouseMacroSlots.h"
 #include "widgets/BoundedIntValidator.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/ModalGate.h"
@@ -272,7 +273,8 @@ void MacroDialog::renameMacro()
     m_pNameEdit->setModified(false);
     // The mouse and the stored profiles follow the rename too.
     renameMacroInButtons(lastWrittenSettings, old, name);
-    const bool saved = renameMacroInProfileFiles(workingSettings, old, name);
+    bool saved = renameMacroInProfileFiles(workingSettings, old, name);
+    saved = renameMouseMacroSlot(old, name) && saved;
     buttonsFollowed(saved, renameMacroInButtons(workingSettings, old, name));
 }
 

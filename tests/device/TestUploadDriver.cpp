@@ -194,10 +194,15 @@ private slots:
         QCOMPARE(fx.mouse().writeCount(), 0);
         QVERIFY(m_control->calls.isEmpty());
 
+        // The first write after the open makes the mouse's profile the window's.
         workingSettings.profiles[0].ledModes[3].breath = 9;
         QCOMPARE(runUpload(), quint8(0));
+        QCOMPARE(commandRuns(fx.mouse().commandSequence()).toHex(' '), QByteArray("46 01 04 40 46"));
+        fx.mouse().clearLog();
+        workingSettings.profiles[0].ledModes[3].breath = 8;
+        QCOMPARE(runUpload(), quint8(0));
         QCOMPARE(commandRuns(fx.mouse().commandSequence()).toHex(' '), QByteArray("46 04 40 46"));
-        QCOMPARE(fx.mouse().state().commits.size(), 5);
+        QCOMPARE(fx.mouse().state().commits.size(), 10);
     }
 
     // A button of profile 1 changed while profile 0 is current goes out once profile 1 is,

@@ -100,6 +100,14 @@
         <translation>The macro file %1 is damaged.</translation>
     </message>
     <message>
+        <source>The macro file %1 is missing.</source>
+        <translation>The macro file %1 is missing.</translation>
+    </message>
+    <message>
+        <source>The profiles use more than 20 macros; the mouse holds 20. Nothing was written.</source>
+        <translation>The profiles use more than 20 macros; the mouse holds 20. Nothing was written.</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>The file could not be saved.</translation>
     </message>

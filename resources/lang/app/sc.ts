@@ -100,6 +100,14 @@
         <translation>宏文件 %1 已损坏。</translation>
     </message>
     <message>
+        <source>The macro file %1 is missing.</source>
+        <translation>宏文件 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The profiles use more than 20 macros; the mouse holds 20. Nothing was written.</source>
+        <translation>配置文件使用的宏超过 20 个；鼠标只能保存 20 个。未写入任何内容。</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>无法保存文件。</translation>
     </message>

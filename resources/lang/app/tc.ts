@@ -100,6 +100,14 @@
         <translation>巨集檔案 %1 已損壞。</translation>
     </message>
     <message>
+        <source>The macro file %1 is missing.</source>
+        <translation>巨集檔案 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The profiles use more than 20 macros; the mouse holds 20. Nothing was written.</source>
+        <translation>設定檔使用的巨集超過 20 個；滑鼠只能保存 20 個。未寫入任何內容。</translation>
+    </message>
+    <message>
         <source>The file could not be saved.</source>
         <translation>無法儲存檔案。</translation>
     </message>
