@@ -10,6 +10,8 @@
 #include "storage/MacroFile.h"
 #include "storage/SensorDpi.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
 
@@ -203,6 +205,42 @@ private slots:
             QCOMPARE(mouse.state().dpiFirstValue(i), quint16(file.stages[size_t(i)].x));
         QCOMPARE(readWaitingProfiles(), moved ? 1 : 0);
         QCOMPARE(readConfigDiff(), 0);
+    }
+
+    // A save that fails keeps the page's 125 Hz through a stage pressed on the mouse, and
+    // news that cannot be stored is told; once the file is free again Apply stores and
+    // sends both. News the window followed is what the mouse holds: Apply sends nothing.
+    void newsAfterAFailedSaveKeepsTheEdit()
+    {
+        WindowFixture fixture;
+        FakeMouse &mouse = FakeMouse::instance();
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        menuEntry(probe.ratePanel()->rateMenu(), "125 HZ")->trigger();
+        const QString path = profileFilePath("Profile 1");
+        QVERIFY(QFile::remove(path) && QDir().mkpath(path));
+        const QStringList unsaved{"The settings could not be saved."};
+        ModalScript script;
+        click(probe.button(13));
+        QCOMPARE(script.messages, unsaved);
+        mouse.sendStatusReply(FakeLink::Receiver, 0, 2, 1, 0);
+        QTRY_COMPARE(int(probe.dpiPage()->profileData().dpi), 2);
+        QTRY_COMPARE(script.messages, unsaved + unsaved);
+        QCOMPARE(int(probe.ratePanel()->profileData().pollrate), 8);
+
+        QVERIFY(QDir(path).removeRecursively());
+        click(probe.button(13));
+        QCOMPARE(script.messages.size(), 2);
+        QCOMPARE(heldOnMouse(mouse.state()), (QVector<int>{0, 2, 8}));
+        ProfileRecord file;
+        loadProfile(0, file, path);
+        QCOMPARE((QVector<int>{file.dpi, file.pollrate}), (QVector<int>{2, 8}));
+
+        mouse.sendStatusReply(FakeLink::Receiver, 0, 3, 8, 0);
+        QTRY_COMPARE(int(probe.dpiPage()->profileData().dpi), 3);
+        mouse.clearLog();
+        click(probe.button(13));
+        QVERIFY(!mouse.commandSequence().contains(char(0x46)));
+        QCOMPARE(script.messages.size(), 2);
     }
 
     // While a page's dialog or a file dialog is open, a profile switch on the mouse

@@ -11,13 +11,17 @@
 #include "storage/IniFile.h"
 #include "storage/MacroFile.h"
 #include "storage/ModelDescriptor.h"
+#include "storage/MouseMacroSlots.h"
+#include "widgets/QuorLineEdit.h"
 #include "widgets/QuorTwoBarSlider.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QListWidget>
 #include <QRegularExpression>
 #include <QSlider>
+#include <QTimer>
 
 namespace {
 enum Button { Export = 4, Import = 5, Reset = 6, Add = 7, ResetAll = 10, Ok = 11, Apply = 13, Load = 14, Save = 15 };
@@ -65,6 +69,36 @@ quint32 editFirstStage(WindowFixture &fixture)
     QuorDPIWindow *page = MousecfgWidgetProbe(*fixture.window).dpiPage();
     QTest::keyClick(page->row(0)->slider()->middleBar(), Qt::Key_Right);
     return page->profileData().stages[0].x;
+}
+
+// A macro that presses and lets go the key of HID usage `usage`.
+bool writeKeyMacro(const QString &name, int usage, WriteSign sign = WriteSign::Leave)
+{
+    MacroFile m;
+    m.rows = {{MacroKeyPress, 0, quint8(usage)}, {MacroKeyRelease, 0, quint8(usage)}};
+    return writeMacroFile(name, m, sign) && (findMacroSlot(name) >= 0 || addToMacroList(name) >= 0);
+}
+
+void bindMacro(int slot, int button, const QString &name)
+{
+    workingSettings.profiles[size_t(slot)].buttons[size_t(button)] = ButtonSlot{0, FunMacro, 1, 0, {}, 0, 0, 0, 0, name};
+}
+
+// The rows the button of the profile runs on the mouse: "84kk00 04kk00" for a key macro,
+// empty when the button runs no macro.
+QByteArray macroRunBy(const FakeMouseState &state, int profile, int button)
+{
+    const QByteArray entry = state.buttonEntryOf(profile, buttonMatrix[size_t(button)]);
+    if (quint8(entry.at(0)) != findButtonFunction(FunMacro)->code)
+        return QByteArray();
+    return state.macroSlotOf(profile, quint8(entry.at(1)) & 0x3F).left(6).toHex();
+}
+
+QByteArray keyMacroRows(int usage)
+{
+    QByteArray rows = QByteArray::fromHex("840000040000");
+    rows[1] = rows[4] = char(usage);
+    return rows.toHex();
 }
 }
 
@@ -529,18 +563,217 @@ private slots:
             QVERIFY(workingSettings.names == before.names && detectSettingsChanges(workingSettings, before) == 0);
     }
 
+    // Buttons of three slots run macros, one shared by two slots, written in turn; then
+    // one is renamed, one deleted, one edited: every slot's buttons run their own macro's
+    // rows, whether the mouse keeps one macro memory or one a profile.
+    void macrosOfEverySlotKeepTheirRows_data()
+    {
+        QTest::addColumn<bool>("perProfile");
+        QTest::newRow("one macro memory") << false;
+        QTest::newRow("a macro memory a profile") << true;
+    }
+    void macrosOfEverySlotKeepTheirRows()
+    {
+        QFETCH(bool, perProfile);
+        WindowFixture fixture;
+        FakeMouse &mouse = FakeMouse::instance();
+        mouse.setMacroMemoryPerProfile(perProfile);
+        QVERIFY(writeKeyMacro("A", 4) && writeKeyMacro("B", 5) && writeKeyMacro("C", 6));
+        MousecfgWidget &window = fixture.openSettled();
+        MousecfgWidgetProbe probe(window);
+        ModalScript script;
+        const auto applyOn = [&](int slot) {
+            probe.slotMenuEntry(slot)->trigger();
+            click(probe.button(Apply));
+        };
+        const auto runs = [&](int slot, int button) { return macroRunBy(mouse.state(), slot, button); };
+        probe.slotMenuEntry(0)->trigger();
+        bindMacro(0, 3, "A");
+        applyOn(0);
+        bindMacro(2, 3, "B");
+        bindMacro(2, 4, "A");
+        applyOn(2);
+        bindMacro(3, 3, "C");
+        applyOn(3);
+        QCOMPARE(runs(0, 3), keyMacroRows(4));
+        QCOMPARE(runs(2, 3), keyMacroRows(5));
+        QCOMPARE(runs(2, 4), keyMacroRows(4));
+        QCOMPARE(runs(3, 3), keyMacroRows(6));
+
+        window.switchPage(MousecfgWidget::MacroTab);
+        MacroDialog *page = probe.macroPage();
+        page->macroList()->setCurrentRow(findMacroSlot("C"));
+        page->nameEdit()->clear();
+        QTest::keyClicks(page->nameEdit(), "C2");
+        page->button(MacroDialog::ChangeNameButton)->click();
+        page->macroList()->setCurrentRow(findMacroSlot("B"));
+        page->button(MacroDialog::DeleteMacroButton)->click();
+        QVERIFY(writeKeyMacro("A", 7, WriteSign::Mark));
+        for (int slot : {3, 0, 2, 3})
+            applyOn(slot);
+        QCOMPARE(script.messages, QStringList{"A button uses this macro. Delete it all the same?"});
+        QCOMPARE(runs(0, 3), keyMacroRows(7));
+        QCOMPARE(runs(2, 3), QByteArray());
+        QCOMPARE(runs(2, 4), keyMacroRows(7));
+        QCOMPARE(runs(3, 3), keyMacroRows(6));
+        QCOMPARE(workingSettings.profiles[3].buttons[3].macroname, QStringLiteral("C2"));
+        QCOMPARE(mouse.protocolErrors().total(), 0);
+    }
+
+    // Fourteen macros over two slots go out; 21 over three are refused with
+    // a box before any report, and the files keep it for a later write.
+    void moreMacrosThanTheMouseHoldsAreRefused()
+    {
+        WindowFixture fixture;
+        FakeMouse &mouse = FakeMouse::instance();
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        const std::vector<int> buttons = tableButtonSlots();
+        QVERIFY(buttons.size() >= 7);
+        ModalScript script;
+        for (int slot = 0; slot < 3; ++slot) {
+            probe.slotMenuEntry(slot)->trigger();
+            for (int i = 0; i < 7; ++i) {
+                const QString name = QStringLiteral("M%1").arg(10 * slot + i);
+                QVERIFY(writeKeyMacro(name, 4 + i));
+                bindMacro(slot, buttons[size_t(i)], name);
+            }
+            mouse.clearLog();
+            click(probe.button(Apply));
+            QCOMPARE(mouse.commandSequence().contains(char(0x46)), slot < 2);
+        }
+        QCOMPARE(script.messages,
+                 QStringList{"The profiles use more than 20 macros; the mouse holds 20. Nothing was written."});
+        QCOMPARE(readConfigDiff(), 1);
+        ProfileRecord file;
+        loadProfile(0, file, profileFilePath("Profile 3"));
+        QCOMPARE(file.buttons[size_t(buttons[0])].macroname, QStringLiteral("M20"));
+    }
+
+    // The mouse switched to profile 2 while the program was closed: the first write of the
+    // window's profile 1 makes the mouse's profile 1 again and writes its table there.
+    void firstWriteLandsInTheWindowsProfile()
+    {
+        WindowFixture fixture;
+        FakeMouse &mouse = FakeMouse::instance();
+        mouse.sendStatusReply(FakeLink::Receiver, 1, 0, 1, 0);
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        const FakeMouseState before = mouse.state();
+        ButtonSlot &slot = workingSettings.profiles[0].buttons[3];
+        slot.Fun = FunSingleKey;
+        slot.Res1 = 30; // A
+        ModalScript script;
+        click(probe.button(Apply));
+        QCOMPARE(script.messages, QStringList());
+        const FakeMouseState after = mouse.state();
+        QCOMPARE(after.activeProfile, 0);
+        QCOMPARE(after.buttonEntryOf(0, buttonMatrix[3]).toHex(), QByteArray("90000400"));
+        QVERIFY(after.buttonsOf[1] == before.buttonsOf[1]);
+    }
+
+    // A write killed at its second report: the restarted window shows the edit its files
+    // hold, and its first Apply, with no edit, sends it.
+    void writeKilledAfterItsFirstReportIsSentAfterARestart()
+    {
+        WindowFixture fixture;
+        FakeMouse &mouse = FakeMouse::instance();
+        const quint32 edited = editFirstStage(fixture);
+        QMap<QString, QByteArray> atKill;
+        mouse.holdAtCommand(0x01);
+        QTimer kill;
+        QObject::connect(&kill, &QTimer::timeout, [&] {
+            if (!mouse.holding())
+                return;
+            kill.stop();
+            atKill = filesBelow(fixture.folder.configDir());
+            mouse.releaseHold();
+        });
+        kill.start(5);
+        ModalScript script;
+        click(MousecfgWidgetProbe(*fixture.window).button(Apply));
+        QVERIFY(!atKill.isEmpty());
+        fixture.window.reset();
+        QVERIFY(QDir(fixture.folder.configDir()).removeRecursively());
+        for (auto it = atKill.cbegin(); it != atKill.cend(); ++it) {
+            QVERIFY(QDir().mkpath(QFileInfo(it.key()).path()));
+            fixture.folder.writeFile(QDir(fixture.folder.path()).relativeFilePath(it.key()), it.value());
+        }
+        QVERIFY(mouse.state().dpiFirstValue(0) != quint16(edited));
+        MousecfgWidgetProbe probe(fixture.open());
+        QCOMPARE(probe.dpiPage()->profileData().stages[0].x, edited);
+        click(probe.button(Apply));
+        QCOMPARE(mouse.state().dpiFirstValue(0), quint16(edited));
+        QCOMPARE(readConfigDiff(), 0);
+    }
+
+    // LOAD1 on a folder that lacks the macro files its buttons run: one box per macro,
+    // the buttons keep their names, and each slot runs a lone delay, not a stale macro.
+    void missingMacroFilesAreTold()
+    {
+        WindowFixture fixture;
+        FakeMouse &mouse = FakeMouse::instance();
+        MousecfgWidgetProbe probe(fixture.openSettled());
+        QVERIFY(writeKeyMacro("M", 4) && writeKeyMacro("N", 5));
+        bindMacro(0, 3, "M");
+        bindMacro(0, 4, "N");
+        ModalScript script;
+        click(probe.button(Apply));
+        QCOMPARE(macroRunBy(mouse.state(), 0, 4), keyMacroRows(5));
+        const QString conf = fixture.folder.path() + "/setup.conf";
+        QVERIFY(writeMouseName(readCurrentProductName(), conf) && exportProfiles(workingSettings, conf));
+        QVERIFY(QFile::remove(macroFilePath("M")) && QFile::remove(macroFilePath("N")));
+        ModalScript load({conf});
+        click(probe.button(Load));
+        QCOMPARE(load.messages, (QStringList{"The macro file M is missing.", "The macro file N is missing."}));
+        QCOMPARE(workingSettings.profiles[0].buttons[4].macroname, QStringLiteral("N"));
+        QCOMPARE(macroRunBy(mouse.state(), 0, 3), QByteArray("060100000000"));
+        QCOMPARE(macroRunBy(mouse.state(), 0, 4), QByteArray("060100000000"));
+    }
+
+    // A file saved or exported while no mouse is connected carries the model's name:
+    // loaded or imported once the mouse is back, it is taken.
+    void filesMadeWithoutAMouseAreTakenLater_data()
+    {
+        QTest::addColumn<int>("save");
+        QTest::addColumn<int>("load");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("SAVE, LOAD1") << int(Save) << int(Load) << "setup.conf";
+        QTest::newRow("EXPORT, IMPORT") << int(Export) << int(Import) << "other.prof";
+    }
+    void filesMadeWithoutAMouseAreTakenLater()
+    {
+        QFETCH(int, save);
+        QFETCH(int, load);
+        QFETCH(QString, file);
+        WindowFixture fixture(false);
+        fixture.seedProfiles();
+        const QString path = fixture.folder.path() + "/" + file;
+        ModalScript script({path, path});
+        MousecfgWidgetProbe probe(fixture.open());
+        QTRY_COMPARE(script.messages.size(), 1); // no mouse
+        click(probe.button(save));
+        QVERIFY(QFile::exists(path));
+        fixture.setLink(FakeLink::Receiver, true);
+        QTRY_COMPARE(probe.devicePresent(), 1);
+        click(probe.button(load));
+        QCOMPARE(script.messages.size(), 1);
+        QCOMPARE(FakeMouse::instance().state().sessionEnds, 1);
+    }
+
     // A settings file that cannot be written holds the write back: the mouse gets no
     // report, the window keeps the edit, and the Apply after the file is free again
     // sends it; then window, files and mouse agree, also after a restart.
     void unsavedFilesHoldBackTheWrite_data()
     {
         QTest::addColumn<QString>("blocked");
-        QTest::newRow("the current slot's file") << "Profile 1";
-        QTest::newRow("another slot's file") << "Profile 4";
+        QTest::addColumn<bool>("restart");
+        QTest::newRow("the current slot's file") << "Profile 1" << false;
+        QTest::newRow("another slot's file") << "Profile 4" << false;
+        QTest::newRow("another slot's file, restart before the mend") << "Profile 4" << true;
     }
     void unsavedFilesHoldBackTheWrite()
     {
         QFETCH(QString, blocked);
+        QFETCH(bool, restart);
         WindowFixture fixture;
         const auto probe = [&] { return MousecfgWidgetProbe(*fixture.window); };
         const quint32 edited = editFirstStage(fixture);
@@ -554,6 +787,8 @@ private slots:
         QCOMPARE(script.messages, QStringList{"The settings could not be saved."});
         QCOMPARE(mouse.commandSequence().replace(char(0x48), QByteArray()), QByteArray()); // status requests only
         QCOMPARE(probe().dpiPage()->profileData().stages[0].x, edited);
+        if (restart)
+            QCOMPARE(MousecfgWidgetProbe(fixture.reopen()).dpiPage()->profileData().stages[0].x, edited);
 
         QVERIFY(QDir(path).removeRecursively());
         click(probe().button(Apply));

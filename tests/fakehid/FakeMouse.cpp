@@ -480,8 +480,9 @@ void FakeMouse::releaseHold()
     m_holdChanged.notify_all();
 }
 
-// True when the write was held: it then fails.
-bool FakeMouse::waitForRelease(std::unique_lock<std::mutex> &lock, const unsigned char *data, size_t length)
+// True when the write was held: it then fails, and the handle is dead.
+bool FakeMouse::waitForRelease(std::unique_lock<std::mutex> &lock, hid_device_ *device, const unsigned char *data,
+                               size_t length)
 {
     if (m_holdCommand < 0 || length < 4 || data[0] != 0x05 || data[3] != m_holdCommand)
         return false;
@@ -489,6 +490,8 @@ bool FakeMouse::waitForRelease(std::unique_lock<std::mutex> &lock, const unsigne
     m_holding = true;
     m_holdChanged.wait(lock, [this] { return m_released; });
     m_holding = false;
+    if (validHandle(device))
+        device->dead = true;
     return true;
 }
 
@@ -632,7 +635,7 @@ int FakeMouse::hidWrite(hid_device_ *device, const unsigned char *data, size_t l
         std::this_thread::sleep_for(delay);
         lock.lock();
     }
-    if (!validHandle(device) || !data || waitForRelease(lock, data, length))
+    if (!validHandle(device) || !data || waitForRelease(lock, device, data, length))
         return -1;
     ++m_writeCount;
     Link &link = m_links[size_t(device->link)];

@@ -172,8 +172,9 @@ public:
     // The DPI and button tables (and the macros when set) belong to the active profile:
     // a settings packet's profile byte or a profile switch brings up that profile's.
     void setMacroMemoryPerProfile(bool perProfile); // one shared memory by default
-    // The next vendor write of `command` waits until releaseHold() and then fails: a
-    // program killed at that report. holding() tells that a write waits.
+    // The next vendor write of `command` waits until releaseHold(); then it and every
+    // later write on that handle fail: a program killed at that report. holding() tells
+    // that a write waits.
     void holdAtCommand(quint8 command);
     bool holding() const;
     void releaseHold();
@@ -264,7 +265,8 @@ private:
     QByteArray statusReply(quint8 kind, const std::array<quint8, 8> &bytes) const;
     void takeOwnChange(quint8 profile, quint8 stage, quint8 rate);
     void showProfileTables(int profile);
-    bool waitForRelease(std::unique_lock<std::mutex> &lock, const unsigned char *data, size_t length);
+    bool waitForRelease(std::unique_lock<std::mutex> &lock, hid_device_ *device, const unsigned char *data,
+                        size_t length);
 
     mutable std::mutex m_mutex;
     std::condition_variable m_arrived;

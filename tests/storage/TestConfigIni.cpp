@@ -3,13 +3,40 @@
 #include "storage/IniFile.h"
 #include "storage/MacroFile.h"
 #include "storage/ModelDescriptor.h"
+#include "storage/MouseMacroSlots.h"
 #include "tests/common/TestAppFolder.h"
 #include "tests/common/TestMain.h"
 
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
 
 #include <functional>
+
+namespace {
+// "A B" binds macros A and B to the first buttons of the table, in that order.
+void bindMacros(ProfileRecord &record, const QString &names)
+{
+    const std::vector<int> buttons = tableButtonSlots();
+    const QStringList list = names.split(' ', Qt::SkipEmptyParts);
+    for (int i = 0; i < list.size(); ++i) {
+        ButtonSlot &b = record.buttons[size_t(buttons[size_t(i)])];
+        b.Fun = FunMacro;
+        b.macroname = list[i];
+    }
+}
+
+// Slot names as "A - B", "-" for a free slot, trailing free slots left out.
+QString slotText(const MouseMacroSlots &slots_)
+{
+    QStringList out;
+    for (const QString &n : slots_)
+        out << (n.isEmpty() ? QStringLiteral("-") : n);
+    while (!out.isEmpty() && out.last() == "-")
+        out.removeLast();
+    return out.join(' ');
+}
+}
 
 class TestConfigIni : public QObject
 {
@@ -143,6 +170,55 @@ private slots:
 
     // A last line without its break was cut: its key reads as missing (a product name
     // as the model's), before and after a write, which leaves a whole file without it.
+    // Slots are kept for macros another profile uses (now or as last written), the
+    // profile's other macros take the lowest free ones in table order, and more than
+    // twenty give no plan; the slots survive in Config.ini and follow a rename.
+    void macroSlotsPlan_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("working"); // profile 0..4
+        QTest::addColumn<QString>("written1");    // profile 1 as last written
+        QTest::addColumn<QString>("plan");        // profile 0 written; "none" refused
+        QTest::newRow("alone, from 0") << "X Y" << QStringList{"B A"} << "" << "B A";
+        QTest::newRow("shared slot kept") << "- - A" << QStringList{"B A", "A"} << "" << "B - A";
+        QTest::newRow("other profile's kept") << "C" << QStringList{"A", "", "C"} << "" << "C A";
+        QTest::newRow("last written keeps it") << "C" << QStringList{"A"} << "C" << "C A";
+        QTest::newRow("unused freed") << "C D" << QStringList{"A", "", "D"} << "" << "A D";
+        QTest::newRow("one macro twice") << "A A" << QStringList{"A A", "A"} << "" << "A";
+        QTest::newRow("twenty-one") << "H I J K L M N O P Q R S T U"
+                                    << QStringList{"A B C D E F G", "H I J K L M N", "O P Q R S T U"} << ""
+                                    << "none";
+        QTest::newRow("twenty") << "H I J K L M N O P Q R S T"
+                                << QStringList{"A B C D E F G", "H I J K L M N", "O P Q R S T"} << ""
+                                << "H I J K L M N O P Q R S T A B C D E F G";
+    }
+    void macroSlotsPlan()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, working);
+        QFETCH(QString, written1);
+        QFETCH(QString, plan);
+        TestAppFolder folder;
+        folder.copySeedData();
+        SettingsBlock w;
+        for (int i = 0; i < working.size(); ++i)
+            bindMacros(w.profiles[size_t(i)], working[i]);
+        SettingsBlock l = w;
+        bindMacros(l.profiles[1], written1);
+        MouseMacroSlots old;
+        const QStringList names = stored.split(' ', Qt::SkipEmptyParts);
+        for (int k = 0; k < names.size(); ++k)
+            old[size_t(k)] = names[k] == "-" ? QString() : names[k];
+        const auto planned = planMouseMacroSlots(old, w, l, 0);
+        QCOMPARE(planned ? slotText(*planned) : QStringLiteral("none"), plan);
+        if (!planned)
+            return;
+        QVERIFY(writeMouseMacroSlots(*planned));
+        QCOMPARE(readMouseMacroSlots(), *planned);
+        QVERIFY(renameMouseMacroSlot("A", "A2"));
+        QCOMPARE(slotText(readMouseMacroSlots()), slotText(*planned).replace(QRegularExpression("\\bA\\b"), "A2"));
+    }
+
     void cutLastLineReadsAsMissing_data()
     {
         QTest::addColumn<QString>("file");
