@@ -13,14 +13,17 @@
 #include "tests/macro/MacroFixture.h"
 #include "tests/pages/PageFixture.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QSpinBox>
 
 namespace {
 // As a user does, key by key: everything selected and deleted, then the text typed,
-// where "<home>" and "<del>" stand for those keys. "=N" stands for a stored N, left as it is.
+// where "<home>", "<del>" and "<tab>" stand for those keys. "=N" stands for a stored N, left as it is.
 void retype(QWidget *field, const QString &text)
 {
+    // The window takes the keyboard, as it does once a menu over it has closed.
+    QApplication::setActiveWindow(field->window());
     field->setFocus(Qt::OtherFocusReason);
     if (text.startsWith('='))
         return;
@@ -29,6 +32,8 @@ void retype(QWidget *field, const QString &text)
     for (const QString &part : text.split(' ', Qt::SkipEmptyParts)) {
         if (part == "<home>" || part == "<del>")
             tapNativeKey(field, part == "<home>" ? 102 : 111, part == "<home>" ? Qt::Key_Home : Qt::Key_Delete);
+        else if (part == "<tab>")
+            tapNativeKey(field, 15, Qt::Key_Tab);
         else
             typeNativeNumber(field, part);
     }
@@ -211,8 +216,11 @@ private slots:
         add("list delay", {"0: 10|10", "100 <home> <del> 2: 200|200", "10: 10|10", "65530: 65530|65530", "65531: 6550|6550", "999: 990|990"});
         // The dialogs take, by Return as by OK, only a number the box shows.
         add("colour green", {": G |refused|20/20", "0: G 0|0/0", "255: G 255|255/255", "256: G 25|25/25"});
+        // The recoil set's delay is a spin box of 10 to 990 ms in steps of 10: a number
+        // past the top or between two steps waits until the box is left.
         add("gun delay", {": |refused", "0: 0|refused", "10: 10|129/0/1 1/0/1 6/0/1", "999: 999|refused",
-                          "65530: 65530|129/0/1 1/0/1 6/25/153", "65531: 6553|refused",
+                          "999 <tab>: 990|129/0/1 1/0/1 6/0/99", "15 <tab>: 10|129/0/1 1/0/1 6/0/1",
+                          "1000: 100|129/0/1 1/0/1 6/0/10",
                           "100 <home> <del> 2: 200|129/0/1 1/0/1 6/0/20"});
         add("gun y", {": |refused", "-: -|refused", "-100: -100|129/0/1 1/0/1 2/156/0 6/0/10",
                       "-101: -10|129/0/1 1/0/1 2/246/0 6/0/10", "101: 10|129/0/1 1/0/1 2/10/0 6/0/10"});
