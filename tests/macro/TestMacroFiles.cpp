@@ -24,6 +24,7 @@ namespace {
 const QString Invalid = QString::fromLatin1(InvalidMacroNameText);
 const QString Full = QStringLiteral("TOO MANY MACROS TO BE CREATE!");
 const QString NotCopied = QStringLiteral("The macro file could not be copied.");
+const QString Unreadable = QStringLiteral("The file could not be read.");
 const QString Used = QStringLiteral("A button uses this macro. Delete it all the same?");
 const QString Skipped = QStringLiteral(
     "These files were not imported (name taken or not allowed, list full, file unreadable or too long for the "
@@ -203,7 +204,7 @@ private slots:
         *row("import, no macro folder") << "a:-" << "nodb out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << no << true << "a:- Fire:9" << "Fire" << no << "Fire.MSMACRO:9";
         *row("import, no row count") << "a" << "out-nocount:Other.MSMACRO=9" << "import Other.MSMACRO" << NotMacro << true << "a:1" << "a" << no << "Other.MSMACRO:9";
         *row("import, list full") << "a fill50" << "" << "import any" << Full << true << "a:1" << "a" << no << no;
-        *row("import unreadable") << "a" << "" << "import Gone.MSMACRO" << NotCopied << true << "a:1" << "a" << no << no;
+        *row("import unreadable") << "a" << "" << "import Gone.MSMACRO" << Unreadable << true << "a:1" << "a" << no << no;
         *row("import ..") << "a" << "out:...MSMACRO=9" << "import ...MSMACRO" << Invalid << true << "a:1" << "a" << no << "...MSMACRO:9";
         *row("batch import") << "a" << "out:x.MSMACRO=5 out:a.MSMACRO=6 out:y.msmacro=7" << "import-batch x.MSMACRO a.MSMACRO y.msmacro" << Skipped + "a.MSMACRO" << true << "a:1 x:5 y:7" << "y" << no << "a.MSMACRO:6 x.MSMACRO:5 y.msmacro:7";
         *row("batch import, too long") << "a" << "out:x.MSMACRO=5 out-long:z.MSMACRO=4 out-nocount:w.MSMACRO=3" << "import-batch x.MSMACRO z.MSMACRO w.MSMACRO" << Skipped + "z.MSMACRO, w.MSMACRO" << true << "a:1 x:5" << "x" << no << "w.MSMACRO:3 x.MSMACRO:5 z.MSMACRO:4";
@@ -429,32 +430,42 @@ private slots:
         QCOMPARE(rowsText(page->actionRows()), imported ? rowsText(fire.rows) : QString());
     }
 
-    // Import and export copy regular files only: from a link to a macro, or onto a
-    // link to a device, the command fails as usual and nothing else is touched.
+    // Import reads a regular file, also through a link; export writes onto a regular
+    // file only. From a FIFO, or onto a link to a device, the command fails saying which
+    // side, and nothing else is touched.
     void copiesTouchOnlyRegularFiles_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("import from a link to a macro") << "link to a file";
-        QTest::newRow("export onto a link to a device") << "link to a device";
+        QTest::addColumn<bool>("import");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("import from a link to a macro") << "link to a file" << true << "";
+        QTest::newRow("import from a link to a FIFO") << "link to a FIFO" << true << Unreadable;
+        QTest::newRow("import from a folder") << "folder" << true << Unreadable;
+        QTest::newRow("export onto a link to a device") << "link to a device" << false << NotCopied;
     }
     void copiesTouchOnlyRegularFiles()
     {
         QFETCH(QString, kind);
-        const bool import = kind == "link to a file";
+        QFETCH(bool, import);
+        QFETCH(QString, message);
         MacroFixture fx;
         const QString chosen = fx.folder.path() + "/Fire.MSMACRO";
         if (!makeNonRegularFile(kind, chosen))
             QSKIP("the system does not let this user make one");
-        if (import) {
+        const bool read = kind == "link to a file";
+        if (read) {
             MacroFixture::writeMacro("Fire", "132/0/4 6/0/5");
             QVERIFY(QFile::remove(chosen + ".pointed") && QFile::rename(macroFilePath("Fire"), chosen + ".pointed"));
         }
         const QString outside = describePath(chosen), macros = folderState(fx.folder.configDir() + "/MacroDB");
         auto page = shownPage();
-        QVERIFY(clickChoosing(*page, import ? MacroDialog::ImportButton : MacroDialog::ExportButton, chosen, NotCopied));
+        QVERIFY(clickChoosing(*page, import ? MacroDialog::ImportButton : MacroDialog::ExportButton, chosen, message));
         QCOMPARE(describePath(chosen), outside);
-        QCOMPARE(folderState(fx.folder.configDir() + "/MacroDB"), macros);
-        QCOMPARE(listedMacroNames(), QStringList{"m"});
+        QCOMPARE(listedMacroNames(), read ? QStringList({"m", "Fire"}) : QStringList{"m"});
+        if (read)
+            QCOMPARE(rowsText(readMacroFile("Fire").rows), QString("132/0/4 6/0/5"));
+        else
+            QCOMPARE(folderState(fx.folder.configDir() + "/MacroDB"), macros);
     }
 
     // However the list's current row changes, the table and the name show its macro,
