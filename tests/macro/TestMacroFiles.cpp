@@ -11,12 +11,15 @@
 #include "tests/macro/MacroFixture.h"
 #include "widgets/FileDialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QRegularExpression>
+#include <QFontInfo>
 #include <QHeaderView>
+#include <QListView>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTreeView>
 
@@ -80,19 +83,48 @@ bool clickChoosing(MacroDialog &page, MacroDialog::PageButton button, const QStr
 }
 
 // What the file dialog that the step opens shows of itself, away from the folder's
-// files: its labels and the file list's column headers.
-QList<QImage> fileDialogLook(const std::function<void()> &open)
+// files: its labels and the file list's column headers. Also the parts of it that do
+// not show whole, and how many times the application's font (in pixels at 96 dots an
+// inch, as the window's design) its font is.
+struct FileDialogLook
 {
     QList<QImage> parts;
+    QStringList cut;
+    double fontRatio = 0;
+};
+
+QStringList cutParts(QWidget *dialog)
+{
+    QStringList cut;
+    for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel", "fileTypeCombo"}) {
+        const auto *part = dialog->findChild<QWidget *>(QLatin1String(name));
+        if (part && part->isVisible() && part->width() < part->sizeHint().width())
+            cut << name;
+    }
+    if (const auto *sidebar = dialog->findChild<QListView *>(QStringLiteral("sidebar")))
+        if (sidebar->viewport()->width() < sidebar->sizeHintForColumn(0))
+            cut << "sidebar";
+    if (const auto *tree = dialog->findChild<QTreeView *>(QStringLiteral("treeView")))
+        for (int column = 0; column < 3; ++column)
+            if (tree->header()->sectionSize(column) < tree->header()->sectionSizeHint(column))
+                cut << QStringLiteral("column %1").arg(column);
+    return cut;
+}
+
+FileDialogLook fileDialogLook(const std::function<void()> &open)
+{
+    FileDialogLook look;
     const bool ran = runModal(open, [&](QWidget *dialog) {
         for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
             if (auto *label = dialog->findChild<QWidget *>(QLatin1String(name)))
-                parts << label->grab().toImage();
+                look.parts << label->grab().toImage();
         if (auto *tree = dialog->findChild<QTreeView *>(QStringLiteral("treeView")))
-            parts << tree->header()->grab().toImage();
+            look.parts << tree->header()->grab().toImage();
+        look.cut = cutParts(dialog);
+        look.fontRatio = QFontInfo(dialog->font()).pixelSize() / (QApplication::font().pointSizeF() * 96 / 72);
         QTimer::singleShot(0, dialog, &QWidget::close);
     });
-    return ran ? parts : QList<QImage>();
+    return ran ? look : FileDialogLook();
 }
 }
 
@@ -527,20 +559,27 @@ private slots:
     }
 
     // The page's dark style sheet stays off the real file dialogs: each looks like the
-    // one the window opens.
+    // one the window opens. They grow with the window's scale, and nothing in them is cut.
     void fileDialogsLookLikeTheWindows_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::newRow("import") << int(FileDialogKind::OpenFile);
-        QTest::newRow("import, batch") << int(FileDialogKind::OpenFiles);
-        QTest::newRow("export") << int(FileDialogKind::SaveFile);
-        QTest::newRow("export, batch") << int(FileDialogKind::Directory);
+        QTest::addColumn<double>("scale");
+        QTest::newRow("import") << int(FileDialogKind::OpenFile) << 1.0;
+        QTest::newRow("import, batch") << int(FileDialogKind::OpenFiles) << 1.0;
+        QTest::newRow("export") << int(FileDialogKind::SaveFile) << 1.0;
+        QTest::newRow("export, batch") << int(FileDialogKind::Directory) << 1.0;
+        QTest::newRow("import at 1.5") << int(FileDialogKind::OpenFile) << 1.5;
+        QTest::newRow("import at 2.0") << int(FileDialogKind::OpenFile) << 2.0;
+        QTest::newRow("export at 2.0") << int(FileDialogKind::SaveFile) << 2.0;
+        QTest::newRow("export, batch at 2.0") << int(FileDialogKind::Directory) << 2.0;
     }
     void fileDialogsLookLikeTheWindows()
     {
         QFETCH(int, kind);
+        QFETCH(double, scale);
         const bool import = kind == int(FileDialogKind::OpenFile) || kind == int(FileDialogKind::OpenFiles);
         MacroFixture fx;
+        setUiScale(scale);
         QWidget window;
         window.resize(scaledPixels(999), scaledPixels(640));
         auto *page = new MacroDialog(&window);
@@ -548,10 +587,16 @@ private slots:
         window.show();
         if (kind == int(FileDialogKind::OpenFiles) || kind == int(FileDialogKind::Directory))
             page->batchBox()->click();
-        const QList<QImage> fromPage = fileDialogLook(
+        const FileDialogLook fromPage = fileDialogLook(
             [&] { click(page->button(import ? MacroDialog::ImportButton : MacroDialog::ExportButton)); });
-        QCOMPARE(fromPage.size(), 4);
-        QCOMPARE(fromPage, fileDialogLook([&] { runFileDialog({FileDialogKind(kind), &window, "", "", ""}); }));
+        setUiScale(1.0);
+        QCOMPARE(fromPage.parts.size(), 4);
+        QCOMPARE(fromPage.cut, QStringList());
+        QVERIFY2(qAbs(fromPage.fontRatio - scale) < 0.1, qPrintable(QString::number(fromPage.fontRatio)));
+        setUiScale(scale);
+        QCOMPARE(fromPage.parts,
+                 fileDialogLook([&] { runFileDialog({FileDialogKind(kind), &window, "", "", ""}); }).parts);
+        setUiScale(1.0);
     }
 
     // In batch mode the current row shows its name once, as the check box's white
