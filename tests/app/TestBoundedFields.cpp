@@ -16,12 +16,31 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStyleOptionSpinBox>
+#include <QWheelEvent>
 
 namespace {
+// A turn of the wheel, or a click on the up arrow, over a spin box.
+void stepUpByPointer(QWidget *box, bool wheel)
+{
+    const QPoint centre = box->rect().center();
+    QWheelEvent turn(centre, box->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QStyleOptionSpinBox option;
+    option.initFrom(box);
+    const QRect up = box->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, box);
+    wheel ? void(QApplication::sendEvent(box, &turn)) : QTest::mouseClick(box, Qt::LeftButton, {}, up.center());
+}
+
 // As a user does, key by key: everything selected and deleted, then the text typed,
-// where "<home>", "<del>" and "<tab>" stand for those keys. "=N" stands for a stored N, left as it is.
+// where "<home>", "<del>", "<tab>", "<up>", "<down>" and "<pgup>" stand for those keys,
+// "<wheel>" and "<arrow>" for a spin box's wheel and up arrow. "=N" stands for a
+// stored N, left as it is.
 void retype(QWidget *field, const QString &text)
 {
+    const QMap<QString, std::pair<int, Qt::Key>> keys{
+        {"<home>", {102, Qt::Key_Home}}, {"<del>", {111, Qt::Key_Delete}}, {"<tab>", {15, Qt::Key_Tab}},
+        {"<up>", {103, Qt::Key_Up}}, {"<down>", {108, Qt::Key_Down}}, {"<pgup>", {104, Qt::Key_PageUp}}};
     // The window takes the keyboard, as it does once a menu over it has closed.
     QApplication::setActiveWindow(field->window());
     field->setFocus(Qt::OtherFocusReason);
@@ -30,10 +49,10 @@ void retype(QWidget *field, const QString &text)
     QMetaObject::invokeMethod(field, "selectAll");
     tapNativeKey(field, 14, Qt::Key_Backspace);
     for (const QString &part : text.split(' ', Qt::SkipEmptyParts)) {
-        if (part == "<home>" || part == "<del>")
-            tapNativeKey(field, part == "<home>" ? 102 : 111, part == "<home>" ? Qt::Key_Home : Qt::Key_Delete);
-        else if (part == "<tab>")
-            tapNativeKey(field, 15, Qt::Key_Tab);
+        if (keys.contains(part))
+            tapNativeKey(field, keys[part].first, keys[part].second);
+        else if (part == "<wheel>" || part == "<arrow>")
+            stepUpByPointer(field, part == "<wheel>");
         else
             typeNativeNumber(field, part);
     }
@@ -216,12 +235,15 @@ private slots:
         add("list delay", {"0: 10|10", "0100: 100|100", "100 <home> <del> 2: 200|200", "10: 10|10", "65530: 65530|65530", "65531: 6550|6550", "999: 990|990"});
         // The dialogs take, by Return as by OK, only a number the box shows.
         add("colour green", {": G |refused|20/20", "0: G 0|0/0", "255: G 255|255/255", "256: G 25|25/25"});
-        // The recoil set's delay is a spin box of 10 to 990 ms in steps of 10: a number
-        // past the top or between two steps waits until the box is left.
+        // The recoil set's delay is a spin box of 10 to 990 ms in steps of 10 (keys, wheel,
+        // arrows): a number past the top or between two steps waits until the box is left.
         add("gun delay", {": |refused", "0: 0|refused", "10: 10|129/0/1 1/0/1 6/0/1", "999: 999|refused",
                           "999 <tab>: 990|129/0/1 1/0/1 6/0/99", "15 <tab>: 10|129/0/1 1/0/1 6/0/1",
                           "1000: 100|129/0/1 1/0/1 6/0/10", "050 <tab>: 50|129/0/1 1/0/1 6/0/5",
-                          "100 <home> <del> 2: 200|129/0/1 1/0/1 6/0/20"});
+                          "100 <home> <del> 2: 200|129/0/1 1/0/1 6/0/20",
+                          "100 <up> <up> <down> <pgup>: 210|129/0/1 1/0/1 6/0/21",
+                          "100 <wheel> <arrow>: 120|129/0/1 1/0/1 6/0/12", "10 <down>: 10|129/0/1 1/0/1 6/0/1",
+                          "950 <pgup> <up> <arrow> <wheel>: 990|129/0/1 1/0/1 6/0/99"});
         add("gun y", {": |refused", "-050 <tab>: -50|129/0/1 1/0/1 2/206/0 6/0/10", "-: -|refused", "-100: -100|129/0/1 1/0/1 2/156/0 6/0/10",
                       "-101: -10|129/0/1 1/0/1 2/246/0 6/0/10", "101: 10|129/0/1 1/0/1 2/10/0 6/0/10"});
     }

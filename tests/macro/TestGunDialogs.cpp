@@ -14,8 +14,6 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QSpinBox>
-#include <QStyleOptionSpinBox>
-#include <QWheelEvent>
 
 class TestGunDialogs : public QObject
 {
@@ -177,62 +175,6 @@ private slots:
         QCOMPARE(dialog.distanceBox()->text(), QString::number(moved));
         for (int d = 0; d < MoveDirectionCount; ++d)
             QCOMPARE(dialog.directionBox(d)->isSelected(), d == chosen);
-    }
-
-    // A shot's delay steps by 10 ms, from 10 to 990, by its arrows, the wheel and the
-    // keys; the file holds it in units of 10 ms.
-    void delayBoxSteps_data()
-    {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<int>("value");
-        QTest::newRow("Up") << 100 << "Up" << 110;
-        QTest::newRow("Down twice") << 100 << "Down Down" << 80;
-        QTest::newRow("PageUp") << 100 << "PageUp" << 200;
-        QTest::newRow("wheel") << 100 << "wheel" << 110;
-        QTest::newRow("up arrow") << 100 << "arrow" << 110;
-        QTest::newRow("Down at the floor") << 10 << "Down" << 10;
-        QTest::newRow("Up at the top") << 990 << "Up arrow wheel" << 990;
-        QTest::newRow("PageUp near the top") << 950 << "PageUp" << 990;
-    }
-    void delayBoxSteps()
-    {
-        QFETCH(int, start);
-        QFETCH(QString, input);
-        QFETCH(int, value);
-        MacroFixture fx;
-        QuorGunsetDialog dialog(nullptr, 1.0, Qt::FramelessWindowHint);
-        pickMenuEntry(dialog.countButton(), "1");
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);
-        QSpinBox *box = dialog.delayBox(0);
-        box->setValue(start);
-        box->setFocus();
-        const QMap<QString, std::pair<int, Qt::Key>> keys{
-            {"Up", {103, Qt::Key_Up}}, {"Down", {108, Qt::Key_Down}}, {"PageUp", {104, Qt::Key_PageUp}}};
-        for (const QString &step : input.split(' ')) {
-            if (keys.contains(step)) {
-                tapNativeKey(box, keys[step].first, keys[step].second);
-            } else if (step == "wheel") {
-                const QPoint at = box->rect().center();
-                QWheelEvent wheel(at, box->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
-                                  Qt::NoScrollPhase, false);
-                QApplication::sendEvent(box, &wheel);
-            } else {
-                QStyleOptionSpinBox option;
-                option.initFrom(box);
-                option.subControls = QStyle::SC_All;
-                option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-                const QRect up = box->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, box);
-                QVERIFY(up.width() > 4 && up.height() > 4);
-                QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, up.center());
-            }
-        }
-        QCOMPARE(box->value(), value);
-        QTest::keyClicks(dialog.nameField(), "Burst");
-        QTest::mouseClick(dialog.yesButton(), Qt::LeftButton);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(rowsText({dialog.rows().last()}), rowsText({delayRow(value)}));
     }
 
     // The bullet count stands centred left of the drop-down arrow's square.
