@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListView>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -83,9 +84,8 @@ bool clickChoosing(MacroDialog &page, MacroDialog::PageButton button, const QStr
 }
 
 // What the file dialog that the step opens shows of itself, away from the folder's
-// files: its labels and the file list's column headers. Also the parts of it that do
-// not show whole, and how many times the application's font (in pixels at 96 dots an
-// inch, as the window's design) its font is.
+// files: its labels and the file list's column headers. Also the parts that do not
+// show whole, and its font over the application's (in pixels at 96 dpi, as designed).
 struct FileDialogLook
 {
     QList<QImage> parts;
@@ -93,34 +93,26 @@ struct FileDialogLook
     double fontRatio = 0;
 };
 
-QStringList cutParts(QWidget *dialog)
-{
-    QStringList cut;
-    for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel", "fileTypeCombo"}) {
-        const auto *part = dialog->findChild<QWidget *>(QLatin1String(name));
-        if (part && part->isVisible() && part->width() < part->sizeHint().width())
-            cut << name;
-    }
-    if (const auto *sidebar = dialog->findChild<QListView *>(QStringLiteral("sidebar")))
-        if (sidebar->viewport()->width() < sidebar->sizeHintForColumn(0))
-            cut << "sidebar";
-    if (const auto *tree = dialog->findChild<QTreeView *>(QStringLiteral("treeView")))
-        for (int column = 0; column < 3; ++column)
-            if (tree->header()->sectionSize(column) < tree->header()->sectionSizeHint(column))
-                cut << QStringLiteral("column %1").arg(column);
-    return cut;
-}
-
 FileDialogLook fileDialogLook(const std::function<void()> &open)
 {
     FileDialogLook look;
     const bool ran = runModal(open, [&](QWidget *dialog) {
-        for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
-            if (auto *label = dialog->findChild<QWidget *>(QLatin1String(name)))
-                look.parts << label->grab().toImage();
-        if (auto *tree = dialog->findChild<QTreeView *>(QStringLiteral("treeView")))
+        for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel", "fileTypeCombo"}) {
+            auto *part = dialog->findChild<QWidget *>(QLatin1String(name));
+            if (part && part->isVisible() && part->width() < part->sizeHint().width())
+                look.cut << name;
+            if (qobject_cast<QLabel *>(part))
+                look.parts << part->grab().toImage();
+        }
+        const auto *sidebar = dialog->findChild<QListView *>(QStringLiteral("sidebar"));
+        if (sidebar && sidebar->viewport()->width() < sidebar->sizeHintForColumn(0))
+            look.cut << "sidebar";
+        if (auto *tree = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
             look.parts << tree->header()->grab().toImage();
-        look.cut = cutParts(dialog);
+            for (int column = 0; column < 3; ++column)
+                if (tree->header()->sectionSize(column) < tree->header()->sectionSizeHint(column))
+                    look.cut << QStringLiteral("column %1").arg(column);
+        }
         look.fontRatio = QFontInfo(dialog->font()).pixelSize() / (QApplication::font().pointSizeF() * 96 / 72);
         QTimer::singleShot(0, dialog, &QWidget::close);
     });
