@@ -3,9 +3,9 @@
 #include "widgets/ModalGate.h"
 #include "widgets/UiScale.h"
 
+#include <QDateTime>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QDateTime>
 #include <QHeaderView>
 #include <QLocale>
 #include <QListView>
@@ -48,8 +48,9 @@ void sizeColumns(QFileDialog &dialog, double scale)
     const QDateTime late(QDate(2028, 12, 28), QTime(22, 58));
     const QString widest[] = {QStringLiteral("wwwwwwwwwwww"), QStringLiteral("88.8 KiB"),
                               QStringLiteral("MSMACRO File"), QLocale::system().toString(late, QLocale::ShortFormat)};
+    const int room = scaledPixels(ColumnRoom, scale);
     for (int column = 0; column < 4 && column < tree->header()->count(); ++column)
-        tree->header()->resizeSection(column, metrics.horizontalAdvance(widest[column]) + scaledPixels(ColumnRoom, scale));
+        tree->header()->resizeSection(column, metrics.horizontalAdvance(widest[column]) + room);
 }
 
 // The side bar as wide as its longest place, the file list beside it.
