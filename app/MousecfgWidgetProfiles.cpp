@@ -13,6 +13,7 @@
 
 namespace {
 const QString TemplateProfile = QStringLiteral("DefaultProfile");
+constexpr const char *UnreadableFileText = "The file could not be read.";
 
 QString modelFile(const QString &name)
 {
@@ -30,12 +31,15 @@ QString &currentName()
 }
 
 // A new profile file from the model's template, or from the factory values without a
-// whole one.
+// whole one that can be read.
 bool createProfileFile(const QString &path)
 {
     const QString source = modelFile(TemplateProfile);
-    if (QFile::exists(source) && holdsProfile(source))
-        return copyFileReplacing(source, path);
+    if (QFile::exists(source) && holdsProfile(source)) {
+        const CopyResult copied = copyFileReplacing(source, path);
+        if (copied != CopyResult::SourceRefused)
+            return copied == CopyResult::Copied;
+    }
     ProfileRecord record;
     resetProfileToDefaults(record);
     return saveProfile(0, record, path);
@@ -141,9 +145,16 @@ void MousecfgWidget::copyProfile()
         return;
     }
     const QString source = existingProfileFile(currentName());
-    const bool copied = source.isEmpty() ? saveProfile(0, currentProfile(), targetPath)
-                                         : copyFileReplacing(source, targetPath);
-    if (!copied) {
+    CopyResult copied = CopyResult::Copied;
+    if (source.isEmpty())
+        copied = saveProfile(0, currentProfile(), targetPath) ? CopyResult::Copied : CopyResult::TargetRefused;
+    else
+        copied = copyFileReplacing(source, targetPath);
+    if (copied == CopyResult::SourceRefused) {
+        showMessage(OneButton, UnreadableFileText);
+        return;
+    }
+    if (copied == CopyResult::TargetRefused) {
         showMessage(OneButton, "The profile file could not be written.");
         return;
     }

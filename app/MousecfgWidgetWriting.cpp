@@ -10,6 +10,7 @@
 #include "storage/ProfileFiles.h"
 #include "storage/ProfileList.h"
 #include "storage/ProfileNames.h"
+#include "storage/RegularFile.h"
 #include "storage/SettingsBlock.h"
 #include "widgets/FileDialogs.h"
 #include "widgets/ModalGate.h"
@@ -27,6 +28,7 @@ constexpr int ExportButton = 4, ImportButton = 5, ResetButton = 6, AddButton = 7
               CopyButton = 9, ResetAllButton = 10, OkButton = 11, CancelButton = 12, ApplyButton = 13,
               LoadButton = 14, SaveButton = 15;
 const QString ProfileSuffix = QStringLiteral(".prof");
+constexpr const char *UnreadableFileText = "The file could not be read.";
 
 // The profile a file holds is named by the file name less its final ".prof".
 QString profileNameOfFile(const QString &path)
@@ -178,7 +180,7 @@ void MousecfgWidget::exportProfile()
             source.clear();
     }
     const bool exported = !source.isEmpty() && writeMouseName(modelFolderProductName(), source)
-                          && copyFileReplacing(source, fileName);
+                          && copyFileReplacing(source, fileName) == CopyResult::Copied;
     if (!exported)
         showMessage(OneButton, "The file could not be saved.");
 }
@@ -189,6 +191,10 @@ void MousecfgWidget::importProfile()
     if (fileName.isEmpty())
         return;
     const QString name = profileNameOfFile(fileName);
+    if (!isReadableFile(fileName)) {
+        showMessage(OneButton, UnreadableFileText);
+        return;
+    }
     if (readMouseName(fileName) != modelFolderProductName()) {
         showMessage(OneButton, "The file is not match current mouse!");
         return;
@@ -205,7 +211,12 @@ void MousecfgWidget::importProfile()
         return;
     }
     const QString target = modelProfileFilePath(modelFolderProductName(), name);
-    if (!copyFileReplacing(fileName, target)) {
+    const CopyResult copied = copyFileReplacing(fileName, target);
+    if (copied == CopyResult::SourceRefused) {
+        showMessage(OneButton, UnreadableFileText);
+        return;
+    }
+    if (copied == CopyResult::TargetRefused) {
         showMessage(OneButton, "The profile file could not be written.");
         return;
     }
@@ -232,6 +243,10 @@ void MousecfgWidget::loadConfiguration()
     const QString fileName = askFileName(false, QT_TR_NOOP("Load Config File"), QT_TR_NOOP("Config File(*.conf)"));
     if (fileName.isEmpty())
         return;
+    if (!isReadableFile(fileName)) {
+        showMessage(OneButton, UnreadableFileText);
+        return;
+    }
     if (readMouseName(fileName) != modelFolderProductName()) {
         showMessage(OneButton, "The file is not match current mouse!");
         return;

@@ -22,6 +22,7 @@ const char *const loopTexts[QuorMacroSelect::LoopOptionCount] = {
     QT_TRANSLATE_NOOP("QObject", "REPEAT RUN UNTILL THE KEY DOWN")};
 constexpr int loopRowTops[QuorMacroSelect::LoopOptionCount] = {100, 152, 182};
 constexpr int MaxLoopCount = 255;
+constexpr int CountPadding = 4;
 }
 
 QuorMacroSelect::QuorMacroSelect(const QString &info, const QString &title, const QString &name, int count,
@@ -59,7 +60,10 @@ void QuorMacroSelect::buildUi(const QString &title, int count, int mode)
     setNumberField(m_count, 1, MaxLoopCount);
     showBoundedValue(m_count, count);
     updateOkButton();
-    m_count->setStyleSheet(QStringLiteral("border:1px;background:rgb(30,30,30);color:white"));
+    // The text keeps clear of the frame at every scale.
+    m_count->setStyleSheet(QStringLiteral("background:rgb(30,30,30);color:white;padding:0px %1px;")
+                               .arg(qMax(1, scaledPixels(CountPadding, s)))
+                           + fieldFrameStyle());
     m_count->setFont(scaledLanguageFont());
 
     const QStringList pictures{skinPath(QStringLiteral("/skin/checkbox2-1.png")),

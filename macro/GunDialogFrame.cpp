@@ -1,7 +1,6 @@
 #include "macro/GunDialogFrame.h"
 
 #include "storage/Theme.h"
-#include "widgets/BoundedIntValidator.h"
 #include "widgets/DialogButtons.h"
 #include "widgets/KeyboardFocus.h"
 #include "widgets/QuorLabel.h"
@@ -13,7 +12,6 @@
 
 #include <QBitmap>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPainter>
 #include <QToolButton>
 
@@ -77,27 +75,18 @@ QuorLabel *GunDialogFrame::addCaption(const QString &text, const QRect &r, int a
     return label;
 }
 
-QSpinBox *GunDialogFrame::addSpinBox(const QRect &r, int minimum, int maximum, int value)
+QSpinBox *GunDialogFrame::addSpinBox(const QRect &r, int minimum, int maximum, int value, int step)
 {
     auto *box = new QuorSpinBox(this);
     box->setRange(minimum, maximum);
+    if (step > 1)
+        box->holdToSteps(step);
     box->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     box->setValue(value);
     box->setStyleSheet(FieldStyle);
     addField(box, r);
     connect(box, &QuorSpinBox::editTextChanged, this, &GunDialogFrame::updateYesButton);
     return box;
-}
-
-QLineEdit *GunDialogFrame::addBoundedField(const QRect &r, int bottom, int top, int step, int value)
-{
-    auto *field = new QLineEdit(this);
-    setBoundedField(field, bottom, top, step);
-    showBoundedValue(field, value);
-    field->setStyleSheet(FieldStyle + fieldFrameStyle());
-    addField(field, r);
-    connect(field, &QLineEdit::textChanged, this, &GunDialogFrame::updateYesButton);
-    return field;
 }
 
 void GunDialogFrame::addField(QWidget *field, const QRect &r)

@@ -5,7 +5,6 @@
 
 #include <vector>
 
-class QLineEdit;
 class QSpinBox;
 class QToolButton;
 class QuorLabel;
@@ -32,10 +31,9 @@ protected:
     QRect scaledRect(int x, int y, int width, int height) const;
     void buildButtons(const QString &yesText, const QString &noText);
     QuorLabel *addCaption(const QString &text, const QRect &designRect, int alignment);
-    // Text typed past its bounds is held to the nearest one once the box is left.
-    QSpinBox *addSpinBox(const QRect &designRect, int minimum, int maximum, int value);
-    // A field of a bounded number (BoundedIntValidator), showing value held to its bounds.
-    QLineEdit *addBoundedField(const QRect &designRect, int bottom, int top, int step, int value);
+    // Text typed past its bounds is held to the nearest one once the box is left; with a
+    // step above 1 the value keeps to the steps from the minimum (QuorSpinBox::holdToSteps).
+    QSpinBox *addSpinBox(const QRect &designRect, int minimum, int maximum, int value, int step = 1);
     // Whether every shown box holds a number it can take.
     bool fieldsFinished() const;
     void updateYesButton();

@@ -378,7 +378,12 @@ void MacroDialog::importOne(const QString &path)
         showMessage(2, "Warning", "Macro Exist!");
         return;
     }
-    if (!copyMacroFile(path, macroFilePath(name), TargetFolder::Make)) {
+    const CopyResult copied = copyMacroFile(path, macroFilePath(name), TargetFolder::Make);
+    if (copied == CopyResult::SourceRefused) {
+        showMessage(2, "Warning", "The file could not be read.");
+        return;
+    }
+    if (copied == CopyResult::TargetRefused) {
         showMessage(2, "Warning", "The macro file could not be copied.");
         return;
     }
@@ -397,7 +402,7 @@ void MacroDialog::importBatch(const QStringList &paths)
     for (const QString &path : paths) {
         const QString name = macroNameOfFile(path);
         const bool copied = !listIsFull() && isValidMacroName(name) && !isMacroNameTaken(name)
-                            && copyMacroFile(path, macroFilePath(name), TargetFolder::Make);
+                            && copyMacroFile(path, macroFilePath(name), TargetFolder::Make) == CopyResult::Copied;
         if (copied && !importRefusal(name) && addMacroToList(name)) {
             imported = true;
             continue;
@@ -439,7 +444,7 @@ void MacroDialog::exportOne()
     const QString target = withMacroSuffix(chosen.first());
     if (target != chosen.first() && fileExists(target) && !confirmReplace({QFileInfo(target).fileName()}))
         return;
-    if (!copyMacroFile(macroFilePath(name), target))
+    if (copyMacroFile(macroFilePath(name), target) != CopyResult::Copied)
         showMessage(2, "Warning", "The macro file could not be copied.");
 }
 
@@ -457,7 +462,7 @@ void MacroDialog::exportBatch(const QString &folder)
         const QString file = name + QStringLiteral(".MSMACRO");
         if (!replace && existing.contains(file))
             continue;
-        if (!copyMacroFile(macroFilePath(name), folder + QLatin1Char('/') + file))
+        if (copyMacroFile(macroFilePath(name), folder + QLatin1Char('/') + file) != CopyResult::Copied)
             failed << name;
     }
     if (!failed.isEmpty())

@@ -20,6 +20,8 @@ constexpr int MaxDelayMs = MaxDelayUnits * 10;
 constexpr int MinEditDelayMs = 10;
 // The recoil rows' delays: as many digits as 65535 units would take, on the 10 ms step.
 constexpr int MaxRecoilDelayMs = 65530;
+// A shot of the recoil set waits three digits of milliseconds, on the 10 ms step.
+constexpr int MaxShotDelayMs = 990;
 // A macro without delay rows is sent with a delay after every four actions, so it
 // keeps to fewer rows than one that carries its own delays.
 constexpr int MaxRowsWithoutDelay = 40;

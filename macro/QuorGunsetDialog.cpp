@@ -75,8 +75,7 @@ void QuorGunsetDialog::buildUi()
 
     for (int i = 0; i < MaxShots; ++i) {
         const int x = 176 + ColumnStep * i;
-        m_delay[size_t(i)] = addBoundedField({x, 111, 50, 20}, MinEditDelayMs, MaxRecoilDelayMs, MinEditDelayMs,
-                                             ShotDelayMs);
+        m_delay[size_t(i)] = addSpinBox({x, 111, 50, 20}, MinEditDelayMs, MaxShotDelayMs, ShotDelayMs, MinEditDelayMs);
         m_y[size_t(i)] = addSpinBox({x, 187, 50, 20}, -MaxShotMove, MaxShotMove, 0);
         m_x[size_t(i)] = addSpinBox({x, 212, 50, 20}, -MaxShotMove, MaxShotMove, 0);
     }
@@ -147,7 +146,7 @@ void QuorGunsetDialog::OnYesClick()
     for (int i = 0; i < m_shotCount; ++i) {
         addMouseButtonRow(0, false);
         addMouseButtonRow(0, true);
-        const int d = m_delay[size_t(i)]->text().toInt();
+        const int d = takenValue(m_delay[size_t(i)]);
         const int y = takenValue(m_y[size_t(i)]);
         const int x = takenValue(m_x[size_t(i)]);
         if (y != 0)

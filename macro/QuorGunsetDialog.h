@@ -38,7 +38,7 @@ public:
 
     QLineEdit *nameField() const { return m_pName; }
     QuorPushButton *countButton() const { return m_pCountButton; }
-    QLineEdit *delayBox(int shot) const { return m_delay[size_t(shot)]; }
+    QSpinBox *delayBox(int shot) const { return m_delay[size_t(shot)]; }
     QSpinBox *yBox(int shot) const { return m_y[size_t(shot)]; }
     QSpinBox *xBox(int shot) const { return m_x[size_t(shot)]; }
 
@@ -69,7 +69,7 @@ private:
     QuorPushButton *m_pCountButton = nullptr;
     QMenu *m_pCountMenu = nullptr;
     std::vector<std::unique_ptr<QuorAction>> m_countActions;
-    std::array<QLineEdit *, MaxShots> m_delay{};
+    std::array<QSpinBox *, MaxShots> m_delay{};
     std::array<QSpinBox *, MaxShots> m_y{};
     std::array<QSpinBox *, MaxShots> m_x{};
 };

@@ -8,15 +8,17 @@
 
 #include <sys/stat.h>
 
-bool copyFileReplacing(const QString &source, const QString &target, TargetFolder folder)
+CopyResult copyFileReplacing(const QString &source, const QString &target, TargetFolder folder)
 {
     struct stat st;
     QByteArray content;
-    if (readRegularFile(source, FileLinks::Refused, content, st) != FileKind::Regular
-        || fileKind(target, FileLinks::Refused, st) == FileKind::Other)
-        return false;
+    if (readRegularFile(source, FileLinks::Followed, content, st) != FileKind::Regular)
+        return CopyResult::SourceRefused;
+    if (fileKind(target, FileLinks::Refused, st) == FileKind::Other)
+        return CopyResult::TargetRefused;
     if (folder == TargetFolder::Make && !QDir().mkpath(QFileInfo(target).absolutePath()))
-        return false;
+        return CopyResult::TargetRefused;
     QSaveFile out(target);
-    return out.open(QIODevice::WriteOnly) && out.write(content) == content.size() && out.commit();
+    const bool written = out.open(QIODevice::WriteOnly) && out.write(content) == content.size() && out.commit();
+    return written ? CopyResult::Copied : CopyResult::TargetRefused;
 }

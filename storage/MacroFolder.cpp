@@ -82,12 +82,14 @@ QString withMacroSuffix(const QString &path)
     return endsWithSuffix(path) ? path : path + kSuffix;
 }
 
-bool copyMacroFile(const QString &from, const QString &to, TargetFolder folder)
+CopyResult copyMacroFile(const QString &from, const QString &to, TargetFolder folder)
 {
-    if (!copyFileReplacing(from, to, folder))
-        return false;
+    const CopyResult result = copyFileReplacing(from, to, folder);
+    if (result != CopyResult::Copied)
+        return result;
     QFile copy(to);
-    return copy.setPermissions(copy.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const bool owned = copy.setPermissions(copy.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return owned ? CopyResult::Copied : CopyResult::TargetRefused;
 }
 
 int countButtonsUsingMacro(const SettingsBlock &block, const QString &name)

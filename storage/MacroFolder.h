@@ -21,7 +21,7 @@ QString withMacroSuffix(const QString &path);
 // copyFileReplacing, then lets the owner read and write the copy, whatever the
 // permissions of the file it came from or replaced. The macro folder is made when
 // it is missing; a folder the user chose must exist.
-bool copyMacroFile(const QString &from, const QString &to, TargetFolder folder = TargetFolder::MustExist);
+CopyResult copyMacroFile(const QString &from, const QString &to, TargetFolder folder = TargetFolder::MustExist);
 
 // Button slots of the block's five profiles whose macro or recoil function names
 // the macro.

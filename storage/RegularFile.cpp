@@ -40,6 +40,13 @@ FileKind fileKind(const QString &path, FileLinks links, struct stat &st)
     return S_ISREG(st.st_mode) ? FileKind::Regular : FileKind::Other;
 }
 
+bool isReadableFile(const QString &path)
+{
+    struct stat st;
+    return fileKind(path, FileLinks::Followed, st) == FileKind::Regular && st.st_size <= MaxIniFileSize
+           && access(QFile::encodeName(path).constData(), R_OK) == 0;
+}
+
 FileKind readRegularFile(const QString &path, FileLinks links, QByteArray &data, struct stat &st)
 {
     data.clear();

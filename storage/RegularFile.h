@@ -15,6 +15,9 @@ enum class FileLinks { Followed, Refused };
 enum class FileKind { Missing, Regular, Other };
 
 FileKind fileKind(const QString &path, FileLinks links, struct stat &st);
+// Whether a file chosen to be read is a regular one (also through a link) that this
+// user may read, of at most MaxIniFileSize bytes.
+bool isReadableFile(const QString &path);
 // The whole of a regular file of at most MaxIniFileSize bytes. Only a path found
 // regular is opened, without blocking, and the open file is checked again, so a
 // FIFO or a device is never read and never reacts.

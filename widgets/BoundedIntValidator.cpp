@@ -1,5 +1,6 @@
 #include "widgets/BoundedIntValidator.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -22,6 +23,34 @@ QString fixedText(const QLineEdit *field)
         bounds->fixup(text);
     return text;
 }
+
+// Left, or ended by Return, a field shows what the user typed as the number taken
+// ("050" as 50), whatever the field does on losing the focus itself.
+class HoldOnLeaving : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *field = qobject_cast<QLineEdit *>(watched);
+        if (field && field->isModified() && isLeaving(event))
+            holdBoundedField(field);
+        return false;
+    }
+
+private:
+    static bool isLeaving(const QEvent *event)
+    {
+        if (event->type() == QEvent::FocusOut)
+            return static_cast<const QFocusEvent *>(event)->reason() != Qt::PopupFocusReason;
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<const QKeyEvent *>(event)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+};
 }
 
 BoundedIntValidator::BoundedIntValidator(int bottom, int top, int step, QLineEdit *field)
@@ -90,6 +119,7 @@ void setBoundedField(QLineEdit *field, int bottom, int top, int step)
     auto *validator = new BoundedIntValidator(bottom, top, step, field);
     field->setMaxLength(digitCount(validator->top()));
     field->setValidator(validator);
+    field->installEventFilter(new HoldOnLeaving(validator));
 }
 
 void showBoundedValue(QLineEdit *field, int value)

@@ -39,8 +39,9 @@ private:
     int m_maxDigits;
 };
 
-// The fields that hold a bounded number, one way for all: the validator, and at most
-// as many characters as top has digits.
+// The fields that hold a bounded number, one way for all: the validator, at most as
+// many characters as top has digits, and what the user typed shown as the number taken
+// (holdBoundedField) once the field is left or Return ends the edit, "050" as 50.
 void setBoundedField(QLineEdit *field, int bottom, int top, int step = 1);
 // Shows the value held to the field's bounds, so that the field holds what it allows.
 void showBoundedValue(QLineEdit *field, int value);

@@ -4,6 +4,8 @@
 #include <QStyleOptionSpinBox>
 #include <QStylePainter>
 
+#include <algorithm>
+
 QuorSpinBox::QuorSpinBox(QWidget *parent)
     : QSpinBox(parent)
 {
@@ -11,6 +13,34 @@ QuorSpinBox::QuorSpinBox(QWidget *parent)
     connect(this, &QSpinBox::textChanged, this, &QuorSpinBox::editTextChanged);
     // Left or ended by Return, the box shows its value again without a change of it.
     connect(this, &QAbstractSpinBox::editingFinished, this, [this] { emit editTextChanged(text()); });
+}
+
+void QuorSpinBox::holdToSteps(int step)
+{
+    setSingleStep(std::max(step, 1));
+    m_heldToSteps = true;
+}
+
+QValidator::State QuorSpinBox::validate(QString &input, int &pos) const
+{
+    const QValidator::State state = QSpinBox::validate(input, pos);
+    bool ok = false;
+    const int typed = input.toInt(&ok);
+    if (!m_heldToSteps || !ok || typed < minimum())
+        return state;
+    if (typed > maximum())
+        return input.size() <= QString::number(maximum()).size() ? QValidator::Intermediate : QValidator::Invalid;
+    return (typed - minimum()) % singleStep() == 0 ? state : QValidator::Intermediate;
+}
+
+void QuorSpinBox::fixup(QString &input) const
+{
+    bool ok = false;
+    const int typed = input.toInt(&ok);
+    if (!m_heldToSteps || !ok)
+        return QSpinBox::fixup(input);
+    const int held = std::clamp(typed, minimum(), maximum());
+    input = QString::number(held - (held - minimum()) % singleStep());
 }
 
 void QuorSpinBox::paintEvent(QPaintEvent *)

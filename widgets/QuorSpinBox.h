@@ -12,9 +12,20 @@ class QuorSpinBox : public QSpinBox
 public:
     explicit QuorSpinBox(QWidget *parent = nullptr);
 
+    // Keeps the value on the steps of `step` from the minimum: the arrows, the wheel and
+    // the keys move from step to step, and a number typed between two steps, or past
+    // the top with no more digits than the top has, waits unfinished until the box is
+    // left, then is taken down to a step (held to the top).
+    void holdToSteps(int step);
+
 signals:
     void editTextChanged(const QString &text);
 
 protected:
+    QValidator::State validate(QString &input, int &pos) const override;
+    void fixup(QString &input) const override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_heldToSteps = false;
 };

@@ -13,22 +13,46 @@
 #include "tests/macro/MacroFixture.h"
 #include "tests/pages/PageFixture.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStyleOptionSpinBox>
+#include <QWheelEvent>
 
 namespace {
+// A turn of the wheel, or a click on the up arrow, over a spin box.
+void stepUpByPointer(QWidget *box, bool wheel)
+{
+    const QPoint centre = box->rect().center();
+    QWheelEvent turn(centre, box->mapToGlobal(centre), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QStyleOptionSpinBox option;
+    option.initFrom(box);
+    const QRect up = box->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, box);
+    wheel ? void(QApplication::sendEvent(box, &turn)) : QTest::mouseClick(box, Qt::LeftButton, {}, up.center());
+}
+
 // As a user does, key by key: everything selected and deleted, then the text typed,
-// where "<home>" and "<del>" stand for those keys. "=N" stands for a stored N, left as it is.
+// where "<home>", "<del>", "<tab>", "<up>", "<down>" and "<pgup>" stand for those keys,
+// "<wheel>" and "<arrow>" for a spin box's wheel and up arrow. "=N" stands for a
+// stored N, left as it is.
 void retype(QWidget *field, const QString &text)
 {
+    const QMap<QString, std::pair<int, Qt::Key>> keys{
+        {"<home>", {102, Qt::Key_Home}}, {"<del>", {111, Qt::Key_Delete}}, {"<tab>", {15, Qt::Key_Tab}},
+        {"<up>", {103, Qt::Key_Up}}, {"<down>", {108, Qt::Key_Down}}, {"<pgup>", {104, Qt::Key_PageUp}}};
+    // The window takes the keyboard, as it does once a menu over it has closed.
+    QApplication::setActiveWindow(field->window());
     field->setFocus(Qt::OtherFocusReason);
     if (text.startsWith('='))
         return;
     QMetaObject::invokeMethod(field, "selectAll");
     tapNativeKey(field, 14, Qt::Key_Backspace);
     for (const QString &part : text.split(' ', Qt::SkipEmptyParts)) {
-        if (part == "<home>" || part == "<del>")
-            tapNativeKey(field, part == "<home>" ? 102 : 111, part == "<home>" ? Qt::Key_Home : Qt::Key_Delete);
+        if (keys.contains(part))
+            tapNativeKey(field, keys[part].first, keys[part].second);
+        else if (part == "<wheel>" || part == "<arrow>")
+            stepUpByPointer(field, part == "<wheel>");
         else
             typeNativeNumber(field, part);
     }
@@ -186,9 +210,9 @@ private slots:
         // Times 1-255, Delay 1-255 (sent in tens): OK waits for a number in range (button 2
         // keeps its factory right click); a stored value past the bounds is shown, and taken,
         // held to them. A field edits as text does: 100 becomes 200 through 00, and leading
-        // zeros count for nothing.
+        // zeros count for nothing and are gone once the field is left.
         add("fire times", {"0: 0|refused|82 00 00 00", "100 <home> <del> 2: 200|200|99 81 c8 0a",
-                           "050: 050|50|99 81 32 0a", "1: 1|1|99 81 01 0a", "255: 255|255|99 81 ff 0a",
+                           "050: 50|50|99 81 32 0a", "050 <tab>: 50|50|99 81 32 0a", "1: 1|1|99 81 01 0a", "255: 255|255|99 81 ff 0a",
                            "256: 25|25|99 81 19 0a", "999: 99|99|99 81 63 0a",
                            "=300: 255|255|99 81 ff 01"});
         add("fire delay", {"0: 0|refused|82 00 00 00", "100 <home> <del> 2: 200|200|99 81 03 14", "1: 1|1|99 81 03 00", "255: 255|255|99 81 03 19",
@@ -198,23 +222,29 @@ private slots:
                            "=1000: 255|255|91 00 ff 00"});
         // The macro page: what is left unfinished is held to the bound; a stored value
         // past one is shown, and kept, as stored.
-        add("default delay", {"0: 0|0", "100 <home> <del> 2: 200|200", "65535: 65535|65535", "65536: 6553|6553", "999: 999|999"});
-        add("loop time", {"0: 1|1", "100 <home> <del> 2: 200|200", "00: 1|1", "1: 1|1", "255: 255|255", "256: 25|25", "999: 99|99", "=0: 0|0"});
-        add("row distance", {"0: 1|2/0/1 6/0/25", "10 <home> <del> 2: 20|2/0/20 6/0/25", "1: 1|2/0/1 6/0/25", "120: 120|2/0/120 6/0/25",
+        add("default delay", {"0: 0|0", "050: 50|50", "0 <tab>: 0|0", "100 <home> <del> 2: 200|200", "65535: 65535|65535", "65536: 6553|6553", "999: 999|999"});
+        add("loop time", {"0: 1|1", "007 <tab>: 7|7", "100 <home> <del> 2: 200|200", "00: 1|1", "1: 1|1", "255: 255|255", "256: 25|25", "999: 99|99", "=0: 0|0"});
+        add("row distance", {"0: 1|2/0/1 6/0/25", "050: 50|2/0/50 6/0/25", "10 <home> <del> 2: 20|2/0/20 6/0/25", "1: 1|2/0/1 6/0/25", "120: 120|2/0/120 6/0/25",
                              "121: 12|2/0/12 6/0/25", "999: 99|2/0/99 6/0/25", "=0: 0|2/0/0 6/0/25"});
-        add("tree distance", {"0: 1|2/0/5 6/0/25 2/0/1 6/0/1", "10 <home> <del> 2: 20|2/0/5 6/0/25 2/0/20 6/0/1", "1: 1|2/0/5 6/0/25 2/0/1 6/0/1",
+        add("tree distance", {"0: 1|2/0/5 6/0/25 2/0/1 6/0/1", "007: 7|2/0/5 6/0/25 2/0/7 6/0/1", "10 <home> <del> 2: 20|2/0/5 6/0/25 2/0/20 6/0/1", "1: 1|2/0/5 6/0/25 2/0/1 6/0/1",
                               "120: 120|2/0/5 6/0/25 2/0/120 6/0/1", "121: 12|2/0/5 6/0/25 2/0/12 6/0/1",
                               "999: 99|2/0/5 6/0/25 2/0/99 6/0/1"});
         // Delays go in steps of 10 ms, from 10 ms.
-        add("row delay", {"0: 10|2/0/5 6/0/1", "100 <home> <del> 2: 200|2/0/5 6/0/20", "10: 10|2/0/5 6/0/1", "655350: 655350|2/0/5 6/255/255",
+        add("row delay", {"0: 10|2/0/5 6/0/1", "0100: 100|2/0/5 6/0/10", "100 <home> <del> 2: 200|2/0/5 6/0/20", "10: 10|2/0/5 6/0/1", "655350: 655350|2/0/5 6/255/255",
                           "655351: 65530|2/0/5 6/25/153", "999: 990|2/0/5 6/0/99", "=0: 0|2/0/5 6/0/0"});
-        add("list delay", {"0: 10|10", "100 <home> <del> 2: 200|200", "10: 10|10", "65530: 65530|65530", "65531: 6550|6550", "999: 990|990"});
+        add("list delay", {"0: 10|10", "0100: 100|100", "100 <home> <del> 2: 200|200", "10: 10|10", "65530: 65530|65530", "65531: 6550|6550", "999: 990|990"});
         // The dialogs take, by Return as by OK, only a number the box shows.
         add("colour green", {": G |refused|20/20", "0: G 0|0/0", "255: G 255|255/255", "256: G 25|25/25"});
+        // The recoil set's delay is a spin box of 10 to 990 ms in steps of 10 (keys, wheel,
+        // arrows): a number past the top or between two steps waits until the box is left.
         add("gun delay", {": |refused", "0: 0|refused", "10: 10|129/0/1 1/0/1 6/0/1", "999: 999|refused",
-                          "65530: 65530|129/0/1 1/0/1 6/25/153", "65531: 6553|refused",
-                          "100 <home> <del> 2: 200|129/0/1 1/0/1 6/0/20"});
-        add("gun y", {": |refused", "-: -|refused", "-100: -100|129/0/1 1/0/1 2/156/0 6/0/10",
+                          "999 <tab>: 990|129/0/1 1/0/1 6/0/99", "15 <tab>: 10|129/0/1 1/0/1 6/0/1",
+                          "1000: 100|129/0/1 1/0/1 6/0/10", "050 <tab>: 50|129/0/1 1/0/1 6/0/5",
+                          "100 <home> <del> 2: 200|129/0/1 1/0/1 6/0/20",
+                          "100 <up> <up> <down> <pgup>: 210|129/0/1 1/0/1 6/0/21",
+                          "100 <wheel> <arrow>: 120|129/0/1 1/0/1 6/0/12", "10 <down>: 10|129/0/1 1/0/1 6/0/1",
+                          "950 <pgup> <up> <arrow> <wheel>: 990|129/0/1 1/0/1 6/0/99"});
+        add("gun y", {": |refused", "-050 <tab>: -50|129/0/1 1/0/1 2/206/0 6/0/10", "-: -|refused", "-100: -100|129/0/1 1/0/1 2/156/0 6/0/10",
                       "-101: -10|129/0/1 1/0/1 2/246/0 6/0/10", "101: 10|129/0/1 1/0/1 2/10/0 6/0/10"});
     }
     void fieldsKeepToTheirBounds()

@@ -12,7 +12,7 @@
 #include <QTest>
 
 namespace {
-enum Button { Export = 4, Import = 5, Add = 7, Delete = 8, Copy = 9 };
+enum Button { Export = 4, Import = 5, Add = 7, Delete = 8, Copy = 9, Load = 14 };
 
 QString modelFile(const QString &name)
 {
@@ -99,38 +99,48 @@ private slots:
         QCOMPARE(script.busyDialogs, 1);
     }
 
-    // Export and import copy regular files only: onto a link to a device or a FIFO, or
-    // from a link to a profile of this mouse, the command fails as usual and nothing
-    // outside the profile folder is touched.
+    // Import reads a regular file, also through a link; export writes onto a regular
+    // file only. Onto a link to a device or a FIFO, or from a FIFO or a link to one, the
+    // command fails saying which side, and nothing outside the profile folder is touched.
     void copiesTouchOnlyRegularFiles_data()
     {
         QTest::addColumn<int>("button");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("export onto a link to a device") << int(Export) << "link to a device";
-        QTest::newRow("export onto a FIFO") << int(Export) << "FIFO";
-        QTest::newRow("import from a link to a profile") << int(Import) << "link to a file";
+        QTest::addColumn<QString>("message");
+        const QString unreadable = QStringLiteral("The file could not be read.");
+        QTest::newRow("export onto a link to a device") << int(Export) << "link to a device"
+                                                        << "The file could not be saved.";
+        QTest::newRow("export onto a FIFO") << int(Export) << "FIFO" << "The file could not be saved.";
+        QTest::newRow("import from a link to a profile") << int(Import) << "link to a file" << "";
+        QTest::newRow("import from a FIFO") << int(Import) << "FIFO" << unreadable;
+        QTest::newRow("import from a link to a device") << int(Import) << "link to a device" << unreadable;
+        QTest::newRow("load from a link to a FIFO") << int(Load) << "link to a FIFO" << unreadable;
     }
     void copiesTouchOnlyRegularFiles()
     {
         QFETCH(int, button);
         QFETCH(QString, kind);
+        QFETCH(QString, message);
         WindowFixture fixture;
         MousecfgWidgetProbe probe(fixture.openSettled());
         const QString chosen = fixture.folder.path() + "/chosen.prof";
         if (!makeNonRegularFile(kind, chosen))
             QSKIP("the system does not let this user make one");
-        if (button == Import)
+        const bool read = kind == "link to a file";
+        if (read)
             QVERIFY(QFile::remove(chosen + ".pointed") && QFile::copy(profileFilePath("Profile 2"), chosen + ".pointed")
                     && writeMouseName("QM700", chosen + ".pointed"));
         const QString outside = describePath(chosen);
         const QStringList list = probe.profileList();
         ModalScript script({chosen});
         click(probe.button(button));
-        QCOMPARE(script.messages,
-                 QStringList{button == Export ? "The file could not be saved." : "The profile file could not be written."});
+        QCOMPARE(script.messages, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(describePath(chosen), outside);
-        QCOMPARE(probe.profileList(), list);
-        QVERIFY(!QFile::exists(modelFile("chosen")));
+        QCOMPARE(probe.profileList(), read ? list + QStringList{"chosen"} : list);
+        QCOMPARE(QFile::exists(modelFile("chosen")), read);
+        if (read)
+            QCOMPARE(describePath(modelFile("chosen")).section(',', 0, 0),
+                     describePath(chosen + ".pointed").section(',', 0, 0));
     }
 
     // A refused command changes neither the list, the slots nor the files.

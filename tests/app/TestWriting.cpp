@@ -525,7 +525,8 @@ private slots:
         SettingsBlock exported = workingSettings;
         exported.profiles[4].scrollspeed = 17;
         if (fault.startsWith("prof")) {
-            QVERIFY(copyFileReplacing(profileFilePath("Profile 2"), conf) && writeMouseName(readCurrentProductName(), conf));
+            QVERIFY(copyFileReplacing(profileFilePath("Profile 2"), conf) == CopyResult::Copied
+                    && writeMouseName(readCurrentProductName(), conf));
             IniFile ini(conf);
             ini.setValue("PROFILE/scrollspeed", 17);
             QVERIFY(ini.commit());

@@ -6,6 +6,7 @@
 #include "tests/widgets/SkinFixture.h"
 #include "widgets/QuorLabel.h"
 #include "widgets/QuorSlider.h"
+#include "widgets/UiScale.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -166,6 +167,24 @@ private slots:
         }
         QCOMPARE(slotText(slot), slotText(expected));
         QCOMPARE(page.slotButton(MacroSlot)->caption(), usesMacroFile(slot.Fun) ? slot.macroname : QString("COMBO KEY"));
+    }
+
+    // The count stands clear of its field's frame at every scale.
+    void macroCountClearsItsFrame()
+    {
+        SkinFixture fx;
+        for (double scale : {1.0, 2.0}) {
+            setUiScale(scale);
+            QuorMacroSelect dialog(QString(), "MACRO SELECT", "m", 255, 0);
+            setUiScale(1.0);
+            QLineEdit *count = dialog.countEdit();
+            const QImage shown = count->grab().toImage();
+            count->clear();
+            const QRect ink = diffBox(shown, count->grab().toImage());
+            QVERIFY(!ink.isEmpty());
+            QVERIFY2(ink.left() >= scaledPixels(3, scale) && ink.top() >= 1 && ink.bottom() < count->height() - 1,
+                     qPrintable(QStringLiteral("%1: ink from x %2").arg(scale).arg(ink.left())));
+        }
     }
 
     void macroEntryWithoutMacrosGoesToTheEditor()

@@ -90,7 +90,7 @@ private slots:
                 pickMenuEntry(dialog->countButton(), QString::number(count));
             const QStringList columns = shots.split(' '); // "delay,y,x" a shot
             for (int i = 0; i < columns.size(); ++i) {
-                dialog->delayBox(i)->setText(columns[i].section(',', 0, 0));
+                dialog->delayBox(i)->setValue(columns[i].section(',', 0, 0).toInt());
                 dialog->yBox(i)->setValue(columns[i].section(',', 1, 1).toInt());
                 dialog->xBox(i)->setValue(columns[i].section(',', 2, 2).toInt());
             }

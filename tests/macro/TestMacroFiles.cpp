@@ -11,12 +11,16 @@
 #include "tests/macro/MacroFixture.h"
 #include "widgets/FileDialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QRegularExpression>
+#include <QFontInfo>
 #include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTreeView>
 
@@ -24,6 +28,7 @@ namespace {
 const QString Invalid = QString::fromLatin1(InvalidMacroNameText);
 const QString Full = QStringLiteral("TOO MANY MACROS TO BE CREATE!");
 const QString NotCopied = QStringLiteral("The macro file could not be copied.");
+const QString Unreadable = QStringLiteral("The file could not be read.");
 const QString Used = QStringLiteral("A button uses this macro. Delete it all the same?");
 const QString Skipped = QStringLiteral(
     "These files were not imported (name taken or not allowed, list full, file unreadable or too long for the "
@@ -79,19 +84,39 @@ bool clickChoosing(MacroDialog &page, MacroDialog::PageButton button, const QStr
 }
 
 // What the file dialog that the step opens shows of itself, away from the folder's
-// files: its labels and the file list's column headers.
-QList<QImage> fileDialogLook(const std::function<void()> &open)
+// files: its labels and the file list's column headers. Also the parts that do not
+// show whole, and its font over the application's (in pixels at 96 dpi, as designed).
+struct FileDialogLook
 {
     QList<QImage> parts;
+    QStringList cut;
+    double fontRatio = 0;
+};
+
+FileDialogLook fileDialogLook(const std::function<void()> &open)
+{
+    FileDialogLook look;
     const bool ran = runModal(open, [&](QWidget *dialog) {
-        for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
-            if (auto *label = dialog->findChild<QWidget *>(QLatin1String(name)))
-                parts << label->grab().toImage();
-        if (auto *tree = dialog->findChild<QTreeView *>(QStringLiteral("treeView")))
-            parts << tree->header()->grab().toImage();
+        for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel", "fileTypeCombo"}) {
+            auto *part = dialog->findChild<QWidget *>(QLatin1String(name));
+            if (part && part->isVisible() && part->width() < part->sizeHint().width())
+                look.cut << name;
+            if (qobject_cast<QLabel *>(part))
+                look.parts << part->grab().toImage();
+        }
+        const auto *sidebar = dialog->findChild<QListView *>(QStringLiteral("sidebar"));
+        if (sidebar && sidebar->viewport()->width() < sidebar->sizeHintForColumn(0))
+            look.cut << "sidebar";
+        if (auto *tree = dialog->findChild<QTreeView *>(QStringLiteral("treeView"))) {
+            look.parts << tree->header()->grab().toImage();
+            for (int column = 0; column < 3; ++column)
+                if (tree->header()->sectionSize(column) < tree->header()->sectionSizeHint(column))
+                    look.cut << QStringLiteral("column %1").arg(column);
+        }
+        look.fontRatio = QFontInfo(dialog->font()).pixelSize() / (QApplication::font().pointSizeF() * 96 / 72);
         QTimer::singleShot(0, dialog, &QWidget::close);
     });
-    return ran ? parts : QList<QImage>();
+    return ran ? look : FileDialogLook();
 }
 }
 
@@ -203,7 +228,7 @@ private slots:
         *row("import, no macro folder") << "a:-" << "nodb out:Fire.MSMACRO=9" << "import Fire.MSMACRO" << no << true << "a:- Fire:9" << "Fire" << no << "Fire.MSMACRO:9";
         *row("import, no row count") << "a" << "out-nocount:Other.MSMACRO=9" << "import Other.MSMACRO" << NotMacro << true << "a:1" << "a" << no << "Other.MSMACRO:9";
         *row("import, list full") << "a fill50" << "" << "import any" << Full << true << "a:1" << "a" << no << no;
-        *row("import unreadable") << "a" << "" << "import Gone.MSMACRO" << NotCopied << true << "a:1" << "a" << no << no;
+        *row("import unreadable") << "a" << "" << "import Gone.MSMACRO" << Unreadable << true << "a:1" << "a" << no << no;
         *row("import ..") << "a" << "out:...MSMACRO=9" << "import ...MSMACRO" << Invalid << true << "a:1" << "a" << no << "...MSMACRO:9";
         *row("batch import") << "a" << "out:x.MSMACRO=5 out:a.MSMACRO=6 out:y.msmacro=7" << "import-batch x.MSMACRO a.MSMACRO y.msmacro" << Skipped + "a.MSMACRO" << true << "a:1 x:5 y:7" << "y" << no << "a.MSMACRO:6 x.MSMACRO:5 y.msmacro:7";
         *row("batch import, too long") << "a" << "out:x.MSMACRO=5 out-long:z.MSMACRO=4 out-nocount:w.MSMACRO=3" << "import-batch x.MSMACRO z.MSMACRO w.MSMACRO" << Skipped + "z.MSMACRO, w.MSMACRO" << true << "a:1 x:5" << "x" << no << "w.MSMACRO:3 x.MSMACRO:5 z.MSMACRO:4";
@@ -429,32 +454,42 @@ private slots:
         QCOMPARE(rowsText(page->actionRows()), imported ? rowsText(fire.rows) : QString());
     }
 
-    // Import and export copy regular files only: from a link to a macro, or onto a
-    // link to a device, the command fails as usual and nothing else is touched.
+    // Import reads a regular file, also through a link; export writes onto a regular
+    // file only. From a FIFO, or onto a link to a device, the command fails saying which
+    // side, and nothing else is touched.
     void copiesTouchOnlyRegularFiles_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("import from a link to a macro") << "link to a file";
-        QTest::newRow("export onto a link to a device") << "link to a device";
+        QTest::addColumn<bool>("import");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("import from a link to a macro") << "link to a file" << true << "";
+        QTest::newRow("import from a link to a FIFO") << "link to a FIFO" << true << Unreadable;
+        QTest::newRow("import from a folder") << "folder" << true << Unreadable;
+        QTest::newRow("export onto a link to a device") << "link to a device" << false << NotCopied;
     }
     void copiesTouchOnlyRegularFiles()
     {
         QFETCH(QString, kind);
-        const bool import = kind == "link to a file";
+        QFETCH(bool, import);
+        QFETCH(QString, message);
         MacroFixture fx;
         const QString chosen = fx.folder.path() + "/Fire.MSMACRO";
         if (!makeNonRegularFile(kind, chosen))
             QSKIP("the system does not let this user make one");
-        if (import) {
+        const bool read = kind == "link to a file";
+        if (read) {
             MacroFixture::writeMacro("Fire", "132/0/4 6/0/5");
             QVERIFY(QFile::remove(chosen + ".pointed") && QFile::rename(macroFilePath("Fire"), chosen + ".pointed"));
         }
         const QString outside = describePath(chosen), macros = folderState(fx.folder.configDir() + "/MacroDB");
         auto page = shownPage();
-        QVERIFY(clickChoosing(*page, import ? MacroDialog::ImportButton : MacroDialog::ExportButton, chosen, NotCopied));
+        QVERIFY(clickChoosing(*page, import ? MacroDialog::ImportButton : MacroDialog::ExportButton, chosen, message));
         QCOMPARE(describePath(chosen), outside);
-        QCOMPARE(folderState(fx.folder.configDir() + "/MacroDB"), macros);
-        QCOMPARE(listedMacroNames(), QStringList{"m"});
+        QCOMPARE(listedMacroNames(), read ? QStringList({"m", "Fire"}) : QStringList{"m"});
+        if (read)
+            QCOMPARE(rowsText(readMacroFile("Fire").rows), QString("132/0/4 6/0/5"));
+        else
+            QCOMPARE(folderState(fx.folder.configDir() + "/MacroDB"), macros);
     }
 
     // However the list's current row changes, the table and the name show its macro,
@@ -516,20 +551,27 @@ private slots:
     }
 
     // The page's dark style sheet stays off the real file dialogs: each looks like the
-    // one the window opens.
+    // one the window opens. They grow with the window's scale, and nothing in them is cut.
     void fileDialogsLookLikeTheWindows_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::newRow("import") << int(FileDialogKind::OpenFile);
-        QTest::newRow("import, batch") << int(FileDialogKind::OpenFiles);
-        QTest::newRow("export") << int(FileDialogKind::SaveFile);
-        QTest::newRow("export, batch") << int(FileDialogKind::Directory);
+        QTest::addColumn<double>("scale");
+        QTest::newRow("import") << int(FileDialogKind::OpenFile) << 1.0;
+        QTest::newRow("import, batch") << int(FileDialogKind::OpenFiles) << 1.0;
+        QTest::newRow("export") << int(FileDialogKind::SaveFile) << 1.0;
+        QTest::newRow("export, batch") << int(FileDialogKind::Directory) << 1.0;
+        QTest::newRow("import at 1.5") << int(FileDialogKind::OpenFile) << 1.5;
+        QTest::newRow("import at 2.0") << int(FileDialogKind::OpenFile) << 2.0;
+        QTest::newRow("export at 2.0") << int(FileDialogKind::SaveFile) << 2.0;
+        QTest::newRow("export, batch at 2.0") << int(FileDialogKind::Directory) << 2.0;
     }
     void fileDialogsLookLikeTheWindows()
     {
         QFETCH(int, kind);
+        QFETCH(double, scale);
         const bool import = kind == int(FileDialogKind::OpenFile) || kind == int(FileDialogKind::OpenFiles);
         MacroFixture fx;
+        setUiScale(scale);
         QWidget window;
         window.resize(scaledPixels(999), scaledPixels(640));
         auto *page = new MacroDialog(&window);
@@ -537,10 +579,16 @@ private slots:
         window.show();
         if (kind == int(FileDialogKind::OpenFiles) || kind == int(FileDialogKind::Directory))
             page->batchBox()->click();
-        const QList<QImage> fromPage = fileDialogLook(
+        const FileDialogLook fromPage = fileDialogLook(
             [&] { click(page->button(import ? MacroDialog::ImportButton : MacroDialog::ExportButton)); });
-        QCOMPARE(fromPage.size(), 4);
-        QCOMPARE(fromPage, fileDialogLook([&] { runFileDialog({FileDialogKind(kind), &window, "", "", ""}); }));
+        setUiScale(1.0);
+        QCOMPARE(fromPage.parts.size(), 4);
+        QCOMPARE(fromPage.cut, QStringList());
+        QVERIFY2(qAbs(fromPage.fontRatio - scale) < 0.1, qPrintable(QString::number(fromPage.fontRatio)));
+        setUiScale(scale);
+        QCOMPARE(fromPage.parts,
+                 fileDialogLook([&] { runFileDialog({FileDialogKind(kind), &window, "", "", ""}); }).parts);
+        setUiScale(1.0);
     }
 
     // In batch mode the current row shows its name once, as the check box's white

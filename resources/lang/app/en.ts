@@ -84,6 +84,10 @@
         <translation>The profile file could not be written.</translation>
     </message>
     <message>
+        <source>The file could not be read.</source>
+        <translation>The file could not be read.</translation>
+    </message>
+    <message>
         <source>The file is not a profile file.</source>
         <translation>The file is not a profile file.</translation>
     </message>

@@ -84,6 +84,10 @@
         <translation>无法写入配置文件。</translation>
     </message>
     <message>
+        <source>The file could not be read.</source>
+        <translation>无法读取此文件。</translation>
+    </message>
+    <message>
         <source>The file is not a profile file.</source>
         <translation>此文件不是配置文件。</translation>
     </message>

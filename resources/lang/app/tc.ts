@@ -84,6 +84,10 @@
         <translation>無法寫入設定檔。</translation>
     </message>
     <message>
+        <source>The file could not be read.</source>
+        <translation>無法讀取此檔案。</translation>
+    </message>
+    <message>
         <source>The file is not a profile file.</source>
         <translation>此檔案不是設定檔。</translation>
     </message>
