@@ -307,12 +307,23 @@ QColor IniFile::color(const QString &key) const
     return variantColor(value(key));
 }
 
+// A file that already holds the text needs neither the lock nor a write: whatever
+// another writer stores next comes after it, as it would after a write. Every write
+// is a whole file, so the read sees one writer's text.
 bool IniFile::commit()
 {
     if (m_pending.empty())
         return true;
     if (m_state == State::Unusable)
         return false;
+    parseAll();
+    const QByteArray text = iniText(m_keys);
+    if (holds(text)) {
+        m_pending.clear();
+        m_lastLineCut = false;
+        m_committed = text;
+        return true;
+    }
     QMutexLocker locker(&writeMutex());
     const QFileInfo info(m_path);
     if (!QDir().mkpath(info.absolutePath()))
@@ -320,12 +331,23 @@ bool IniFile::commit()
     QLockFile lock(m_path + QLatin1String(".lock"));
     if (!lock.tryLock(LockWaitMs))
         return false;
-    return writeLocked();
+    return writeLocked(text);
+}
+
+// Whether the file is regular and its bytes are the text; a different size is
+// told without reading.
+bool IniFile::holds(const QByteArray &text) const
+{
+    struct stat st;
+    if (probe(st) != State::Read || qint64(st.st_size) != qint64(text.size()))
+        return false;
+    QByteArray data;
+    return readProbed(data, st) == State::Read && data == text;
 }
 
 // Keys that another writer stored since this file was read are kept: the file
 // is read again and the pending keys go on top.
-bool IniFile::writeLocked()
+bool IniFile::writeLocked(QByteArray text)
 {
     struct stat st;
     State state = probe(st);
@@ -339,13 +361,13 @@ bool IniFile::writeLocked()
         parseAll();
         for (const auto &entry : m_pending)
             m_keys.insert(entry.first, entry.second);
+        text = iniText(m_keys);
     }
-    parseAll();
     QSaveFile file(m_path);
-    const QByteArray text = iniText(m_keys);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
         return false;
     m_pending.clear();
+    m_committed = text;
     m_lastLineCut = false; // our text ends every line
     forgetFile(m_path);
     m_state = probe(st);

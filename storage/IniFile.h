@@ -40,8 +40,11 @@ public:
     QString text(const QString &key) const;
     QColor color(const QString &key) const;
 
-    // Writes the pending keys now; false when the file could not be written.
+    // Writes the pending keys now; false when the file could not be written. A file
+    // that already holds the text to write is left as it is.
     bool commit();
+    // The file's text after the last commit() that had keys to write; empty before.
+    const QByteArray &committedText() const { return m_committed; }
 
     // Whether the file's last line lacked its line break (and was left out).
     bool lastLineCut() const { return m_lastLineCut; }
@@ -72,7 +75,8 @@ private:
     State readProbed(QByteArray &data, struct stat &st) const;
     void parseSectionOf(const QString &key) const;
     void parseAll() const;
-    bool writeLocked();
+    bool holds(const QByteArray &text) const;
+    bool writeLocked(QByteArray text);
 
     QString m_path;
     State m_state = State::Absent;
@@ -82,6 +86,7 @@ private:
     mutable IniSections m_unparsed;
     mutable QSettings::SettingsMap m_keys;
     std::vector<std::pair<QString, QVariant>> m_pending;
+    QByteArray m_committed;
 };
 
 qint64 variantNumber(const QVariant &value);

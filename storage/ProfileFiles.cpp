@@ -4,14 +4,89 @@
 #include "storage/ConfigIni.h"
 #include "storage/IniFile.h"
 #include "storage/ProfileKeys.h"
+#include "storage/RegularFile.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QMutex>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <functional>
+#include <string_view>
+#include <vector>
 
 namespace {
 const QString kProfileSuffix = QStringLiteral(".prof");
 const QString kDefaultProfileName = QStringLiteral("DefaultProfile");
+
+// A record as this process last saved it into a file, with the digest of the file's
+// text then. While the file's bytes are still those, saving the same record into it
+// again would write what it holds: an Apply builds and compares only the slot edited.
+// The digest is a 64-bit hash, not a cryptographic one: it tells our own text from
+// any other change to the file, and takes a tenth of the time.
+struct SavedRecord
+{
+    QString path;
+    QString section;
+    ProfileRecord record;
+    size_t digest;
+};
+
+constexpr int MaxSavedRecords = 16;
+
+QMutex &savedMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+std::vector<SavedRecord> &savedRecords()
+{
+    static std::vector<SavedRecord> records;
+    return records;
+}
+
+size_t textDigest(const QByteArray &text)
+{
+    return std::hash<std::string_view>()(std::string_view(text.constData(), size_t(text.size())));
+}
+
+// Whether the file is regular and its text has the digest.
+bool fileHasDigest(const QString &path, size_t digest)
+{
+    QByteArray data;
+    struct stat st;
+    return readRegularFile(path, FileLinks::Followed, data, st) == FileKind::Regular && textDigest(data) == digest;
+}
+
+bool alreadySaved(const QString &path, const QString &section, const ProfileRecord &record)
+{
+    QMutexLocker lock(&savedMutex());
+    for (const SavedRecord &saved : savedRecords()) {
+        if (saved.path == path)
+            return saved.section == section && saved.record == record && fileHasDigest(path, saved.digest);
+    }
+    return false;
+}
+
+// A failed save (no text) forgets the file.
+void rememberSaved(const QString &path, const QString &section, const ProfileRecord &record,
+                   const QByteArray &text)
+{
+    QMutexLocker lock(&savedMutex());
+    std::vector<SavedRecord> &records = savedRecords();
+    records.erase(std::remove_if(records.begin(), records.end(),
+                                 [&](const SavedRecord &saved) { return saved.path == path; }),
+                  records.end());
+    if (text.isEmpty())
+        return;
+    if (records.size() >= size_t(MaxSavedRecords))
+        records.erase(records.begin());
+    records.push_back({path, section, record, textDigest(text)});
+}
 
 QString cleanDir(const QString &path)
 {
@@ -92,9 +167,15 @@ QString existingProfileFile(const QString &name)
 
 bool saveProfile(int index, const ProfileRecord &record, const QString &fileName)
 {
-    IniFile ini(profileIniPath(fileName));
-    writeProfileKeys(ini, profileSection(index, fileName), record, LedSwitchKeys::Stored);
-    return ini.commit();
+    const QString path = profileIniPath(fileName);
+    const QString section = profileSection(index, fileName);
+    if (alreadySaved(path, section, record))
+        return true;
+    IniFile ini(path);
+    writeProfileKeys(ini, section, record, LedSwitchKeys::Stored);
+    const bool saved = ini.commit();
+    rememberSaved(path, section, record, saved ? ini.committedText() : QByteArray());
+    return saved;
 }
 
 // A profile file missing from one tree is read from the other one before the

@@ -6,6 +6,34 @@
 SettingsBlock workingSettings;
 SettingsBlock lastWrittenSettings;
 
+bool operator==(const DpiStage &a, const DpiStage &b)
+{
+    return a.used == b.used && a.link == b.link && a.xy == b.xy && a.x == b.x && a.y == b.y;
+}
+
+bool operator==(const ButtonSlot &a, const ButtonSlot &b)
+{
+    return a.ID == b.ID && a.Fun == b.Fun && a.LoopNumber == b.LoopNumber && a.KeyNumber == b.KeyNumber
+           && a.KeyInfo == b.KeyInfo && a.Res1 == b.Res1 && a.Res2 == b.Res2 && a.Res3 == b.Res3
+           && a.Res4 == b.Res4 && a.macroname == b.macroname;
+}
+
+bool operator==(const LedModeRecord &a, const LedModeRecord &b)
+{
+    return a.color == b.color && a.h == b.h && a.s == b.s && a.v == b.v && a.bright == b.bright
+           && a.breath == b.breath;
+}
+
+bool operator==(const ProfileRecord &a, const ProfileRecord &b)
+{
+    return a.pollrate == b.pollrate && a.dpi == b.dpi && a.LedMode == b.LedMode && a.reserved == b.reserved
+           && a.LedMoveOFF == b.LedMoveOFF && a.LedSleepTime == b.LedSleepTime && a.stages == b.stages
+           && a.mousespeed == b.mousespeed && a.dbclickspeed == b.dbclickspeed
+           && a.scrollispage == b.scrollispage && a.scrollspeed == b.scrollspeed
+           && a.accelenable == b.accelenable && a.acee == b.acee && a.buttons == b.buttons
+           && a.ledModes == b.ledModes && a.ProfileName == b.ProfileName && a.ProfilePath == b.ProfilePath;
+}
+
 int safeProfileIndex(int index)
 {
     return (index >= 0 && index < ProfileCount) ? index : 0;

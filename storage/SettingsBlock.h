@@ -89,6 +89,12 @@ struct SettingsBlock
     std::array<QString, ProfileCount> names{};
 };
 
+// Every field compared, the unstored ones too.
+bool operator==(const DpiStage &a, const DpiStage &b);
+bool operator==(const ButtonSlot &a, const ButtonSlot &b);
+bool operator==(const LedModeRecord &a, const LedModeRecord &b);
+bool operator==(const ProfileRecord &a, const ProfileRecord &b);
+
 // The working block (what the user edits) and the last-written block (what was
 // last loaded from or written to the device).
 extern SettingsBlock workingSettings;

@@ -15,6 +15,7 @@
 #include "widgets/QuorLineEdit.h"
 #include "widgets/QuorTwoBarSlider.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -800,6 +801,40 @@ private slots:
         mouse.clearLog();
         click(probe().button(Apply));
         QVERIFY(!mouse.commandSequence().contains(char(0x46)));
+    }
+
+    // An Apply of one slot's edit writes that slot's file alone: the other slots' files
+    // and Config.ini, whose text stays, keep their bytes and their time.
+    void applyWritesOnlyTheEditedSlotsFile()
+    {
+        WindowFixture fixture;
+        editFirstStage(fixture);
+        MousecfgWidgetProbe probe(*fixture.window);
+        ModalScript script;
+        click(probe.button(Apply));
+        QStringList files{configIniPath()};
+        for (int i = 1; i <= ProfileCount; ++i)
+            files << profileFilePath(QStringLiteral("Profile %1").arg(i));
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+        QMap<QString, QByteArray> before;
+        for (const QString &path : files) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(old, QFileDevice::FileModificationTime));
+            before[path] = readFileBytes(path);
+        }
+        QTest::keyClick(probe.dpiPage()->row(0)->slider()->middleBar(), Qt::Key_Right);
+        const quint32 edited = probe.dpiPage()->profileData().stages[0].x;
+        click(probe.button(Apply));
+
+        QCOMPARE(script.messages, QStringList());
+        QCOMPARE(FakeMouse::instance().state().dpiFirstValue(0), quint16(edited));
+        QCOMPARE(IniFile(files[1]).number("PROFILE/DPI_INFO_0_x"), qint64(edited));
+        QVERIFY(QFileInfo(files[1]).lastModified() > old.addSecs(60));
+        files.removeAt(1);
+        for (const QString &path : files) {
+            QCOMPARE(QFileInfo(path).lastModified(), old);
+            QCOMPARE(readFileBytes(path), before[path]);
+        }
     }
 
     // A slot file cut short at start-up (inside its last number "scrollspeed=17" too)

@@ -646,6 +646,7 @@ int FakeMouse::hidWrite(hid_device_ *device, const unsigned char *data, size_t l
     entry.link = FakeLink(device->link);
     entry.bytes = QByteArray(reinterpret_cast<const char *>(data), int(length));
     entry.accepted = !failed;
+    entry.at = std::chrono::steady_clock::now();
     m_log.append(entry);
     if (failed)
         return -1;

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <set>
@@ -61,6 +62,7 @@ struct FakeWrittenReport
     FakeLink link = FakeLink::Receiver;
     QByteArray bytes;     // as handed to hid_write (report byte 0 first)
     bool accepted = true; // false when the write failed
+    std::chrono::steady_clock::time_point at; // when the mouse took it
 };
 
 struct FakeCommit

@@ -179,6 +179,42 @@ private slots:
         QVERIFY(!QFile::exists(path + ".lock"));
     }
 
+    // A commit whose text the file already holds, kept keys included, leaves it as it
+    // is; any other file is written whole in the writer's form.
+    void commitLeavesAFileThatHoldsItsText_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("the same text") << QByteArray("[A]\none=1\ntwo=x\n") << false;
+        QTest::newRow("a key of another writer") << QByteArray("[A]\none=1\ntwo=x\n\n[B]\nk=v\n") << false;
+        QTest::newRow("a value differs") << QByteArray("[A]\none=2\ntwo=x\n") << true;
+        QTest::newRow("last line cut") << QByteArray("[A]\none=1\ntwo=x") << true;
+        QTest::newRow("spaced by hand") << QByteArray("[A]\none = 1\ntwo=x\n") << true;
+        QTest::newRow("no file") << QByteArray() << true;
+    }
+    void commitLeavesAFileThatHoldsItsText()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, written);
+        TestAppFolder folder;
+        const QString path = folder.path() + "/held.ini";
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+        if (!before.isEmpty()) {
+            folder.writeFile("held.ini", before);
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        IniFile ini(path);
+        ini.setValue("A/one", 1);
+        ini.setValue("A/two", "x");
+        QVERIFY(ini.commit());
+        QCOMPARE(fileBytes(path), ini.committedText());
+        if (!written)
+            QCOMPARE(fileBytes(path), before);
+        QCOMPARE(QFileInfo(path).lastModified() > old.addSecs(60), written);
+        QVERIFY(!QFile::exists(path + ".lock"));
+    }
+
     // A large damaged file must not be read afresh each time a label paints; a change,
     // even in place and of the same size, is seen at once.
     void settledFileIsReadOnceAndChangesAreSeen()

@@ -6,9 +6,25 @@
 #include "tests/common/TestMain.h"
 #include "tests/common/ProfileSamples.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTest>
+
+namespace {
+// One digit of the file's rate changed in place, the modification time put back.
+void changeInPlace(const QString &path, const QDateTime &time)
+{
+    const QByteArray bytes = fileBytes(path);
+    const int at = bytes.indexOf("\npollrate=") + 10;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(at));
+    QCOMPARE(file.write(bytes[at] == '1' ? "2" : "1"), 1);
+    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+}
 
 class TestStartupLoad : public QObject
 {
@@ -114,6 +130,81 @@ private slots:
             QCOMPARE(firstDifference(loaded.profiles[i], expected), QString());
         }
         QVERIFY(!QFile::exists(folder.configDir() + "/Profile/.prof"));
+    }
+
+    // A save writes only the files whose text changes: the slot edited, Config.ini for
+    // a new name, a slot file changed, removed or unwritable since the last save (the
+    // failure told, and the file written once it can be). The rest keep their bytes.
+    void saveAllSettingsWritesOnlyWhatChanged_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("written");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("nothing") << "" << QStringList() << true;
+        QTest::newRow("a stage of slot 3") << "stage" << QStringList{"slot 3"} << true;
+        QTest::newRow("a key step of slot 1") << "step" << QStringList{"slot 1"} << true;
+        QTest::newRow("a macro name of slot 4") << "macro" << QStringList{"slot 4"} << true;
+        QTest::newRow("a colour of slot 5") << "colour" << QStringList{"slot 5"} << true;
+        QTest::newRow("slot 2 renamed") << "name" << QStringList{"Config.ini", "Renamed"} << true;
+        QTest::newRow("slot 2's file changed in place, its time kept") << "edited" << QStringList{"slot 2"} << true;
+        QTest::newRow("slot 4's file removed") << "removed" << QStringList{"slot 4"} << true;
+        QTest::newRow("slot 5's file a folder") << "folder" << QStringList() << false;
+    }
+    void saveAllSettingsWritesOnlyWhatChanged()
+    {
+        QFETCH(QString, change);
+        QFETCH(QStringList, written);
+        QFETCH(bool, saved);
+        TestAppFolder folder;
+        folder.copySeedData();
+        SettingsBlock block = sampleBlock(3);
+        QVERIFY(saveAllSettings(block));
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+        const auto pathOf = [&block](int slot) { return profileFilePath(block.names[slot]); };
+        QStringList files{configIniPath()};
+        for (int i = 0; i < ProfileCount; ++i)
+            files << pathOf(i);
+        for (const QString &path : files) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        if (change == "stage")
+            block.profiles[2].stages[0].x += 1;
+        else if (change == "step")
+            block.profiles[0].buttons[41].KeyInfo[62].H += 1;
+        else if (change == "macro")
+            block.profiles[3].buttons[7].macroname += "2";
+        else if (change == "colour")
+            block.profiles[4].ledModes[13].color = block.profiles[4].ledModes[13].color.lighter();
+        else if (change == "name")
+            block.names[1] = "Renamed";
+        else if (change == "edited")
+            changeInPlace(pathOf(1), old);
+        else if (change == "removed")
+            QVERIFY(QFile::remove(pathOf(3)));
+        else if (change == "folder")
+            QVERIFY(QFile::remove(pathOf(4)) && QDir().mkpath(pathOf(4)));
+        QStringList labels{"Config.ini", "slot 1", "slot 2", "slot 3", "slot 4", "slot 5"};
+        if (change == "name") {
+            files[2] = pathOf(1);
+            labels[2] = "Renamed";
+        }
+
+        QCOMPARE(saveAllSettings(block), saved);
+        for (int f = 0; f < files.size(); ++f) {
+            const QFileInfo info(files[f]);
+            const bool changed = info.isFile() && info.lastModified() > old.addSecs(60);
+            QVERIFY2(changed == written.contains(labels[f]), qPrintable(labels[f]));
+        }
+        if (change == "folder") {
+            QVERIFY(QDir(pathOf(4)).removeRecursively());
+            QVERIFY(saveAllSettings(block));
+        }
+        SettingsBlock loaded;
+        loadAllSettings(loaded);
+        QCOMPARE(loaded.names, block.names);
+        for (int i = 0; i < ProfileCount; ++i)
+            QCOMPARE(firstDifference(loaded.profiles[i], block.profiles[i]), QString());
     }
 
     // Slots sharing a name share a file; the current slot's edits are the ones kept.

@@ -4,10 +4,16 @@
 //                                 write sequence returns, next to the mandated pauses (10 ms
 //                                 after each write), and the time the upload thread's saving
 //                                 of the files takes (it comes before the upload).
+//   bench_writing slot [rounds]   Apply of one DPI stage of the current slot, every slot's file
+//                                 whole: the time from the click to the first report (the
+//                                 saving of the files) next to the upload's own time, from
+//                                 its first report to its last.
 //   bench_writing idle [seconds]  the window open while the status thread polls: CPU time
 //                                 used and peak resident memory.
 #include "app/MousecfgWidget.h"
+#include "pages/QuorDPIWindow.h"
 #include "storage/ConfigIni.h"
+#include "storage/ProfileFiles.h"
 #include "storage/SettingsBlock.h"
 #include "tests/app/SampleAppFolder.h"
 #include "tests/fakehid/FakeMouse.h"
@@ -16,11 +22,13 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -38,13 +46,40 @@ double cpuSeconds()
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
+using Clock = std::chrono::steady_clock;
+
+double msBetween(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
 // Writes of one upload: every vendor report but the status request.
+QVector<FakeWrittenReport> uploadReports()
+{
+    QVector<FakeWrittenReport> upload;
+    for (const FakeWrittenReport &report : FakeMouse::instance().writtenReports())
+        if (report.bytes.size() > 3 && quint8(report.bytes[3]) != 0x48)
+            upload.append(report);
+    return upload;
+}
+
 int uploadWrites()
 {
-    int n = 0;
-    for (const FakeWrittenReport &report : FakeMouse::instance().writtenReports())
-        n += report.bytes.size() > 3 && quint8(report.bytes[3]) != 0x48;
-    return n;
+    return uploadReports().size();
+}
+
+QuorPushButton *applyButton(MousecfgWidget &window)
+{
+    for (QuorPushButton *button : window.findChildren<QuorPushButton *>())
+        if (button->caption() == QLatin1String("Apply"))
+            return button;
+    return nullptr;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 double saveMs()
@@ -58,10 +93,7 @@ double saveMs()
 
 int benchApply(MousecfgWidget &window, int rounds)
 {
-    QuorPushButton *apply = nullptr;
-    for (QuorPushButton *button : window.findChildren<QuorPushButton *>())
-        if (button->caption() == QLatin1String("Apply"))
-            apply = button;
+    QuorPushButton *apply = applyButton(window);
     if (!apply)
         return 1;
     std::vector<double> ratios;
@@ -81,8 +113,48 @@ int benchApply(MousecfgWidget &window, int rounds)
                     i + 1, wall, mandated, mandated / 10, wall / mandated, save, 100.0 * save / wall);
         ratios.push_back(wall / mandated);
     }
-    std::sort(ratios.begin(), ratios.end());
-    std::printf("median ratio to the mandated pauses: %.3f\n", ratios[ratios.size() / 2]);
+    std::printf("median ratio to the mandated pauses: %.3f\n", median(ratios));
+    return failures ? 1 : 0;
+}
+
+// A first Apply writes every slot's file whole; each round then moves the first stage
+// of the current slot between its own value and the second stage's.
+int benchSlotEdit(MousecfgWidget &window, int rounds)
+{
+    QuorPushButton *apply = applyButton(window);
+    if (!apply)
+        return 1;
+    writeConfigDiff(1);
+    apply->click();
+    for (int i = 0; i < ProfileCount; ++i)
+        std::printf("%s: %lld bytes\n", qPrintable(workingSettings.names[i]),
+                    QFileInfo(profileFilePath(workingSettings.names[i])).size());
+    QuorDPIWindow *page = window.findChild<QuorDPIWindow *>();
+    if (!page)
+        return 1;
+    const auto &stages = page->profileData().stages;
+    const quint32 values[2] = {stages[1].x, stages[0].x};
+    std::vector<double> shares;
+    int failures = 0;
+    for (int i = 0; i < rounds; ++i) {
+        page->onSliderChanged(int(values[i % 2]), int(values[i % 2]), 0);
+        FakeMouse::instance().clearLog();
+        const Clock::time_point click = Clock::now();
+        apply->click();
+        const Clock::time_point done = Clock::now();
+        const QVector<FakeWrittenReport> upload = uploadReports();
+        failures += upload.isEmpty() || FakeMouse::instance().state().sessionEnds == 0;
+        if (upload.isEmpty())
+            continue;
+        const double save = msBetween(click, upload.front().at);
+        const double own = msBetween(upload.front().at, upload.back().at);
+        std::printf("round %d: click to first report %.1f ms, upload %.1f ms (%d writes), wall %.1f ms, "
+                    "save's share %.1f%%\n",
+                    i + 1, save, own, upload.size(), msBetween(click, done), 100.0 * save / own);
+        shares.push_back(100.0 * save / own);
+    }
+    if (!shares.empty())
+        std::printf("median save's share of the upload's time: %.1f%%\n", median(shares));
     return failures ? 1 : 0;
 }
 
@@ -122,7 +194,12 @@ int main(int argc, char **argv)
         // The window's own start-up (the no-mouse check, the default profile) first.
         QTimer::singleShot(400, qApp, &QCoreApplication::quit);
         QApplication::exec();
-        result = mode == "idle" ? benchIdle(window, count) : benchApply(window, count);
+        if (mode == "idle")
+            result = benchIdle(window, count);
+        else if (mode == "slot")
+            result = benchSlotEdit(window, count);
+        else
+            result = benchApply(window, count);
     }
     return result;
 }
