@@ -804,7 +804,8 @@ private slots:
     }
 
     // An Apply of one slot's edit writes that slot's file alone: the other slots' files
-    // and Config.ini, whose text stays, keep their bytes and their time.
+    // keep their bytes and their time; Config.ini holds the pending mark only while the
+    // write runs, so its text ends as it was.
     void applyWritesOnlyTheEditedSlotsFile()
     {
         WindowFixture fixture;
@@ -832,7 +833,7 @@ private slots:
         QVERIFY(QFileInfo(files[1]).lastModified() > old.addSecs(60));
         files.removeAt(1);
         for (const QString &path : files) {
-            QCOMPARE(QFileInfo(path).lastModified(), old);
+            QVERIFY(path == configIniPath() || QFileInfo(path).lastModified() == old);
             QCOMPARE(readFileBytes(path), before[path]);
         }
     }
