@@ -214,6 +214,7 @@ private:
     void removeListRow(const QString &name);
 
     void leaveEditMode();
+    void releaseHeldKeys();
     void saveRecording(const QString &name);
     void installHook();
     void removeHook();
@@ -232,6 +233,7 @@ private:
     void showEditors(const QList<QWidget *> &editors);
     void setDelayType(int type);
     void applyMacroOptions(const MacroFile &macro);
+    void showRows(const QVector<MacroAction> &rows);
     MacroFile pageMacro() const;
 
     std::array<QuorPushButton *, PageButtonCount> m_buttons{};

@@ -159,7 +159,8 @@ MacroFile MacroDialog::pageMacro() const
             macro.loopType = i + 1;
     }
     macro.loopTime = holdBoundedField(m_pLoopTimeEdit);
-    macro.rows = actionRows();
+    // No key the macro presses stays down on the mouse.
+    macro.rows = withHeldKeysReleased(actionRows());
     return macro;
 }
 
@@ -187,13 +188,7 @@ void MacroDialog::loadMacroFile()
     m_pNameEdit->setText(name);
     const MacroFile macro = readMacroFile(name);
     applyMacroOptions(macro);
-    setupActionTable();
-    for (const MacroAction &row : macro.rows)
-        appendActionRow(row);
-    if (m_pModel->rowCount() > 0) {
-        selectRow(m_pModel->rowCount() - 1);
-        m_pTable->scrollTo(m_pTable->currentIndex());
-    }
+    showRows(macro.rows);
 }
 
 bool MacroDialog::refuseWhenListFull()
