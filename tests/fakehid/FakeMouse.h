@@ -105,6 +105,10 @@ struct FakeMouseState
     QByteArray lightingEntry(int entry) const;
     // 200 bytes of macro slot 0..19.
     QByteArray macroSlot(int slot) const;
+    // What stays down once the slot's macro has run to its first zero record: each key
+    // (0x84) or button (0x81) pressed and not let go again, as [type, code] pairs in
+    // press order. A second press of a key already down changes nothing.
+    QByteArray keysHeldAfterMacro(int slot) const;
 };
 
 class FakeMouse
