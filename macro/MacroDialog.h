@@ -146,6 +146,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // A page button's operation; needsList: only while the macro list is not empty.
@@ -234,6 +235,8 @@ private:
     void setDelayType(int type);
     void applyMacroOptions(const MacroFile &macro);
     void showRows(const QVector<MacroAction> &rows);
+    void noteDamagedMacro(const QString &name, bool damaged);
+    void tellDamagedMacro();
     MacroFile pageMacro() const;
 
     std::array<QuorPushButton *, PageButtonCount> m_buttons{};
@@ -268,6 +271,9 @@ private:
     int m_editDirection = 0;
     // The macro that STOP saves into: the one current at START.
     QString m_recordingMacro;
+    // A damaged macro opened and not yet told, and the one told while it stays open.
+    QString m_damagedToTell;
+    QString m_damagedTold;
     std::optional<qint64> m_lastEventTime;
     KeyHookHandle m_hook = 0;
     TakenKeys m_takenKeys;
