@@ -146,6 +146,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // A page button's operation; needsList: only while the macro list is not empty.
@@ -214,6 +215,7 @@ private:
     void removeListRow(const QString &name);
 
     void leaveEditMode();
+    void releaseHeldKeys();
     void saveRecording(const QString &name);
     void installHook();
     void removeHook();
@@ -232,6 +234,9 @@ private:
     void showEditors(const QList<QWidget *> &editors);
     void setDelayType(int type);
     void applyMacroOptions(const MacroFile &macro);
+    void showRows(const QVector<MacroAction> &rows);
+    void noteDamagedMacro(const QString &name, bool damaged);
+    void tellDamagedMacro();
     MacroFile pageMacro() const;
 
     std::array<QuorPushButton *, PageButtonCount> m_buttons{};
@@ -266,6 +271,9 @@ private:
     int m_editDirection = 0;
     // The macro that STOP saves into: the one current at START.
     QString m_recordingMacro;
+    // A damaged macro opened and not yet told, and the one told while it stays open.
+    QString m_damagedToTell;
+    QString m_damagedTold;
     std::optional<qint64> m_lastEventTime;
     KeyHookHandle m_hook = 0;
     TakenKeys m_takenKeys;

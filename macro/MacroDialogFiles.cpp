@@ -23,8 +23,10 @@
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr int NewMacroDelayMs = 10;
@@ -160,7 +162,8 @@ MacroFile MacroDialog::pageMacro() const
             macro.loopType = i + 1;
     }
     macro.loopTime = holdBoundedField(m_pLoopTimeEdit);
-    macro.rows = actionRows();
+    // No key the macro presses stays down on the mouse.
+    macro.rows = withHeldKeysReleased(actionRows());
     return macro;
 }
 
@@ -188,13 +191,40 @@ void MacroDialog::loadMacroFile()
     m_pNameEdit->setText(name);
     const MacroFile macro = readMacroFile(name);
     applyMacroOptions(macro);
-    setupActionTable();
-    for (const MacroAction &row : macro.rows)
-        appendActionRow(row);
-    if (m_pModel->rowCount() > 0) {
-        selectRow(m_pModel->rowCount() - 1);
-        m_pTable->scrollTo(m_pTable->currentIndex());
+    showRows(macro.rows);
+    noteDamagedMacro(name, macro.damaged);
+}
+
+// A damaged macro is told of once each time it is opened, once the page shows; a
+// load of the macro still open (CANCEL, a second signal of one click) tells nothing.
+void MacroDialog::noteDamagedMacro(const QString &name, bool damaged)
+{
+    if (!damaged) {
+        m_damagedToTell.clear();
+        m_damagedTold.clear();
+        return;
     }
+    if (name == m_damagedTold || name == m_damagedToTell)
+        return;
+    m_damagedTold.clear();
+    m_damagedToTell = name;
+    QTimer::singleShot(0, this, &MacroDialog::tellDamagedMacro);
+}
+
+void MacroDialog::tellDamagedMacro()
+{
+    if (m_damagedToTell.isEmpty() || !isVisible())
+        return;
+    m_damagedTold = std::exchange(m_damagedToTell, QString());
+    showMessageText(2, "Warning",
+                    QObject::tr("The macro file %1 is damaged. Only its whole rows are kept.").arg(m_damagedTold));
+}
+
+void MacroDialog::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_damagedToTell.isEmpty())
+        QTimer::singleShot(0, this, &MacroDialog::tellDamagedMacro);
 }
 
 bool MacroDialog::refuseWhenListFull()

@@ -101,8 +101,7 @@ void MacroDialog::saveRecording(const QString &name)
         loadMacroFile();
         return;
     }
-    if (!allKeysReleased())
-        showMessage(2, "Warning", "ONE OR MORE KEYS HAS NOT BEEN RELEASED.");
+    releaseHeldKeys();
     if (!saveMacroFile(name))
         showMessage(2, "Warning", "The macro could not be saved.");
 }

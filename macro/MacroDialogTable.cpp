@@ -99,6 +99,18 @@ void MacroDialog::appendActionRow(const MacroAction &row)
     m_pModel->appendRow(rowItems(row));
 }
 
+// The table holds the rows, the last one current.
+void MacroDialog::showRows(const QVector<MacroAction> &rows)
+{
+    setupActionTable();
+    for (const MacroAction &row : rows)
+        appendActionRow(row);
+    if (m_pModel->rowCount() > 0) {
+        selectRow(m_pModel->rowCount() - 1);
+        m_pTable->scrollTo(m_pTable->currentIndex());
+    }
+}
+
 int MacroDialog::insertionPoint() const
 {
     return currentRow() + 1;
@@ -233,11 +245,22 @@ void MacroDialog::saveCurrentMacro()
         showMessage(2, "Warning", rowLimitText(actionRows(), {}));
         return;
     }
+    releaseHeldKeys();
     if (!saveMacroFile(currentMacroName())) {
         showMessage(2, "Warning", "The macro could not be saved.");
         return;
     }
     leaveEditMode();
+}
+
+// A press without its release would keep its key down on the mouse once the macro
+// has run: the table gets the releases, as the file will, and the user is told.
+void MacroDialog::releaseHeldKeys()
+{
+    if (allKeysReleased())
+        return;
+    showRows(withHeldKeysReleased(actionRows()));
+    showMessage(2, "Warning", "ONE OR MORE KEYS HAS NOT BEEN RELEASED.");
 }
 
 void MacroDialog::cancelEdits()

@@ -1,7 +1,5 @@
 #include "macro/MacroRows.h"
 
-#include <QPair>
-
 #include <algorithm>
 #include <array>
 
@@ -18,6 +16,32 @@ quint8 negativeByte(int distance)
 int byteDistance(quint8 value)
 {
     return value > MaxMoveDistance ? 256 - value : value;
+}
+
+bool isKeyOrButtonRow(const MacroAction &row)
+{
+    const int kind = row.type & ~PressBit;
+    return kind == MacroKeyRelease || kind == MacroButtonRelease;
+}
+
+// Indexes of the presses that no later release of their kind and code follows.
+QVector<int> unreleasedPresses(const QVector<MacroAction> &rows)
+{
+    QVector<int> pending;
+    for (int i = 0; i < rows.size(); ++i) {
+        if (!isKeyOrButtonRow(rows[i]))
+            continue;
+        if (rows[i].type & PressBit) {
+            pending.append(i);
+            continue;
+        }
+        const auto pressed = std::find_if(pending.begin(), pending.end(), [&rows, i](int p) {
+            return (rows[p].type & ~PressBit) == rows[i].type && rows[p].dataL == rows[i].dataL;
+        });
+        if (pressed != pending.end())
+            pending.erase(pressed);
+    }
+    return pending;
 }
 
 // A delay row among them raises the limit: the mouse then adds no delays of its own.
@@ -112,19 +136,22 @@ const char *rowLimitText(const QVector<MacroAction> &rows, const QVector<MacroAc
 
 bool allKeysReleased(const QVector<MacroAction> &rows)
 {
-    // Pending presses by kind (key 4, button 1) and code.
-    QVector<QPair<int, int>> pressed;
-    for (const MacroAction &row : rows) {
-        const int kind = row.type & ~PressBit;
-        if (kind != (MacroKeyRelease & ~PressBit) && kind != (MacroButtonRelease & ~PressBit))
-            continue;
-        const QPair<int, int> key{kind, row.dataL};
-        if (row.type & PressBit)
-            pressed.append(key);
-        else
-            pressed.removeOne(key);
-    }
-    return pressed.isEmpty();
+    return unreleasedPresses(rows).isEmpty();
+}
+
+QVector<MacroAction> withHeldKeysReleased(QVector<MacroAction> rows)
+{
+    QVector<int> pending = unreleasedPresses(rows);
+    const auto releases = [&rows, &pending] {
+        QVector<MacroAction> added;
+        for (auto it = pending.crbegin(); it != pending.crend(); ++it)
+            added.append(MacroAction{quint8(rows[*it].type & ~PressBit), 0, rows[*it].dataL});
+        return added;
+    };
+    // The last index is the largest: the rows before it keep their places.
+    while (!pending.isEmpty() && !rowsFit(rows, releases()))
+        rows.removeAt(pending.takeLast());
+    return rows + releases();
 }
 
 const char *mouseButtonName(int button)

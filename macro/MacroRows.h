@@ -66,6 +66,10 @@ constexpr const char *TooManyRowsText = "A macro holds at most 63 rows.";
 // Every key and button press is followed, later in the table, by a release of the
 // same kind and code; moves and delays take no part.
 bool allKeysReleased(const QVector<MacroAction> &rows);
+// The rows with a release at the end for each press left without one, the last
+// pressed let go first. Where the mouse could not hold those releases, the last
+// presses left without one go instead. Nothing stays down once the macro has run.
+QVector<MacroAction> withHeldKeysReleased(QVector<MacroAction> rows);
 
 // Source texts (context QObject) of the button indexes and move directions.
 const char *mouseButtonName(int button);

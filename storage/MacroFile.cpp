@@ -4,6 +4,9 @@
 #include "storage/ConfigIni.h"
 #include "storage/IniFile.h"
 #include "storage/ProfileFiles.h"
+#include "storage/RegularFile.h"
+
+#include <sys/stat.h>
 
 #include <algorithm>
 
@@ -56,6 +59,26 @@ bool holdsNumber(const IniFile &ini, const QString &key)
     ini.value(key).toLongLong(&numeric);
     return numeric;
 }
+
+bool holdsWholeRow(const IniFile &ini, int row)
+{
+    return holdsNumber(ini, rowKey("Map", row)) && holdsNumber(ini, rowKey("DataH", row))
+           && holdsNumber(ini, rowKey("DataL", row));
+}
+
+MacroFileCheck checkIni(const IniFile &ini)
+{
+    const qint64 count = ini.number(kCount);
+    if (!holdsNumber(ini, kCount) || count < 0 || ini.lastLineCut())
+        return MacroFileCheck::NotWhole;
+    if (count > MaxMacroRows)
+        return MacroFileCheck::TooLong;
+    for (int i = 0; i < count; ++i) {
+        if (!holdsNumber(ini, rowKey("Map", i)))
+            return MacroFileCheck::NotWhole;
+    }
+    return MacroFileCheck::Whole;
+}
 }
 
 bool isValidMacroName(const QString &name)
@@ -99,6 +122,9 @@ MacroFile readMacroFile(const QString &name)
     if (path.isEmpty())
         return macro;
     const IniFile ini(path);
+    struct stat st;
+    macro.damaged = fileKind(path, FileLinks::Followed, st) == FileKind::Regular
+                    && checkIni(ini) == MacroFileCheck::NotWhole;
     macro.defaultDelay = boundedValue(ini, kDefaultDelay, MaxDefaultDelayMs);
     macro.delayType = optionValue(ini, kDelayType, DelayDefault + 1);
     macro.loopType = optionValue(ini, kLoopType, LoopTypeCount);
@@ -106,6 +132,8 @@ MacroFile readMacroFile(const QString &name)
     macro.writeSign = ini.number(kWriteSign) != 0;
     const int count = boundedValue(ini, kCount, MaxMacroRows);
     for (int i = 0; i < count; ++i) {
+        if (macro.damaged && !holdsWholeRow(ini, i))
+            continue;
         const MacroAction stored{rowByte(ini, "Map", i), rowByte(ini, "DataH", i), rowByte(ini, "DataL", i)};
         if (const std::optional<MacroAction> row = readableMacroRow(stored))
             macro.rows.append(*row);
@@ -118,17 +146,7 @@ MacroFileCheck checkMacroFile(const QString &name)
     const QString path = macroFilePath(name);
     if (path.isEmpty())
         return MacroFileCheck::NotWhole;
-    const IniFile ini(path);
-    const qint64 count = ini.number(kCount);
-    if (!holdsNumber(ini, kCount) || count < 0 || ini.lastLineCut())
-        return MacroFileCheck::NotWhole;
-    if (count > MaxMacroRows)
-        return MacroFileCheck::TooLong;
-    for (int i = 0; i < count; ++i) {
-        if (!holdsNumber(ini, rowKey("Map", i)))
-            return MacroFileCheck::NotWhole;
-    }
-    return MacroFileCheck::Whole;
+    return checkIni(IniFile(path));
 }
 
 bool macroFileDamaged(const QString &name)

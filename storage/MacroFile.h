@@ -53,6 +53,7 @@ struct MacroFile
     int loopTime = 0; // 0..255
     QVector<MacroAction> rows;
     bool writeSign = false; // changed since the last upload
+    bool damaged = false;   // read from a regular file that is not whole (checkMacroFile)
 };
 
 // Whether the file's "Setting/WriteSign" is set by this write.
@@ -73,6 +74,8 @@ std::optional<MacroAction> readableMacroRow(const MacroAction &stored);
 // read as readableMacroRow says. Unreadable rows are dropped and the rest close up;
 // delay rows are kept whatever the delay type. A delay or loop type outside its
 // values reads as 0. A missing file or an invalid name reads as the defaults.
+// Of a damaged file only the whole rows are read, those whose three values are
+// numbers: a row whose last line was cut would read as a key of its own.
 // The editor, the button page and the upload all read macros through it.
 MacroFile readMacroFile(const QString &name);
 

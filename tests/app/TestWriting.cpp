@@ -930,6 +930,43 @@ private slots:
         QVERIFY(readFileBytes(modelFile) == userFile && readFileBytes(macroFilePath("M")) == macroText);
     }
 
+    // A macro cut inside its last row, opened on the macro tab: the window says that
+    // only its whole rows are kept; saved there and applied, the mouse runs it with no
+    // key left down.
+    void damagedMacroSavedInTheEditorLeavesNoKeyDown()
+    {
+        WindowFixture fixture;
+        fixture.seedProfiles();
+        ProfileRecord mine;
+        resetProfileToDefaults(mine);
+        mine.buttons[1] = ButtonSlot{0, FunMacro, 1, 0, {}, 0, 0, 0, 0, "M"};
+        QVERIFY(saveProfileFile(mine, "Profile 1"));
+        MacroFile macro;
+        for (int i = 0; i < 10; ++i)
+            macro.rows.append({i % 2 ? MacroKeyRelease : MacroKeyPress, 0, quint8(4 + i / 2)});
+        QVERIFY(writeMacroFile("M", macro, WriteSign::Mark) && addToMacroList("M") >= 0);
+        fixture.folder.writeFile("Configs/MacroDB/M.MSMACRO", readFileBytes(macroFilePath("M")).chopped(14));
+        writeConfigDiff(1);
+        ModalScript script;
+        MousecfgWidget &window = fixture.open();
+        MousecfgWidgetProbe probe(window);
+        window.show();
+        window.switchPage(MousecfgWidget::MacroTab);
+        QStringList told{"The macro file M is damaged. Only its whole rows are kept."};
+        QTRY_COMPARE(script.messages, told);
+        click(probe.macroPage()->button(MacroDialog::SaveButton));
+        click(probe.button(Apply));
+        told << "ONE OR MORE KEYS HAS NOT BEEN RELEASED.";
+        QCOMPARE(script.messages, told);
+        const FakeMouseState state = FakeMouse::instance().state();
+        int slotsRun = 0;
+        for (int k = 0; k < 20; ++k) {
+            QCOMPARE(state.keysHeldAfterMacro(k).toHex(' '), QByteArray());
+            slotsRun += state.macroSlot(k).startsWith(QByteArray::fromHex("840400 040400"));
+        }
+        QCOMPARE(slotsRun, 1);
+    }
+
     // A damaged model file counts as none: with the slot files whole or missing, the
     // mouse gets a usable profile (a rate, its stages, a left click) and the user hears
     // once that the install is damaged.

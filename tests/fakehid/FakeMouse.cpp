@@ -99,6 +99,32 @@ QByteArray FakeMouseState::macroSlotOf(int profile, int slot) const
     return bytesAt(macrosOf[size_t(profile)].data(), 200 * slot, 200);
 }
 
+QByteArray FakeMouseState::keysHeldAfterMacro(int slot) const
+{
+    const QByteArray records = macroSlot(slot);
+    QByteArray held;
+    const auto find = [&held](const QByteArray &key) {
+        for (int at = 0; at < held.size(); at += 2) {
+            if (held.mid(at, 2) == key)
+                return at;
+        }
+        return -1;
+    };
+    for (int at = 0; at + 3 <= records.size() && records[at] != 0; at += 3) {
+        const quint8 type = quint8(records[at]);
+        const quint8 kind = type & 0x7F;
+        if (kind != 0x04 && kind != 0x01)
+            continue;
+        const QByteArray key{QByteArray(1, char(kind | 0x80)) + records[at + 1]};
+        const int found = find(key);
+        if ((type & 0x80) && found < 0)
+            held += key;
+        else if (!(type & 0x80) && found >= 0)
+            held.remove(found, 2);
+    }
+    return held;
+}
+
 FakeMouse &FakeMouse::instance()
 {
     static FakeMouse mouse;

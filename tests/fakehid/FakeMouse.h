@@ -116,6 +116,11 @@ struct FakeMouseState
     std::array<std::array<quint8, 4000>, 5> macrosOf{};
     QByteArray buttonEntryOf(int profile, int entry) const;
     QByteArray macroSlotOf(int profile, int slot) const;
+
+    // What stays down once the slot's macro has run to its first zero record: each key
+    // (0x84) or button (0x81) pressed and not let go again, as [type, code] pairs in
+    // press order. A second press of a key already down changes nothing.
+    QByteArray keysHeldAfterMacro(int slot) const;
 };
 
 class FakeMouse

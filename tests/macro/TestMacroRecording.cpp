@@ -4,19 +4,23 @@
 #include "macro/QuorTreeItem.h"
 #include "macro/QuorTreeWidget.h"
 #include "storage/FunctionCodes.h"
+#include "tests/app/ModalScript.h"
 #include "tests/common/TestMain.h"
 #include "tests/device/DeviceFixture.h"
 #include "tests/macro/MacroFixture.h"
 #include "widgets/ModalGate.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QListWidget>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 
 namespace {
 constexpr int KeyA = 30;
+const QString FiveKeysTyped = "132/0/4 4/0/4 132/0/5 4/0/5 132/0/6 4/0/6 132/0/7 4/0/7 132/0/8 4/0/8";
 
 void chooseDelayType(MacroDialog &page, int type, const QString &defaultDelay = QString())
 {
@@ -178,14 +182,17 @@ private slots:
     void capturedKeysGoNowhereElse_data()
     {
         QTest::addColumn<bool>("recording");
-        QTest::addColumn<QString>("rows"); // the table after the keys
-        QTest::newRow("key editor") << false << "132/0/44 4/0/4";
-        QTest::newRow("recording at the limit") << true << QString("132/0/4 4/0/4 ").repeated(20).trimmed();
+        QTest::addColumn<QString>("rows");  // the table after the keys
+        QTest::addColumn<QString>("saved"); // and once saved: Space let go at the end
+        QTest::newRow("key editor") << false << "132/0/44 4/0/4" << "132/0/44 4/0/4 4/0/44";
+        const QString limit = QString("132/0/4 4/0/4 ").repeated(20).trimmed();
+        QTest::newRow("recording at the limit") << true << limit << limit;
     }
     void capturedKeysGoNowhereElse()
     {
         QFETCH(bool, recording);
         QFETCH(QString, rows);
+        QFETCH(QString, saved);
         MacroFixture fx;
         MacroFixture::writeMacro("m", "132/0/4 4/0/4", DelayNone);
         auto page = shownPage();
@@ -206,8 +213,9 @@ private slots:
                  QVector<int>({recording, !recording, DelayNone}));
         QCOMPARE(rowsText(page->actionRows()), rows);
         QCOMPARE(rowsText(readMacroFile("m").rows), QString("132/0/4 4/0/4"));
-        click(page->button(recording ? MacroDialog::StopButton : MacroDialog::SaveButton));
-        QCOMPARE(rowsText(readMacroFile("m").rows), rows);
+        QVERIFY(answerMessage([&] { click(page->button(recording ? MacroDialog::StopButton : MacroDialog::SaveButton)); },
+                              saved == rows ? QString() : QString("ONE OR MORE KEYS HAS NOT BEEN RELEASED.")));
+        QCOMPARE(rowsText(readMacroFile("m").rows), saved);
     }
 
     // While recording, STOP and the two delay boxes are the only controls left, and
@@ -245,7 +253,8 @@ private slots:
         QVERIFY(page->button(MacroDialog::NewButton)->isEnabled());
     }
 
-    void unreleasedKeyWarnsAndStillSaves()
+    // STOP with a key still down warns, and saves the rows with that key let go last.
+    void unreleasedKeyWarnsAndSavesItsRelease()
     {
         MacroFixture fx;
         auto page = shownPage();
@@ -253,7 +262,8 @@ private slots:
         play(page.get(), QStringLiteral("%1+").arg(KeyA));
         QVERIFY(answerMessage([&] { click(page->button(MacroDialog::StopButton)); },
                               "ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
-        QCOMPARE(rowsText(readMacroFile("m").rows), QString("132/0/4"));
+        QCOMPARE(rowsText(readMacroFile("m").rows), QString("132/0/4 4/0/4"));
+        QCOMPARE(rowsText(page->actionRows()), QString("132/0/4 4/0/4"));
     }
 
     // STOP without a recorded row changes no file; with no macro START locks nothing.
@@ -394,6 +404,70 @@ private slots:
         QCOMPARE(uploadMacros(), quint8(0));
         const QByteArray expected = QByteArray::fromHex(slot.toLatin1());
         QCOMPARE(fx.mouse().state().macroSlot(0).left(expected.size()), expected);
+    }
+
+    // A damaged macro opened says so once and shows its whole rows only; SAVE lets go
+    // what those leave pressed, so the mouse runs the saved macro with nothing held.
+    void damagedMacroOpensWholeAndSavesReleased_data()
+    {
+        QTest::addColumn<int>("cut");       // bytes cut off the end
+        QTest::addColumn<QString>("edit");  // "pattern>replacement"
+        QTest::addColumn<QString>("shown"); // the rows kept of FiveKeysTyped
+        QTest::addColumn<QString>("added"); // the releases SAVE adds
+        const QString all = FiveKeysTyped;
+        QTest::newRow("whole") << 0 << "" << all << "";
+        QTest::newRow("cut inside the change mark") << 2 << "" << all << "";
+        QTest::newRow("cut by 14 bytes, inside the last row") << 14 << "" << all.chopped(6) << "4/0/8";
+        QTest::newRow("a row's type not a number") << 0 << "Map_3=4\n>Map_3=x\n"
+                                                   << QString(all).remove("4/0/5 ") << "4/0/5";
+    }
+    void damagedMacroOpensWholeAndSavesReleased()
+    {
+        QFETCH(int, cut);
+        QFETCH(QString, edit);
+        QFETCH(QString, shown);
+        QFETCH(QString, added);
+        DeviceFixture fx;
+        IniFile ini(configIniPath());
+        ini.setValue("MACRO_LIST/0", "m");
+        ini.setValue("FONT_LIST/FONT_0", "DejaVu Sans");
+        QVERIFY(ini.commit());
+        MacroFile macro;
+        macro.rows = rowsFrom(FiveKeysTyped);
+        QVERIFY(writeMacroFile("m", macro, WriteSign::Mark));
+        QFile file(macroFilePath("m"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QString text = QString::fromLatin1(file.readAll().chopped(cut));
+        file.close();
+        if (!edit.isEmpty())
+            text.replace(QRegularExpression(edit.section('>', 0, 0)), edit.section('>', 1));
+        fx.folder.writeFile("Configs/MacroDB/m.MSMACRO", text.toLatin1());
+
+        const bool damaged = cut != 0 || !edit.isEmpty();
+        QStringList told;
+        if (damaged)
+            told << "The macro file m is damaged. Only its whole rows are kept.";
+        ModalScript script;
+        auto page = shownPage();
+        QTRY_COMPARE(script.messages, told);
+        QCOMPARE(rowsText(page->actionRows()), shown);
+        clickListRow(*page, 0); // the same macro again: nothing more is told
+        click(page->button(MacroDialog::SaveButton));
+        if (!added.isEmpty())
+            told << "ONE OR MORE KEYS HAS NOT BEEN RELEASED.";
+        QCOMPARE(script.messages, told);
+        const QString saved = added.isEmpty() ? shown : shown + ' ' + added;
+        QCOMPARE(rowsText(page->actionRows()), saved);
+        QCOMPARE(rowsText(readMacroFile("m").rows), saved);
+        QVERIFY(!readMacroFile("m").damaged);
+
+        ButtonSlot &button = deviceSettings.profiles[0].buttons[1];
+        button.Fun = FunMacro;
+        button.macroname = "m";
+        QCOMPARE(sendButtonTable(), quint8(0));
+        QCOMPARE(uploadMacros(), quint8(0));
+        QCOMPARE(fx.mouse().state().keysHeldAfterMacro(0).toHex(' '), QByteArray());
+        QVERIFY(macroSlotInUse(0));
     }
 
     // A page destroyed while it records leaves no hook behind to call into it.

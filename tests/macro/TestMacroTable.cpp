@@ -62,7 +62,8 @@ private slots:
         QFETCH(QString, edit);
         QFETCH(QString, edited);
         MacroFixture fx;
-        const QString around = "6/0/3 %1 132/0/9";
+        // The releases of every press here, the edited ones too: SAVE adds none.
+        const QString around = "6/0/3 %1 132/0/9 4/0/9 4/0/5 1/0/2";
         MacroFixture::writeMacro("m", around.arg(row));
         auto page = shownPage();
         clickRow(*page, 0);
@@ -201,39 +202,58 @@ private slots:
         QCOMPARE(mouseAction->isSelected(), onTree || acted);
     }
 
-    // Moves and delays take no part; presses and releases pair by kind and code.
+    // Moves and delays take no part; presses and releases pair by kind and code. Left
+    // unreleased, each gets its release at the end, the last pressed first; where the
+    // mouse could not hold them, the last such presses go instead.
     void pressReleaseCheck_data()
     {
         QTest::addColumn<QString>("rows");
         QTest::addColumn<bool>("released");
-        QTest::newRow("empty") << "" << true;
-        QTest::newRow("key and button") << "132/0/4 129/0/1 6/0/5 1/0/1 4/0/4" << true;
-        QTest::newRow("pressed twice") << "132/0/4 132/0/4 4/0/4" << false;
-        QTest::newRow("move is no release") << "132/0/4 4/0/4 132/0/5 2/0/5" << false;
-        QTest::newRow("middle button is no key") << "132/0/4 1/0/4" << false;
-        QTest::newRow("release before press") << "4/0/4 132/0/4" << false;
+        QTest::addColumn<QString>("closed"); // the rows once nothing is left held
+        const QString pairs = QString(" 132/0/4 4/0/4").repeated(19), more = QString(" 129/0/1 1/0/1").repeated(11);
+        QTest::newRow("empty") << "" << true << "";
+        QTest::newRow("key and button") << "132/0/4 129/0/1 6/0/5 1/0/1 4/0/4" << true
+                                        << "132/0/4 129/0/1 6/0/5 1/0/1 4/0/4";
+        QTest::newRow("pressed twice") << "132/0/4 132/0/4 4/0/4" << false << "132/0/4 132/0/4 4/0/4 4/0/4";
+        QTest::newRow("move is no release") << "132/0/4 4/0/4 132/0/5 2/0/5" << false
+                                            << "132/0/4 4/0/4 132/0/5 2/0/5 4/0/5";
+        QTest::newRow("middle button is no key") << "132/0/4 1/0/4" << false << "132/0/4 1/0/4 4/0/4";
+        QTest::newRow("release before press") << "4/0/4 132/0/4" << false << "4/0/4 132/0/4 4/0/4";
+        QTest::newRow("two held, the last let go first") << "132/0/4 129/0/2 132/0/5 4/0/5" << false
+                                                         << "132/0/4 129/0/2 132/0/5 4/0/5 1/0/2 4/0/4";
+        QTest::newRow("40 rows without a delay: the last press goes")
+            << pairs.mid(1) + " 132/0/5 132/0/6" << false << pairs.mid(1) + " 132/0/5 4/0/5";
+        QTest::newRow("63 rows with a delay: the last press goes")
+            << "6/0/1" + pairs + more + " 132/0/7 129/0/1" << false << "6/0/1" + pairs + more + " 132/0/7 4/0/7";
     }
     void pressReleaseCheck()
     {
         QFETCH(QString, rows);
         QFETCH(bool, released);
+        QFETCH(QString, closed);
         QCOMPARE(allKeysReleased(rowsFrom(rows)), released);
+        QCOMPARE(rowsText(withHeldKeysReleased(rowsFrom(rows))), closed);
+        QVERIFY(allKeysReleased(rowsFrom(closed)));
     }
 
-    // What the loader shows of each stored row, and the same after SAVE and a new page.
+    // What the loader shows of each stored row, and the same after SAVE and a new page;
+    // SAVE lets go, at the end, the middle button and the key left pressed.
     void savedMacroReloadsWithTheSameTexts()
     {
         MacroFixture fx;
         MacroFixture::writeMacro("m", "132/7/4 4/0/4 6/1/0 6/0/1 2/0/246 2/5/0 2/5/9 2/251/0 129/0/4 1/0/16 "
                                       "132/0/255 119/1/1 129/0/3 130/0/5 134/0/3");
-        const QStringList expected = {"A|Press|", "A|Release|", "||2560", "||10", "MOVE LEFT|10|", "MOVE DOWN|5|",
-                                      "MOVE DOWN|0|", "MOVE UP|5|", "MIDDLE CLICK|Press|", "BACKWARD|Release|",
-                                      "|Press|", "MOVE RIGHT|5|", "||30"};
+        QStringList expected = {"A|Press|", "A|Release|", "||2560", "||10", "MOVE LEFT|10|", "MOVE DOWN|5|",
+                                "MOVE DOWN|0|", "MOVE UP|5|", "MIDDLE CLICK|Press|", "BACKWARD|Release|",
+                                "|Press|", "MOVE RIGHT|5|", "||30"};
         auto page = shownPage();
         QCOMPARE(shownTexts(*page), expected);
         QCOMPARE(rowsText(page->actionRows()).section(' ', 0, 0), QString("132/0/4"));
-        click(page->button(MacroDialog::SaveButton));
-        QCOMPARE(rowsText(readMacroFile("m").rows).section(' ', -2), QString("2/0/5 6/0/3"));
+        QVERIFY(answerMessage([&] { click(page->button(MacroDialog::SaveButton)); },
+                              "ONE OR MORE KEYS HAS NOT BEEN RELEASED."));
+        expected << "|Release|" << "MIDDLE CLICK|Release|";
+        QCOMPARE(shownTexts(*page), expected);
+        QCOMPARE(rowsText(readMacroFile("m").rows).section(' ', -4), QString("2/0/5 6/0/3 4/0/255 1/0/4"));
         QCOMPARE(IniFile(macroFilePath("m")).number("Setting/Map_11"), qint64(MacroMove));
         page.reset();
         auto again = shownPage();

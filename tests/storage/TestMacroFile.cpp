@@ -63,33 +63,37 @@ private slots:
         QTest::addColumn<QString>("rows");
         QTest::addColumn<int>("delayType");
         QTest::addColumn<int>("loopType");
+        QTest::addColumn<bool>("damaged");
 
         QByteArray many = "Count=1000\n";
         for (int i = 0; i < 70; ++i)
             many += QByteArray("Map_") + QByteArray::number(i) + "=132\nDataL_" + QByteArray::number(i) + "=4\n";
         QTest::newRow("Count 1000 reads 63 rows")
-            << many << QVector<QString>(63, "132,0,4").toList().join(' ') << 0 << 0;
+            << many << QVector<QString>(63, "132,0,4").toList().join(' ') << 0 << 0 << false;
         QTest::newRow("Count 10^9 reads what is there")
-            << QByteArray("Count=1000000000\nMap_0=6\nDataL_0=5\n") << QString("6,0,5") << 0 << 0;
+            << QByteArray("Count=1000000000\nMap_0=6\nDataL_0=5\n") << QString("6,0,5") << 0 << 0 << false;
         QTest::newRow("negative Count reads nothing")
-            << QByteArray("Count=-5\nMap_0=132\n") << QString() << 0 << 0;
+            << QByteArray("Count=-5\nMap_0=132\n") << QString() << 0 << 0 << true;
         QTest::newRow("junk rows close up")
-            << QByteArray("Count=6\nMap_0=132\nDataL_0=4\nMap_1=99\nMap_2=129\nDataL_2=3\n"
-                          "Map_3=abc\nMap_4=1\nDataL_4=16\nMap_5=4\nDataL_5=4\n")
-            << QString("132,0,4 1,0,16 4,0,4") << 0 << 0;
+            << QByteArray("Count=6\nMap_0=132\nDataH_0=0\nDataL_0=4\nMap_1=99\nMap_2=129\nDataH_2=0\nDataL_2=3\n"
+                          "Map_3=abc\nMap_4=1\nDataH_4=0\nDataL_4=16\nMap_5=4\nDataH_5=0\nDataL_5=4\n")
+            << QString("132,0,4 1,0,16 4,0,4") << 0 << 0 << true;
+        QTest::newRow("cut inside the last row: the whole rows")
+            << QByteArray("Count=3\nMap_0=132\nDataH_0=0\nDataL_0=8\nMap_1=4\nDataL_1=8\nMap_2=4\nDataH_2=0\nDataL_2=")
+            << QString("132,0,8") << 0 << 0 << true;
         QTest::newRow("delay rows kept under DelayType 0, rows as the editor holds them")
             << QByteArray("DelayType=0\nCount=3\nMap_0=6\nDataH_0=1\nDataL_0=44\nMap_1=4\nDataH_1=7\nDataL_1=4\n"
                           "Map_2=2\nDataH_2=5\nDataL_2=9\n")
-            << QString("6,1,44 4,0,4 2,0,0") << 0 << 0;
+            << QString("6,1,44 4,0,4 2,0,0") << 0 << 0 << false;
         QTest::newRow("bit 7 read by the kind below it")
             << QByteArray("Count=6\nMap_0=130\nDataL_0=251\nMap_1=134\nDataH_1=1\nDataL_1=2\nMap_2=133\n"
                           "Map_3=129\nDataH_3=9\nDataL_3=2\nMap_4=130\nDataH_4=3\nDataL_4=3\nMap_5=135\n")
-            << QString("2,0,251 6,1,2 129,0,2 2,0,0") << 0 << 0;
+            << QString("2,0,251 6,1,2 129,0,2 2,0,0") << 0 << 0 << false;
         QTest::newRow("values keep their low byte, options out of range read 0")
             << QByteArray("DelayType=3\nLoopType=-1\nCount=2\nMap_0=388\nDataL_0=-252\nMap_1=262\nDataH_1=256\n")
-            << QString("132,0,4 6,0,0") << 0 << 0;
+            << QString("132,0,4 6,0,0") << 0 << 0 << false;
         QTest::newRow("options in range")
-            << QByteArray("DelayType=1\nLoopType=2\n") << QString() << 1 << 2;
+            << QByteArray("DelayType=1\nLoopType=2\n") << QString() << 1 << 2 << true;
     }
 
     void damagedFilesReadSafely()
@@ -98,12 +102,14 @@ private slots:
         QFETCH(QString, rows);
         QFETCH(int, delayType);
         QFETCH(int, loopType);
+        QFETCH(bool, damaged);
         TestAppFolder folder;
         folder.writeFile("Configs/MacroDB/m.MSMACRO", "[Setting]\n" + body);
         const MacroFile read = readMacroFile("m");
         QCOMPARE(rowText(read.rows), rows);
         QCOMPARE(read.delayType, delayType);
         QCOMPARE(read.loopType, loopType);
+        QCOMPARE(read.damaged, damaged);
     }
 
     void failedWritesAreReported()

@@ -188,6 +188,10 @@
         <translation>The macro could not be saved.</translation>
     </message>
     <message>
+        <source>The macro file %1 is damaged. Only its whole rows are kept.</source>
+        <translation>The macro file %1 is damaged. Only its whole rows are kept.</translation>
+    </message>
+    <message>
         <source>Macro Exist!</source>
         <translation>Macro Exist!</translation>
     </message>

@@ -188,6 +188,10 @@
         <translation>无法保存宏。</translation>
     </message>
     <message>
+        <source>The macro file %1 is damaged. Only its whole rows are kept.</source>
+        <translation>宏文件 %1 已损坏。只保留完整的行。</translation>
+    </message>
+    <message>
         <source>Macro Exist!</source>
         <translation>宏已存在！</translation>
     </message>

@@ -188,6 +188,10 @@
         <translation>無法儲存巨集。</translation>
     </message>
     <message>
+        <source>The macro file %1 is damaged. Only its whole rows are kept.</source>
+        <translation>巨集檔案 %1 已損壞。只保留完整的行。</translation>
+    </message>
+    <message>
         <source>Macro Exist!</source>
         <translation>巨集已存在！</translation>
     </message>
